@@ -1,0 +1,79 @@
+#include "core/model/ImageList.h"
+
+#include <algorithm>
+
+namespace velvara::core {
+
+void ImageList::append(ImageItem item, imagelib::Bitmap preview) {
+  if (count() >= capacity_) capacity_ += kGrowthStep;
+  item.thumbnailCached = true;
+  items_.push_back(std::move(item));
+  bitmaps_.push_back(std::move(preview));
+}
+
+void ImageList::replaceAfterLoad(std::vector<ImageItem> items) {
+  clear();
+  items_ = std::move(items);
+  for (auto& item : items_) item.thumbnailCached = false;
+  bitmaps_.resize(items_.size());
+  capacity_ = count() + kGrowthStep;
+}
+
+void ImageList::clear() {
+  items_.clear();
+  bitmaps_.clear();
+}
+
+void ImageList::releasePreview(std::int32_t index) {
+  bitmaps_.at(index).release();
+  items_.at(index).thumbnailCached = false;
+}
+
+void ImageList::setPreview(std::int32_t index, imagelib::Bitmap preview) {
+  bitmaps_.at(index) = std::move(preview);
+  items_.at(index).thumbnailCached = true;
+}
+
+void ImageList::move(std::int32_t from, std::int32_t to) {
+  auto rotate = [from, to](auto& vec) {
+    auto first = vec.begin() + from;
+    auto last = vec.begin() + to;
+    if (from < to) {
+      std::rotate(first, first + 1, last + 1);
+    } else if (to < from) {
+      std::rotate(last, first, first + 1);
+    }
+  };
+  if (from < 0 || to < 0 || from >= count() || to >= count()) return;
+  rotate(items_);
+  rotate(bitmaps_);
+  capacity_ = count();
+}
+
+void ImageList::remove(const std::vector<std::int32_t>& indexes) {
+  std::vector<std::int32_t> sorted = indexes;
+  std::sort(sorted.begin(), sorted.end(), std::greater<>());
+  sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+  for (std::int32_t index : sorted) {
+    if (index < 0 || index >= count()) continue;
+    items_.erase(items_.begin() + index);
+    bitmaps_.erase(bitmaps_.begin() + index);
+  }
+}
+
+std::string uniqueImageName(const ImageList& list, const std::string& name) {
+  auto taken = [&list](const std::string& candidate) {
+    return std::any_of(list.items().begin(), list.items().end(),
+                       [&candidate](const ImageItem& item) { return item.outputBaseName == candidate; });
+  };
+  std::string candidate = name;
+  for (int n = 1; taken(candidate); ++n) candidate = name + "_" + std::to_string(n);
+  return candidate;
+}
+
+std::string getFileExtension(const std::string& path) {
+  auto dot = path.rfind('.');
+  return dot == std::string::npos ? std::string() : path.substr(dot + 1);
+}
+
+}  // namespace velvara::core

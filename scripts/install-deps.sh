@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, running and testing Velvara needs.
+# Idempotent: only missing packages are installed. Runs as root, or through sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config git
+  clang clang-format libclang-rt-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  libvips-dev libvips-tools
+  libgtest-dev libgmock-dev googletest
+  libjs-prototype libjs-scriptaculous
+  chromium imagemagick nodejs
+  python3 xvfb xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+# npm comes with some Node.js builds and as its own package with Debian's.
+if ! command -v npm >/dev/null 2>&1; then missing+=(npm); fi
+
+if [ "${#missing[@]}" -gt 0 ]; then
+  if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -qq
+  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
