@@ -1,0 +1,26 @@
+#pragma once
+// Text inside the program is UTF-8. Files of the program's own formats carry
+// each text in Windows-1252 when every character fits, else in UTF-8; pages
+// and style sheets are pure ASCII.
+#include <string>
+#include <string_view>
+
+namespace velvara::core {
+
+// The bytes of a UTF-8 text for the program's files: Windows-1252 when every
+// character has a Windows-1252 byte, else the UTF-8 bytes unchanged.
+std::string encodeFileText(std::string_view utf8);
+
+// A text read from a file: taken as UTF-8 when it is valid UTF-8 holding
+// non-ASCII bytes, else as Windows-1252 (bytes without a character there keep
+// their Latin-1 meaning).
+std::string decodeFileText(std::string_view bytes);
+
+// Every non-ASCII character as a numeric character reference ("&#233;");
+// everything else as it is.
+std::string htmlEscapeNonAscii(std::string_view utf8);
+
+// Every non-ASCII character as a CSS escape ("\E9 "); everything else as it is.
+std::string cssEscapeNonAscii(std::string_view utf8);
+
+}  // namespace velvara::core
