@@ -2,13 +2,19 @@
 // Text inside the program is UTF-8. Files of the program's own formats carry
 // each text in Windows-1252 when every character fits, else in UTF-8; pages
 // and style sheets are pure ASCII.
+//
+// A byte of a program text that starts no well-formed UTF-8 sequence is taken
+// as its Windows-1252 character (the five undefined bytes as Latin-1), never
+// dropped and never a crash.
 #include <string>
 #include <string_view>
 
 namespace velvara::core {
 
 // The bytes of a UTF-8 text for the program's files: Windows-1252 when every
-// character has a Windows-1252 byte, else the UTF-8 bytes unchanged.
+// character has a Windows-1252 byte, else the UTF-8 bytes unchanged. A text
+// whose Windows-1252 bytes would read back as UTF-8 ("\u00C3\u00A9") is written
+// as UTF-8, so decodeFileText(encodeFileText(t)) == t for every text.
 std::string encodeFileText(std::string_view utf8);
 
 // A text read from a file: taken as UTF-8 when it is valid UTF-8 holding
