@@ -1,18 +1,32 @@
 #include "i18n/StringService.h"
 
+#include "platform/shell/Locale.h"
+
 namespace velvara::i18n {
+
+mlruntime::MlStrings& StringService::strings() const {
+  if (!mlStrings_) mlStrings_ = std::make_unique<mlruntime::MlStrings>();
+  return *mlStrings_;
+}
 
 void StringService::initMlResources() {
   if (initialised_) return;
-  mlStrings_.bindToModule();
+  strings().bindToModule();
   initialised_ = true;
 }
 
-std::string StringService::loadMlString(int id, int) const { return mlStrings_.lookupString(id, currentLangId_); }
+std::string StringService::loadMlString(int id, std::string_view) const {
+  return strings().lookupString(id, currentLangId_);
+}
 
-void StringService::setCurrentLanguage(int langId, std::string_view langName) {
-  currentLangId_ = (langId == kGermanDe) ? kGermanDe : kEnglishUk;
-  currentLangName_ = std::string(langName);
+void StringService::setCurrentLanguage(int langId, std::string_view) {
+  currentLangId_ = kEnglishUk;
+  for (int supported : getSupportedLanguages()) {
+    if (supported == langId) {
+      currentLangId_ = langId;
+      break;
+    }
+  }
 }
 
 std::vector<int> StringService::getSupportedLanguages() { return {kEnglishUk, kGermanDe}; }
@@ -26,6 +40,12 @@ std::string StringService::languageDisplayName(int langId) {
     default:
       return "Invalid Language Index";
   }
+}
+
+std::string StringService::getLocaleString(int locale, int infoType) { return shell::localeInfo(locale, infoType); }
+
+std::string StringService::getNativeLanguageName(int langId) {
+  return getLocaleString(langId, shell::kLocaleNativeLanguageName);
 }
 
 }  // namespace velvara::i18n

@@ -7,9 +7,6 @@
 namespace velvara::mlruntime {
 namespace {
 
-constexpr int kEnglish = 2057;
-constexpr int kGerman = 1031;
-
 std::string unescape(std::string_view text) {
   std::string out;
   out.reserve(text.size());
@@ -27,6 +24,9 @@ std::string unescape(std::string_view text) {
         break;
       case 't':
         out += '\t';
+        break;
+      case 's':
+        out += ' ';
         break;
       case '\\':
         out += '\\';
@@ -55,6 +55,7 @@ std::map<int, std::string> parseStringTable(std::string_view text) {
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(pos, end - pos);
     pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == '#') continue;
     auto tab = line.find('\t');
     if (tab == std::string_view::npos) continue;
@@ -72,14 +73,14 @@ void MlStrings::bindToModule() {
   bound_ = true;
 }
 
-const MlStrings::Table* MlStrings::tableFor(int language) const {
-  if (language == kEnglish) return &english_;
-  if (language == kGerman) return &german_;
+const MlStrings::Table* MlStrings::tableFor(int language) {
+  if (!bound_) bindToModule();
+  if (language == kEnglishUk) return &english_;
+  if (language == kGermanDe) return &german_;
   return nullptr;
 }
 
 std::string MlStrings::lookupString(int id, int language) {
-  if (!bound_) bindToModule();
   if (const Table* table = tableFor(language)) {
     if (auto it = table->find(id); it != table->end()) return it->second;
   }
@@ -87,14 +88,20 @@ std::string MlStrings::lookupString(int id, int language) {
   return {};
 }
 
+std::vector<int> MlStrings::ids(int language) {
+  std::vector<int> result;
+  if (const Table* table = tableFor(language)) {
+    for (const auto& entry : *table) result.push_back(entry.first);
+  }
+  return result;
+}
+
 bool MlStrings::hasString(int id, int language) {
-  if (!bound_) bindToModule();
   const Table* table = tableFor(language);
   return table && table->contains(id);
 }
 
 std::size_t MlStrings::stringCount(int language) {
-  if (!bound_) bindToModule();
   const Table* table = tableFor(language);
   return table ? table->size() : 0;
 }

@@ -1,0 +1,15 @@
+#pragma once
+// Locale information of the operating system, as far as the program asks for it.
+#include <string>
+
+namespace velvara::shell {
+
+// The information type that asks for a language's own name for itself.
+inline constexpr int kLocaleNativeLanguageName = 4;
+
+// The locale information of infoType for the locale identifier locale; ""
+// when the locale or the information is unknown. Known: the native language
+// names of English (United Kingdom), 2057, and German (Germany), 1031.
+std::string localeInfo(int locale, int infoType);
+
+}  // namespace velvara::shell
