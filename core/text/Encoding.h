@@ -14,7 +14,7 @@ namespace velvara::core {
 // The bytes of a UTF-8 text for the program's files: Windows-1252 when every
 // character has a Windows-1252 byte, else the UTF-8 bytes unchanged. A text
 // whose Windows-1252 bytes would read back as UTF-8 ("\u00C3\u00A9") is written
-// as UTF-8, so decodeFileText(encodeFileText(t)) == t for every text.
+// as UTF-8, so decodeFileText(encodeFileText(t)) == t for every UTF-8 text.
 std::string encodeFileText(std::string_view utf8);
 
 // A text read from a file: taken as UTF-8 when it is valid UTF-8 holding

@@ -1,0 +1,106 @@
+#include "core/folders/DataFolder.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+#include "platform/shell/Folders.h"
+#include "tests/support/TempDir.h"
+
+namespace velvara::core {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Sets an environment variable for one test and puts the old value back.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::optional<std::string>& value) : name_(name) {
+    if (const char* old = getenv(name)) old_ = old;
+    if (value) {
+      setenv(name, value->c_str(), 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~ScopedEnv() {
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
+    } else {
+      unsetenv(name_);
+    }
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+class DataFolderTest : public ::testing::Test {
+ protected:
+  testing::TempDir home_;
+  ScopedEnv homeEnv_{"HOME", home_.path().string()};
+  ScopedEnv configEnv_{"XDG_CONFIG_HOME", home_.file("config")};
+
+  void writeUserDirs(const std::string& line) {
+    fs::create_directories(home_.path() / "config");
+    std::ofstream(home_.path() / "config" / "user-dirs.dirs") << "# written by a test\n" << line << "\n";
+  }
+};
+
+TEST_F(DataFolderTest, PersonalFolderIsTheXdgDocumentsFolderWithoutTrailingSeparator) {
+  writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Dokumente/\"");
+  EXPECT_EQ(getPersonalFolder(), home_.file("Dokumente"));
+}
+
+TEST_F(DataFolderTest, PersonalFolderDefaultsToDocumentsInTheHome) {
+  EXPECT_EQ(getPersonalFolder(), home_.file("Documents"));
+}
+
+TEST_F(DataFolderTest, DataFolderIsVlrInTheDocumentsAndIsMadeOnce) {
+  writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"");
+  fs::create_directories(home_.path() / "Docs");
+  const std::string expected = home_.file("Docs") + "/VLR";
+  EXPECT_EQ(getDataFolder(), expected);
+  EXPECT_TRUE(fs::is_directory(expected));
+
+  std::ofstream(expected + "/urls.txt") << "http://kept\n";
+  EXPECT_EQ(getDataFolder(), expected);
+  EXPECT_TRUE(fs::exists(expected + "/urls.txt"));
+  EXPECT_EQ(chooseDataFolder(), expected);
+}
+
+TEST_F(DataFolderTest, AMissingDocumentsFolderIsMadeToo) {
+  const std::string expected = home_.file("Documents") + "/VLR";
+  EXPECT_EQ(getDataFolder(), expected);
+  EXPECT_TRUE(fs::is_directory(expected));
+}
+
+TEST_F(DataFolderTest, AFileInTheWayGivesNoDataFolderAndTheProgramFolderIsUsed) {
+  fs::create_directories(home_.path() / "Documents");
+  std::ofstream(home_.path() / "Documents" / "VLR") << "not a folder";
+  EXPECT_EQ(getDataFolder(), "");
+  EXPECT_EQ(chooseDataFolder(), shell::programFolder());
+  EXPECT_TRUE(fs::is_regular_file(home_.path() / "Documents" / "VLR"));
+}
+
+TEST_F(DataFolderTest, AFolderThatCannotBeMadeGivesNoDataFolder) {
+  // Documents is a file, so nothing can be made below it, even for root.
+  std::ofstream(home_.path() / "Documents") << "not a folder";
+  EXPECT_EQ(getDataFolder(), "");
+}
+
+TEST(DataFolderWithoutHome, NoDocumentsFolderMeansNoDataFolderRatherThanOneAtTheRoot) {
+  ScopedEnv home("HOME", std::nullopt);
+  EXPECT_EQ(getPersonalFolder(), "");
+  EXPECT_EQ(getDataFolder(), "");
+  EXPECT_FALSE(chooseDataFolder().empty());
+}
+
+}  // namespace
+}  // namespace velvara::core
