@@ -5,6 +5,7 @@
 // scripted fake that records every call.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velvara::i18n {
 class StringService;
@@ -33,7 +34,12 @@ struct FileDialogRequest {
   std::string title;
   std::string filter;
   bool mustExist = false;
+  // A save question also asks before overwriting a file and hides the
+  // read-only choice.
   bool isSave = false;
+  // The same filter as the platform's dialog takes it, one entry per pair:
+  // "description (pattern pattern)".
+  std::vector<std::string> nameFilters;
 };
 
 class Host {
