@@ -7,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "core/model/GallerySettings.h"
 #include "platform/shell/Folders.h"
 #include "tests/support/TempDir.h"
 
@@ -100,6 +101,9 @@ TEST(DataFolderWithoutHome, NoDocumentsFolderMeansNoDataFolderRatherThanOneAtThe
   EXPECT_EQ(getPersonalFolder(), "");
   EXPECT_EQ(getDataFolder(), "");
   EXPECT_FALSE(chooseDataFolder().empty());
+  GallerySettings settings;
+  setDefaultSettings(settings, "Gallery", getPersonalFolder());
+  EXPECT_EQ(settings.destFolder.front(), '/');
 }
 
 }  // namespace
