@@ -1,0 +1,58 @@
+#pragma once
+// The image library: start and end, reading pictures as 24-bit bottom-up BGR
+// bitmaps, resizing, sharpening and saving as JPEG. Nothing of the decoder
+// behind it shows through, and no call throws.
+//
+// Pictures are shown upright (the EXIF orientation is applied) and in sRGB
+// (an embedded colour profile is converted); CMYK, grey, palette, 16-bit and
+// transparent pictures arrive as 24-bit, transparency flattened onto white.
+#include <cstdint>
+#include <string>
+
+#include "platform/imagelib/Bitmap.h"
+#include "platform/imagelib/Status.h"
+
+namespace velvara::imagelib {
+
+// Pictures with more pixels than this are refused before decoding.
+inline constexpr std::int64_t kMaxPixels = 250'000'000;
+
+// Starts the library; false when it cannot start. Call once per run.
+bool libraryInit();
+// Ends the library; no other call may follow.
+void libraryExit();
+
+// What the file says about the picture, without decoding its pixels.
+struct ImageInfo {
+  // The size as shown, after the EXIF orientation is applied.
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  std::int32_t bitsPerComponent = 0;
+  std::int32_t componentsPerPixel = 0;
+};
+
+Status readImageInfo(const std::string& path, ImageInfo& info);
+
+// The file's first picture at its own size.
+Status loadBitmap(const std::string& path, Bitmap& bitmap);
+
+// The file's first picture resized to exactly width x height (as shown
+// upright) with the Lanczos filter. Decodes at a reduced scale when the
+// result is smaller than the picture, which is what makes previews and
+// gallery images fast.
+Status loadResized(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap);
+
+enum class ResizeMethod { Quick = 0, Lanczos = 7 };
+
+// A new bitmap of exactly width x height.
+Status resize(const Bitmap& source, std::int32_t width, std::int32_t height, ResizeMethod method, Bitmap& result);
+
+// A new bitmap sharpened by amount (25 is a light sharpening, visible
+// without halos). The edge pixels are sharpened like all others.
+Status sharpen(const Bitmap& source, int amount, Bitmap& result);
+
+// Writes a baseline JPEG of quality 1 to 100 without any metadata. An
+// existing file is replaced only once the new one is complete.
+Status saveJpeg(const Bitmap& bitmap, const std::string& path, int quality);
+
+}  // namespace velvara::imagelib

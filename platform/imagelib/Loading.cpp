@@ -1,0 +1,57 @@
+#include "platform/imagelib/Library.h"
+#include "platform/imagelib/VipsSupport.h"
+
+namespace velvara::imagelib {
+namespace {
+
+ImageInfo infoOf(const vips::VImage& header) {
+  int orientation = header.get_typeof(VIPS_META_ORIENTATION) ? header.get_int(VIPS_META_ORIENTATION) : 1;
+  bool turned = orientation >= 5 && orientation <= 8;
+  ImageInfo info;
+  info.width = turned ? header.height() : header.width();
+  info.height = turned ? header.width() : header.height();
+  info.bitsPerComponent = static_cast<std::int32_t>(vips_format_sizeof(header.format()) * 8);
+  info.componentsPerPixel = header.bands();
+  return info;
+}
+
+// Decodes path straight to width x height (as shown upright). libvips'
+// thumbnail shrinks while decoding where the format allows it (JPEG, WebP,
+// HEIF), applies the orientation on the way and converts embedded colour
+// profiles to sRGB.
+Bitmap decodeTo(const std::string& path, int width, int height) {
+  vips::VImage image = vips::VImage::thumbnail(path.c_str(), width,
+                                               vips::VImage::option()
+                                                   ->set("height", height)
+                                                   ->set("size", VIPS_SIZE_FORCE)
+                                                   ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+  return detail::toBitmap(detail::exactSize(detail::toSrgb8(image), width, height));
+}
+
+}  // namespace
+
+Status readImageInfo(const std::string& path, ImageInfo& info) {
+  return detail::guarded(ErrorCode::ReadError, [&] {
+    detail::checkReadable(path);
+    info = infoOf(detail::openHeader(path));
+  });
+}
+
+Status loadBitmap(const std::string& path, Bitmap& bitmap) {
+  return detail::guarded(ErrorCode::ReadError, [&] {
+    detail::checkReadable(path);
+    ImageInfo info = infoOf(detail::openHeader(path));
+    bitmap = decodeTo(path, info.width, info.height);
+  });
+}
+
+Status loadResized(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap) {
+  return detail::guarded(ErrorCode::ReadError, [&] {
+    if (width <= 0 || height <= 0) throw detail::Failure{ErrorCode::BadParameters, "size"};
+    detail::checkReadable(path);
+    detail::openHeader(path);
+    bitmap = decodeTo(path, width, height);
+  });
+}
+
+}  // namespace velvara::imagelib

@@ -1,0 +1,142 @@
+#include "platform/imagelib/VipsSupport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace velvara::imagelib::detail {
+namespace {
+
+bool ready = false;
+
+std::string firstLine(std::string text) {
+  auto end = text.find('\n');
+  if (end != std::string::npos) text.erase(end);
+  return text;
+}
+
+bool beginsWith(const std::string& path, std::string_view magic) {
+  std::ifstream file(path, std::ios::binary);
+  std::string head(magic.size(), '\0');
+  file.read(head.data(), static_cast<std::streamsize>(head.size()));
+  return file.gcount() == static_cast<std::streamsize>(magic.size()) && head == magic;
+}
+
+}  // namespace
+
+bool isReady() { return ready; }
+void setReady(bool value) { ready = value; }
+
+void checkReadable(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) throw Failure{ErrorCode::FileNotFound, path};
+  const char* found = vips_foreign_find_load(path.c_str());
+  const char* loader = found ? vips_nickname_find(g_type_from_name(found)) : nullptr;
+  if (!loader) throw Failure{ErrorCode::UnknownFormat, {}};
+  // The loader's nickname names the file-based reader, e.g. "jpegload".
+  for (const FormatEntry& entry : formatTable()) {
+    if (entry.loader != loader) continue;
+    if (entry.magic.empty() || beginsWith(path, entry.magic)) return;
+  }
+  throw Failure{ErrorCode::UnknownFormat, {}};
+}
+
+vips::VImage openHeader(const std::string& path) {
+  vips::VImage image = vips::VImage::new_from_file(
+      path.c_str(),
+      vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+  if (static_cast<std::int64_t>(image.width()) * image.height() > kMaxPixels) {
+    throw Failure{ErrorCode::TooLarge, std::to_string(image.width()) + " x " + std::to_string(image.height())};
+  }
+  return image;
+}
+
+vips::VImage toSrgb8(vips::VImage image) {
+  if (image.interpretation() != VIPS_INTERPRETATION_sRGB && vips_colourspace_issupported(image.get_image())) {
+    image = image.colourspace(VIPS_INTERPRETATION_sRGB);
+  }
+  if (image.has_alpha()) {
+    image = image.flatten(vips::VImage::option()->set("background", std::vector<double>{255, 255, 255}));
+  }
+  if (image.bands() > 3) image = image.extract_band(0, vips::VImage::option()->set("n", 3));
+  if (image.bands() < 3) image = image.extract_band(0).bandjoin({image.extract_band(0), image.extract_band(0)});
+  if (image.format() != VIPS_FORMAT_UCHAR) image = image.cast(VIPS_FORMAT_UCHAR);
+  return image;
+}
+
+vips::VImage exactSize(vips::VImage image, int width, int height) {
+  if (image.width() > width || image.height() > height) {
+    image = image.crop(0, 0, std::min(image.width(), width), std::min(image.height(), height));
+  }
+  if (image.width() < width || image.height() < height) {
+    image = image.embed(0, 0, width, height, vips::VImage::option()->set("extend", VIPS_EXTEND_COPY));
+  }
+  return image;
+}
+
+vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage) {
+  if (!bitmap.hasData() || bitmap.width <= 0 || bitmap.height <= 0) throw Failure{ErrorCode::NoBitmap, {}};
+  const std::size_t width = static_cast<std::size_t>(bitmap.width);
+  const std::size_t height = static_cast<std::size_t>(bitmap.height);
+  if (bitmap.type != BitmapType::Bgr || bitmap.bytesPerPixel != 3 ||
+      static_cast<std::size_t>(bitmap.bytesPerLine) < width * 3 ||
+      bitmap.pixels.size() < static_cast<std::size_t>(bitmap.bytesPerLine) * height) {
+    throw Failure{ErrorCode::BadParameters, "not a 24-bit bitmap"};
+  }
+  storage.resize(width * height * 3);
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::uint8_t* from = bitmap.pixels.data() + (height - 1 - y) * bitmap.bytesPerLine;
+    std::uint8_t* to = storage.data() + y * width * 3;
+    for (std::size_t x = 0; x < width; ++x) {
+      to[3 * x] = from[3 * x + 2];
+      to[3 * x + 1] = from[3 * x + 1];
+      to[3 * x + 2] = from[3 * x];
+    }
+  }
+  vips::VImage image =
+      vips::VImage::new_from_memory(storage.data(), storage.size(), bitmap.width, bitmap.height, 3, VIPS_FORMAT_UCHAR);
+  return image.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
+}
+
+Bitmap toBitmap(const vips::VImage& image) {
+  std::size_t size = 0;
+  std::unique_ptr<std::uint8_t, decltype(&g_free)> rgb(static_cast<std::uint8_t*>(image.write_to_memory(&size)),
+                                                       &g_free);
+  const std::size_t width = static_cast<std::size_t>(image.width());
+  const std::size_t height = static_cast<std::size_t>(image.height());
+  if (size != width * height * 3) throw Failure{ErrorCode::ReadError, "unexpected pixel layout"};
+  Bitmap bitmap;
+  bitmap.type = BitmapType::Bgr;
+  bitmap.width = image.width();
+  bitmap.height = image.height();
+  bitmap.bytesPerPixel = 3;
+  bitmap.bytesPerLine = static_cast<std::int32_t>((width * 3 + 3) / 4 * 4);
+  bitmap.pixels.assign(static_cast<std::size_t>(bitmap.bytesPerLine) * height, 0);
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::uint8_t* from = rgb.get() + y * width * 3;
+    std::uint8_t* to = bitmap.pixels.data() + (height - 1 - y) * bitmap.bytesPerLine;
+    for (std::size_t x = 0; x < width; ++x) {
+      to[3 * x] = from[3 * x + 2];
+      to[3 * x + 1] = from[3 * x + 1];
+      to[3 * x + 2] = from[3 * x];
+    }
+  }
+  return bitmap;
+}
+
+std::string takeVipsError() {
+  std::string text = firstLine(vips_error_buffer());
+  vips_error_clear();
+  return text;
+}
+
+Status failureStatus(ErrorCode code, const std::string& detail) {
+  Status status;
+  status.code = code;
+  status.text = errorString(code);
+  if (!detail.empty()) status.text += ": " + detail;
+  return status;
+}
+
+}  // namespace velvara::imagelib::detail
