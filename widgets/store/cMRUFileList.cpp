@@ -1,0 +1,171 @@
+#include "widgets/store/cMRUFileList.h"
+
+#include <algorithm>
+#include <charconv>
+#include <stdexcept>
+
+#include "platform/registry/KeyTree.h"
+
+namespace velvara::widgets {
+
+namespace {
+
+// Longest tail of a path that its menu caption shows whole.
+constexpr std::size_t kCaptionTail = 32;
+
+std::string upperCased(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
+  return text;
+}
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+// The byte offset of each character of a UTF-8 text.
+std::vector<std::size_t> characterStarts(const std::string& text) {
+  std::vector<std::size_t> starts;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) starts.push_back(i);
+  }
+  return starts;
+}
+
+// n when name is "File" followed by n in decimal (n >= 1, no leading zero).
+std::int32_t fileNumberOf(const std::string& name) {
+  constexpr std::string_view kPrefix = "File";
+  if (name.size() <= kPrefix.size() || !registry::equalsIgnoreCase(name.substr(0, kPrefix.size()), kPrefix)) return 0;
+  const char* first = name.data() + kPrefix.size();
+  const char* last = name.data() + name.size();
+  std::int32_t number = 0;
+  const auto [end, error] = std::from_chars(first, last, number);
+  if (error != std::errc() || end != last || *first == '0' || *first == '-' || *first == '+') return 0;
+  return number;
+}
+
+std::string fileValueName(std::int32_t n) { return "File" + std::to_string(n); }
+
+}  // namespace
+
+cMRUFileList::cMRUFileList(i18n::StringService& strings)
+    : languageSupport_(
+          [&strings](int langId, const std::string& langName) { strings.setCurrentLanguage(langId, langName); }) {}
+
+void cMRUFileList::setMaxFileCount(std::int32_t lMax) {
+  if (lMax < 0) throw std::out_of_range("capacity below 0");
+  if (lMax == maxFileCount_) return;
+  maxFileCount_ = lMax;
+  if (entries_.size() > static_cast<std::size_t>(lMax)) entries_.resize(static_cast<std::size_t>(lMax));
+  fileCount_ = std::min(fileCount_, lMax);
+}
+
+void cMRUFileList::checkIndex(std::int32_t iIndex) const {
+  if (iIndex < 1 || iIndex > maxFileCount_) throw std::out_of_range("recent file index out of range");
+}
+
+void cMRUFileList::setEntry(std::int32_t iIndex, std::string text) {
+  const auto slot = static_cast<std::size_t>(iIndex - 1);
+  if (slot >= entries_.size()) {
+    if (text.empty()) return;
+    entries_.resize(slot + 1);
+  }
+  entries_[slot] = std::move(text);
+}
+
+std::string cMRUFileList::sFile(std::int32_t iIndex) const {
+  checkIndex(iIndex);
+  const auto slot = static_cast<std::size_t>(iIndex - 1);
+  return slot < entries_.size() ? entries_[slot] : std::string();
+}
+
+bool cMRUFileList::fileExists(std::int32_t iIndex) const { return !sFile(iIndex).empty(); }
+
+std::string cMRUFileList::menuCaption(std::int32_t iIndex) const {
+  const std::string path = sFile(iIndex);
+  const std::vector<std::size_t> starts = characterStarts(path);
+  const std::size_t n = starts.size();
+  std::string shown = path;
+  if (n > kCaptionTail) {
+    // Character positions count from 1, as "n - k" is the length after k.
+    std::size_t remembered = 0;
+    for (std::size_t k = n; k >= 1; --k) {
+      if (!isSeparator(path[starts[k - 1]])) continue;
+      if (n - k <= kCaptionTail) {
+        remembered = k;
+      } else {
+        shown = "..." + path.substr(starts[(remembered != 0 ? remembered : k) - 1]);
+      }
+    }
+  }
+  return "&" + std::to_string(iIndex) + ")  " + shown;
+}
+
+void cMRUFileList::addFile(const std::string& sfileName) {
+  const std::string wanted = upperCased(sfileName);
+  std::int32_t found = 0;
+  for (std::int32_t i = 1; i <= fileCount_ && found == 0; ++i) {
+    if (upperCased(sFile(i)) == wanted) found = i;
+  }
+  checkIndex(1);
+  if (found == 0) {
+    if (fileCount_ < maxFileCount_) ++fileCount_;
+    found = fileCount_;
+  }
+  for (std::int32_t j = found - 1; j >= 1; --j) setEntry(j + 1, sFile(j));
+  setEntry(1, sfileName);
+}
+
+bool cMRUFileList::save(cRegistry& registry) const {
+  try {
+    registry.setValueKey("MaxCount");
+    registry.setValueType(registry::kRegDword);
+    registry.setValue(maxFileCount_);
+    registry.setValueKey("Count");
+    registry.setValueType(registry::kRegDword);
+    registry.setValue(fileCount_);
+    for (std::int32_t n = 1; n <= fileCount_; ++n) {
+      registry.setValueKey(fileValueName(n));
+      registry.setValueType(registry::kRegSz);
+      registry.setValue(sFile(n));
+    }
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+bool cMRUFileList::load(cRegistry& registry) {
+  try {
+    registry.setValueKey("MaxCount");
+    if (!registry.keyExists()) return true;
+    registry.setValueType(registry::kRegDword);
+    setMaxFileCount(std::max(0, wholeNumberOf(registry.value())));
+    if (maxFileCount_ > 0) {
+      registry.setValueKey("Count");
+      registry.setValueType(registry::kRegDword);
+      fileCount_ = std::clamp(wholeNumberOf(registry.value()), 0, maxFileCount_);
+      loadEntries(registry);
+    }
+    return true;
+  } catch (const std::exception&) {
+    return false;
+  }
+}
+
+// Reads the stored "File" n of each entry in use. Only values the key holds
+// are read, so a damaged count cannot make the load run for ages; entries
+// without a value are empty.
+void cMRUFileList::loadEntries(cRegistry& registry) {
+  entries_.clear();
+  std::vector<std::string> names;
+  std::int32_t count = 0;
+  registry.enumerateValues(names, count);
+  for (const std::string& name : names) {
+    const std::int32_t n = fileNumberOf(name);
+    if (n < 1 || n > fileCount_) continue;
+    registry.setValueKey(fileValueName(n));
+    registry.setValueType(registry::kRegSz);
+    setEntry(n, textOf(registry.value()));
+  }
+}
+
+}  // namespace velvara::widgets
