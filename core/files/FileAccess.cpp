@@ -1,0 +1,123 @@
+#include "core/files/FileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "core/host/Host.h"
+
+namespace velvara::core {
+namespace {
+
+std::error_code lastError() { return {errno, std::generic_category()}; }
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+// Closes the descriptor unless released; removes the temporary file unless
+// it was renamed into place.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(std::string pattern) : path_(std::move(pattern)) {
+    fd_ = ::mkstemp(path_.data());
+    if (fd_ < 0) {
+      error_ = lastError();
+      path_.clear();
+    }
+  }
+  ~TemporaryFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!path_.empty()) ::unlink(path_.c_str());
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  // Why the file could not be made; empty when it was.
+  const std::error_code& error() const { return error_; }
+  int fd() const { return fd_; }
+  const std::string& path() const { return path_; }
+  std::error_code close() {
+    int result = ::close(fd_);
+    fd_ = -1;
+    return result == 0 ? std::error_code() : lastError();
+  }
+  void keep() { path_.clear(); }
+
+ private:
+  std::string path_;
+  int fd_ = -1;
+  std::error_code error_;
+};
+
+std::error_code writeAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return lastError();
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return {};
+}
+
+// A link is followed so that the file it points to is replaced, not the link.
+std::string resolveTarget(const std::string& path) {
+  std::error_code ignored;
+  if (!std::filesystem::is_symlink(path, ignored)) return path;
+  auto target = std::filesystem::weakly_canonical(path, ignored);
+  return ignored ? path : target.string();
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> readWholeFile(const std::string& path, std::error_code& error) {
+  error.clear();
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+  if (!file) {
+    error = lastError();
+    return {};
+  }
+  std::vector<std::uint8_t> bytes;
+  std::uint8_t chunk[65536];
+  for (;;) {
+    std::size_t got = std::fread(chunk, 1, sizeof chunk, file.get());
+    bytes.insert(bytes.end(), chunk, chunk + got);
+    if (got < sizeof chunk) break;
+  }
+  if (std::ferror(file.get())) {
+    error = lastError();
+    return {};
+  }
+  return bytes;
+}
+
+std::error_code replaceFileAtomically(const std::string& path, std::string_view bytes) {
+  std::string target = resolveTarget(path);
+  TemporaryFile temp(target + ".XXXXXX");
+  if (temp.error()) return temp.error();
+
+  struct stat existing {};
+  mode_t mode = ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
+  if (::fchmod(temp.fd(), mode) != 0) return lastError();
+
+  if (auto error = writeAll(temp.fd(), bytes)) return error;
+  if (::fsync(temp.fd()) != 0) return lastError();
+  if (auto error = temp.close()) return error;
+  if (::rename(temp.path().c_str(), target.c_str()) != 0) return lastError();
+  temp.keep();
+  return {};
+}
+
+void reportFileError(Host& host, const std::string& path, const std::error_code& error) {
+  host.showMessage({MessageIcon::Critical, MessageButtons::Ok, path, error.message()});
+}
+
+}  // namespace velvara::core

@@ -1,0 +1,27 @@
+#pragma once
+// Reading a whole file and replacing a file atomically. Failures come back as
+// the system's error code, never as an exception, so every caller can report
+// the path and the reason.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <system_error>
+#include <vector>
+
+namespace velvara::core {
+
+class Host;
+
+// The file's bytes; an error code when it cannot be opened or read.
+std::vector<std::uint8_t> readWholeFile(const std::string& path, std::error_code& error);
+
+// Writes bytes into a new file beside path and renames it over path, so the
+// previous file stays whole when anything fails on the way. An existing
+// file's permissions are kept.
+std::error_code replaceFileAtomically(const std::string& path, std::string_view bytes);
+
+// The message for a file that cannot be read or written: critical, OK, titled
+// with the path, the system's reason as its text.
+void reportFileError(Host& host, const std::string& path, const std::error_code& error);
+
+}  // namespace velvara::core

@@ -1,0 +1,49 @@
+#include "core/files/SaveProject.h"
+
+#include "core/files/BinaryWriter.h"
+#include "core/files/FileAccess.h"
+#include "core/files/FileDialog.h"
+#include "core/files/ProjectFileFormat.h"
+#include "core/helpers/Paths.h"
+#include "core/host/Host.h"
+#include "i18n/StringService.h"
+
+namespace velvara::core {
+namespace {
+
+constexpr int kProjectFilter = 209;
+constexpr int kSaveProjectAs = 210;
+
+std::error_code writeProject(const Project& project, const std::string& path) {
+  try {
+    return replaceFileAtomically(path, serializeProjectFile(project.settings, project.images.items()));
+  } catch (const TextTooLong&) {
+    return std::make_error_code(std::errc::value_too_large);
+  }
+}
+
+}  // namespace
+
+SaveProjectResult saveProject(Host& host, Project& project, const std::string& dataFolder, bool askName) {
+  std::string path = project.projectFile;
+  bool chosen = true;
+  if (askName) {
+    // The dialog's folder is a copy: choosing a file elsewhere must not move
+    // the data folder.
+    std::string folder = dataFolder;
+    const auto& strings = host.strings();
+    chosen = showFileDialog(host, folder, path, strings.loadMlString(kSaveProjectAs), getFileName(path, true),
+                            strings.loadMlString(kProjectFilter), false, true);
+  }
+  host.settingsGetValues();
+  if (!chosen || path.empty()) return {};
+
+  if (auto error = writeProject(project, path)) {
+    reportFileError(host, path, error);
+    return {};
+  }
+  project.projectFile = path;
+  return {true, path};
+}
+
+}  // namespace velvara::core
