@@ -1,0 +1,101 @@
+#include "core/gallery/GalleryCells.h"
+
+#include "core/gallery/HtmlText.h"
+#include "core/helpers/Paths.h"
+#include "core/helpers/Urls.h"
+
+namespace velvara::core {
+
+namespace {
+
+std::string imageComment(const CellArguments& cell) { return "<!-- Image:" + cell.title + " -->"; }
+
+std::string titleLine(const GallerySettings& settings, const std::string& title) {
+  return "<p align=" + settings.titleAlign + "><font class='tdTitle'>" + title + "</font></p>";
+}
+
+// The page name of page number (1-based) in a multi-page gallery.
+std::string pagingFile(int page) { return page == 1 ? "vlr.html" : "vlr" + std::to_string(page - 1) + ".html"; }
+
+}  // namespace
+
+std::string substituteLink(const std::string& link, const std::string& fileName) {
+  const auto at = link.find("/%");
+  if (at == std::string::npos) return link;
+  return link.substr(0, at + 1) + fileName;
+}
+
+void writeCellLink(PageLines& lines, const GallerySettings& settings, const CellArguments& cell) {
+  if (cell.link.empty()) return;
+  const std::string link = substituteLink(cell.link, cell.fileName);
+  lines.push_back(imageComment(cell));
+  lines.push_back("<td class='tdImg'>");
+  lines.push_back("<a href='" + inSingleQuotes(link) + "' target='" + cell.target + "'>");
+  lines.push_back("<img class='eImage' alt=\"" + inDoubleQuotes(cell.alt) + "\" title=\"" +
+                  inDoubleQuotes(cell.tooltip) + "\" src=\"" + inDoubleQuotes(cell.thumb) + "\"></a>");
+  lines.push_back(titleLine(settings, cell.title));
+  lines.push_back("</td>");
+}
+
+void writeCellShadowbox(PageLines& lines, const GallerySettings& settings, const CellArguments& cell) {
+  std::string link = substituteLink(cell.link, cell.fileName);
+  if (link.empty()) {
+    link = cell.photo;
+  } else if (!isHttpUrl(link) && !isHtmlFile(link) && pathExists(link)) {
+    link = "gallery/" + galleryFileReference(getFileName(link, true));
+  }
+  const std::string size = cell.target != "_blank" ? "width=" + inDoubleQuotes(settings.imageWidth) +
+                                                         ";height=" + inDoubleQuotes(settings.imageHeight)
+                                                   : std::string();
+  lines.push_back(imageComment(cell));
+  lines.push_back("<td class='tdImg'>");
+  lines.push_back("<a rel=\"shadowbox[vlr];" + size +
+                  " options={counterType:'skip',continuous:true,animSequence:'sync'}\" class=\"option\" title=\"" +
+                  inDoubleQuotes(cell.tooltip) + "\" href='" + inSingleQuotes(link) + "'>");
+  lines.push_back("<img class='eImage' src=\"" + inDoubleQuotes(cell.thumb) + "\" alt=\"" + inDoubleQuotes(cell.alt) +
+                  "\" title=\"" + inDoubleQuotes(cell.tooltip) + "\"></a>");
+  lines.push_back(titleLine(settings, cell.title));
+  lines.push_back("</td>");
+}
+
+void writeCellLightbox(PageLines& lines, const GallerySettings& settings, const CellArguments& cell) {
+  const std::string link = substituteLink(cell.link, cell.fileName);
+  const std::string shown = cell.linkText.empty() ? "&gt;&gt;" : cell.linkText;
+  std::string innerInText;
+  std::string innerInTitle;
+  if (!link.empty()) {
+    innerInText =
+        " <a class='linkDevalVr' href='" + inSingleQuotes(link) + "' target='" + cell.target + "'>" + shown + "</a>";
+    // Inside the title the overlay reads the link back as markup, so an
+    // apostrophe of the address must survive one more decoding.
+    std::string address;
+    for (const char c : link) address += c == '\'' ? std::string("&amp;#39;") : std::string(1, c);
+    innerInTitle = " <a class='linkDevalVr' href='" + address + "' target='" + cell.target + "'>" + shown + "</a>";
+  }
+  lines.push_back(imageComment(cell));
+  lines.push_back("<td class='tdImg'>");
+  lines.push_back("<a href='" + inSingleQuotes(cell.photo) + "' rel='lightbox[id0]' title=\"" +
+                  inDoubleQuotes(cell.title + innerInTitle) + "\">");
+  lines.push_back("<img class='eImage' alt=\"" + inDoubleQuotes(cell.alt) + "\" title=\"" +
+                  inDoubleQuotes(cell.tooltip) + "\" src=\"" + inDoubleQuotes(cell.thumb) + "\"></a>");
+  lines.push_back(titleLine(settings, cell.title + innerInText));
+  lines.push_back("</td>");
+}
+
+void writePagingCell(PageLines& lines, int current, int pages) {
+  lines.push_back("<td id='pagingCell'>");
+  lines.push_back("<span class=\"titlePages\">Pages:</span>");
+  if (current > 1) lines.push_back("<a id='linkPrev' href='" + pagingFile(current - 1) + "'>&laquo;&nbsp;Prev</a>");
+  for (int i = 1; i <= pages; ++i) {
+    if (i == current) {
+      lines.push_back("<span class=\"currentPage\">" + std::to_string(i) + "</span>");
+    } else {
+      lines.push_back("<a href=\"" + pagingFile(i) + "\" class=\"otherPage\">" + std::to_string(i) + "</a>");
+    }
+  }
+  if (current < pages) lines.push_back("<a id='linkNext' href='" + pagingFile(current + 1) + "'>Next&nbsp;&raquo;</a>");
+  lines.push_back("</td>");
+  lines.push_back("</tr>");
+}
+
+}  // namespace velvara::core

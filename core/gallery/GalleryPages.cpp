@@ -1,0 +1,158 @@
+#include "core/gallery/GalleryPages.h"
+
+#include "core/gallery/HtmlText.h"
+#include "core/helpers/Paths.h"
+
+namespace velvara::core {
+
+namespace {
+
+constexpr std::int16_t kStyleLightbox = static_cast<std::int16_t>(GalleryStyle::Lightbox);
+constexpr std::int16_t kStyleShadowbox = static_cast<std::int16_t>(GalleryStyle::Shadowbox);
+constexpr std::int16_t kStyleSimple = static_cast<std::int16_t>(GalleryStyle::Simple);
+
+const char* const kLightboxHead[] = {
+    "<script type=\"text/javascript\" src=\"prototype.js\"></script>",
+    "<script type=\"text/javascript\" src=\"scriptaculous.js?load=effects,builder\"></script>",
+    "<script type=\"text/javascript\" src=\"lightbox.js\"></script>",
+    "<link rel=\"stylesheet\" href=\"lightbox.css\" type=\"text/css\" media=\"screen\">",
+};
+
+const char* const kShadowboxHead[] = {
+    "<script type=\"text/javascript\" src=\"src/skin/classic/skin.js\"></script>",
+    "<!-- To use Shadowbox in standalone mode, you only need to include the base adapter-->",
+    "<script type=\"text/javascript\" src=\"src/adapter/shadowbox-base.js\"></script>",
+    "<script type=\"text/javascript\" src=\"src/shadowbox.js\"></script>",
+    "<script type=\"text/javascript\">",
+    "Shadowbox.loadSkin('classic', 'src/skin'); // use the  'classic' skin",
+    "Shadowbox.loadLanguage('en', 'src/lang'); // use the English language",
+    "Shadowbox.loadPlayer(['flv', 'html', 'iframe', 'img', 'qt', 'swf', 'wmp'], 'src/player');",
+    "window.onload = function()",
+    "{Shadowbox.init();};",
+    "</script>",
+};
+
+const char* const kStyleSheetLink = "<link rel=\"stylesheet\" href=\"library/ktvlr.css\" type=\"text/css\">";
+
+void writeCell(PageLines& lines, const GallerySettings& settings, const ImageItem& image) {
+  switch (settings.galleryStyle) {
+    case kStyleLightbox:
+      writeCellLightbox(lines, settings, cellArgumentsFor(settings, image));
+      break;
+    case kStyleShadowbox:
+      writeCellShadowbox(lines, settings, cellArgumentsFor(settings, image));
+      break;
+    case kStyleSimple:
+      writeCellLink(lines, settings, cellArgumentsFor(settings, image));
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+std::int64_t pageCount(std::int64_t imageCount, std::int64_t perPage) {
+  return imageCount / perPage + (imageCount % perPage != 0 ? 1 : 0);
+}
+
+std::string pageName(std::int64_t page, std::int64_t pages) {
+  const std::string base = pages == 1 ? "index" : "vlr";
+  return page == 1 ? base + ".html" : base + std::to_string(page - 1) + ".html";
+}
+
+void writePageHead(PageLines& lines, std::int16_t galleryStyle) {
+  lines.insert(lines.end(), {
+                                "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">",
+                                "<html>",
+                                "<head>",
+                                "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\">",
+                                "<title>Image Gallery</title>",
+                                "<meta name=\"generator\" content=\"Oren Talvik: Velvara\">",
+                                "",
+                                "<!--Include this rows in your header: START-->",
+                            });
+  switch (galleryStyle) {
+    case kStyleLightbox:
+      lines.insert(lines.end(), std::begin(kLightboxHead), std::end(kLightboxHead));
+      lines.push_back(kStyleSheetLink);
+      break;
+    case kStyleShadowbox:
+      lines.insert(lines.end(), std::begin(kShadowboxHead), std::end(kShadowboxHead));
+      lines.push_back(kStyleSheetLink);
+      break;
+    case kStyleSimple:
+      lines.push_back(kStyleSheetLink);
+      break;
+    default:
+      break;
+  }
+  lines.insert(lines.end(), {"<!--Include this rows in your header: END-->", "</head>", "", "<body>"});
+}
+
+void writeTopBlock(PageLines& lines, const GallerySettings& settings, std::int64_t page, std::int64_t pages) {
+  const std::string columns = std::to_string(settings.columns);
+  lines.push_back("<!--Gallery START-->");
+  lines.push_back("<div id='divVLR'>");
+  lines.push_back("<table id=\"tblThumbsLayout\" cellpadding=\"" + inDoubleQuotes(settings.cellPadding) +
+                  "\" cellspacing=\"" + inDoubleQuotes(settings.cellSpacing) + "\">");
+  lines.push_back("<tr>");
+  lines.push_back("<td id='topCell' colspan='" + columns + "'>");
+  if (settings.addParentLink == 1 && !settings.homeCaption.empty() && !settings.homeUrl.empty()) {
+    lines.push_back("<div id='divParent'><font style=\"font-size:12px\" color=\"" +
+                    inDoubleQuotes(settings.webTitleColor) + "\"><a id='linkParent' href='" +
+                    inSingleQuotes(settings.homeUrl) + "'>" + settings.homeCaption +
+                    "</a> &gt <span id='currentGalleryLocation'>" + settings.webTitle + "</span></font></div>");
+  }
+  lines.push_back("<table id='tblGalleryName' cellpadding=0 cellspacing=0 border=0 width=\"100%\">");
+  lines.push_back("<tr>");
+  lines.push_back("<td id='galleryNameCell'>" + settings.webTitle + "</td>");
+  if (pages > 1) {
+    writePagingCell(lines, static_cast<int>(page), static_cast<int>(pages));
+  } else {
+    lines.push_back("</tr>");
+  }
+  lines.push_back("</table>");
+  lines.push_back("</td>");
+  lines.push_back("</tr>");
+}
+
+CellArguments cellArgumentsFor(const GallerySettings& settings, const ImageItem& image) {
+  const bool shadowbox = settings.galleryStyle == kStyleShadowbox;
+  const bool withLinks = settings.addImageLinks == 1;
+  CellArguments cell;
+  cell.title = image.title;
+  cell.alt = image.title;
+  cell.link = shadowbox || withLinks ? image.linkUrl : std::string();
+  cell.linkText = !shadowbox && withLinks ? image.linkText : std::string();
+  cell.tooltip = image.tooltip;
+  cell.thumb = "thumbs/" + galleryFileReference(image.outputBaseName) + ".jpg";
+  cell.photo = "photos/" + galleryFileReference(image.outputBaseName) + ".jpg";
+  cell.target = image.openInSameWindow ? "_self" : "_blank";
+  cell.fileName = getFileName(image.sourcePath, true);
+  return cell;
+}
+
+std::size_t writeThumbnailRows(PageLines& lines, const GallerySettings& settings, const std::vector<ImageItem>& images,
+                               std::size_t index, const std::function<void(const ImageItem&)>& beforeCell) {
+  for (std::int32_t row = 1; row <= settings.rows; ++row) {
+    lines.push_back("<tr>");
+    for (std::int32_t column = 1; column <= settings.columns && index < images.size(); ++column) {
+      beforeCell(images[index]);
+      writeCell(lines, settings, images[index]);
+      ++index;
+    }
+    lines.push_back("</tr>");
+    if (index >= images.size()) break;
+  }
+  return index;
+}
+
+void writeFooter(PageLines& lines, const GallerySettings& settings) {
+  lines.push_back("<tr>");
+  lines.push_back("<td id='pnCell' colspan='" + std::to_string(settings.columns) + "'>");
+  lines.push_back(std::string("<a class='pn' href='") + kProductHomePage + "'>Created using Velvara</a>");
+  lines.insert(lines.end(), {"</td>", "</tr>", "</table>", "</div>", "<!-- Gallery END -->", "</body>", "</html>"});
+}
+
+}  // namespace velvara::core

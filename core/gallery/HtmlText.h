@@ -1,0 +1,22 @@
+#pragma once
+// How user text enters generated pages. Titles, tooltips and links are
+// written as the user typed them, HTML included, except for the one quote
+// character that would end the attribute they stand in. References to the
+// gallery's own files are percent-encoded where a character would change the
+// address.
+#include <string>
+#include <string_view>
+
+namespace velvara::core {
+
+// Text for an attribute value in double quotes: '"' as "&quot;".
+std::string inDoubleQuotes(std::string_view text);
+
+// Text for an attribute value in single quotes: "'" as "&#39;".
+std::string inSingleQuotes(std::string_view text);
+
+// A name of one of the gallery's own files for use in an address: "%", "#"
+// and "?" percent-encoded, everything else as it is.
+std::string galleryFileReference(std::string_view name);
+
+}  // namespace velvara::core

@@ -1,0 +1,111 @@
+#include "core/gallery/MakeGallery.h"
+
+#include <filesystem>
+
+#include "core/gallery/FileOutput.h"
+#include "core/gallery/GalleryPages.h"
+#include "core/gallery/LightboxPackage.h"
+#include "core/gallery/SettingsCheck.h"
+#include "core/gallery/ShadowboxPackage.h"
+#include "core/gallery/StyleSheet.h"
+#include "core/production/ImageProduction.h"
+#include "core/text/Encoding.h"
+#include "i18n/StringService.h"
+
+namespace velvara::core {
+
+namespace {
+
+constexpr int kStringNoImages = 181;
+constexpr int kStringErrorWritingFile = 197;
+constexpr int kStringCreatingWebFolder = 200;
+constexpr int kStringCreatingThumbnails = 201;
+constexpr int kStringImage = 202;
+
+bool writePackage(Host& host, GallerySettings& settings, bool htmlOnly) {
+  switch (settings.galleryStyle) {
+    case static_cast<std::int16_t>(GalleryStyle::Lightbox):
+    case static_cast<std::int16_t>(GalleryStyle::Simple):
+      return writeLightboxFiles(host, settings, settings.destFolder, !htmlOnly, true);
+    case static_cast<std::int16_t>(GalleryStyle::Shadowbox):
+      return writeShadowboxFiles(host, settings.destFolder, true);
+    default:
+      return true;
+  }
+}
+
+// Writes every page; answers the name of the first.
+std::string writePages(Host& host, const GallerySettings& settings, const std::vector<ImageItem>& images) {
+  const std::string imageCaption = host.strings().loadMlString(kStringImage);
+  const std::int64_t pages =
+      pageCount(static_cast<std::int64_t>(images.size()), std::int64_t{settings.rows} * settings.columns);
+  std::size_t index = 0;
+  for (std::int64_t page = 1; page <= pages; ++page) {
+    PageLines lines;
+    writePageHead(lines, settings.galleryStyle);
+    writeTopBlock(lines, settings, page, pages);
+    index = writeThumbnailRows(lines, settings, images, index,
+                               [&](const ImageItem& image) { host.setCaption(imageCaption + image.sourcePath); });
+    writeFooter(lines, settings);
+
+    OutputFile file(settings.destFolder + "/" + pageName(page, pages));
+    for (const auto& line : lines) file.line(htmlEscapeNonAscii(line));
+    file.close();
+    if (index >= images.size()) break;
+  }
+  return pageName(1, pages);
+}
+
+void reportWriteFailure(Host& host, const std::string& path, const std::string& reason) {
+  Message box;
+  box.icon = MessageIcon::Critical;
+  box.text = host.strings().loadMlString(kStringErrorWritingFile) + path + "\r\n" + reason;
+  host.showMessage(box);
+  host.setMainWindowEnabled(true);
+  host.restoreCaption();
+}
+
+}  // namespace
+
+bool makeGallery(Host& host, Project& project, ImageLibrary& library, bool htmlOnly) {
+  GallerySettings& settings = project.settings;
+  if (project.images.empty()) {
+    Message box;
+    box.icon = MessageIcon::Information;
+    box.title = std::string();
+    box.text = host.strings().loadMlString(kStringNoImages);
+    host.showMessage(box);
+    return false;
+  }
+  if (auto problem = galleryBuildProblem(settings)) {
+    Message box;
+    box.icon = MessageIcon::Exclamation;
+    box.text = *problem;
+    host.showMessage(box);
+    return false;
+  }
+
+  host.setCaption(host.strings().loadMlString(kStringCreatingWebFolder));
+  try {
+    if (!writePackage(host, settings, htmlOnly)) {
+      host.restoreCaption();
+      return false;
+    }
+    if (!htmlOnly) {
+      host.setCaption(host.strings().loadMlString(kStringCreatingThumbnails));
+      if (!makeGalleryImages(host, project, library)) return false;
+    }
+    const std::string firstPage = writePages(host, settings, project.images.items());
+    writeStyleCss(settings);
+    host.restoreCaption();
+    host.openDocument(settings.destFolder + "/" + firstPage);
+    return true;
+  } catch (const GalleryFileError& error) {
+    reportWriteFailure(host, error.path(), error.reason());
+  } catch (const std::filesystem::filesystem_error& error) {
+    reportWriteFailure(host, error.path1().string(), error.code().message());
+  }
+  return false;
+}
+
+}  // namespace velvara::core
