@@ -25,7 +25,8 @@ class LanguageSupport {
   void setHandler(Handler onLanguageChanged);
 
   // Every instance alive when the call starts, this one included, receives
-  // (langId, langName) before the call returns. An instance released during
+  // (langId, langName) before the call returns, in the order the instances
+  // were created. An instance released during
   // the broadcast receives nothing more; one created during it is not
   // announced to. A handler may create or release instances, itself too.
   void raiseLanguageChanged(int langId, std::string_view langName);
