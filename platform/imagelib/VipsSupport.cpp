@@ -60,7 +60,10 @@ vips::VImage toSrgb8(vips::VImage image) {
     image = image.flatten(vips::VImage::option()->set("background", std::vector<double>{255, 255, 255}));
   }
   if (image.bands() > 3) image = image.extract_band(0, vips::VImage::option()->set("n", 3));
-  if (image.bands() < 3) image = image.extract_band(0).bandjoin({image.extract_band(0), image.extract_band(0)});
+  if (image.bands() < 3) {
+    vips::VImage grey = image.extract_band(0);
+    image = vips::VImage::bandjoin(std::vector<vips::VImage>{grey, grey, grey});
+  }
   if (image.format() != VIPS_FORMAT_UCHAR) image = image.cast(VIPS_FORMAT_UCHAR);
   return image;
 }

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/imagelib/Formats.h"
+#include "platform/imagelib/Library.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestImages.h"
+
+namespace velvara::imagelib {
+namespace {
+
+using testing::TestColor;
+using testing::TestImage;
+
+class ImageLibraryTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(libraryInit()); }
+
+  std::string write(const std::string& name, const TestImage& image) {
+    std::string path = dir.file(name);
+    testing::writeTestImage(path, image);
+    return path;
+  }
+
+  testing::TempDir dir;
+};
+
+TEST_F(ImageLibraryTest, PictureFormatsAreReadableAndDataFormatsAreNotListed) {
+  std::vector<std::string> readable;
+  for (const FormatInfo& format : formats()) {
+    if (format.readable) readable.push_back(format.name);
+    for (const std::string& ext : format.extensions) {
+      EXPECT_NE(ext, "csv");
+      EXPECT_NE(ext, "pdf");
+      EXPECT_NE(ext, "v");
+    }
+  }
+  for (const char* name : {"jpeg", "png", "gif", "tiff", "webp", "heif", "jpeg2000", "bmp"}) {
+    EXPECT_NE(std::find(readable.begin(), readable.end(), name), readable.end()) << name;
+  }
+  ASSERT_GE(formatIndexByName("jpeg"), 0);
+  EXPECT_TRUE(formats()[formatIndexByName("jpeg")].writable);
+  EXPECT_EQ(formatIndexByName("csv"), -1);
+}
+
+TEST_F(ImageLibraryTest, LoadsAs24BitBottomUpRowsPaddedToFourBytes) {
+  std::string path = write("odd.png", {67, 40});
+  Bitmap bitmap;
+  Status status = loadBitmap(path, bitmap);
+  ASSERT_TRUE(status.ok()) << status.text;
+  EXPECT_EQ(bitmap.type, BitmapType::Bgr);
+  EXPECT_EQ(bitmap.width, 67);
+  EXPECT_EQ(bitmap.height, 40);
+  EXPECT_EQ(bitmap.bytesPerPixel, 3);
+  EXPECT_EQ(bitmap.bytesPerLine, 204);
+  EXPECT_EQ(bitmap.pixels.size(), 204u * 40);
+  // The red marker sits in the top-left corner: the last row in memory.
+  auto corner = testing::pixelAt(bitmap, 1, 1);
+  EXPECT_GT(corner.red, 200);
+  EXPECT_LT(corner.blue, 50);
+  EXPECT_EQ(bitmap.pixels[(bitmap.height - 1) * bitmap.bytesPerLine + 2], 255);
+}
+
+TEST_F(ImageLibraryTest, EveryColourModelArrivesAs24Bit) {
+  const std::vector<std::pair<std::string, TestColor>> cases = {
+      {"grey.jpg", TestColor::Grey},  {"cmyk.jpg", TestColor::Cmyk},      {"palette.png", TestColor::Palette},
+      {"deep.png", TestColor::Rgb16}, {"alpha.png", TestColor::RgbAlpha}, {"grey.png", TestColor::Grey},
+      {"plain.webp", TestColor::Rgb}, {"plain.tif", TestColor::Rgb16},    {"plain.gif", TestColor::Rgb},
+  };
+  for (const auto& [name, color] : cases) {
+    std::string path = write(name, {80, 60, color});
+    Bitmap bitmap;
+    Status status = loadBitmap(path, bitmap);
+    ASSERT_TRUE(status.ok()) << name << ": " << status.text;
+    EXPECT_EQ(bitmap.type, BitmapType::Bgr) << name;
+    EXPECT_EQ(bitmap.width, 80) << name;
+    EXPECT_EQ(bitmap.height, 60) << name;
+    EXPECT_EQ(bitmap.bytesPerLine, 240) << name;
+    auto corner = testing::pixelAt(bitmap, 2, 2);
+    if (color != TestColor::Grey) {
+      EXPECT_GT(corner.red, 150) << name;
+    }
+  }
+}
+
+TEST_F(ImageLibraryTest, TransparencyIsFlattenedOntoWhite) {
+  std::string path = write("alpha.png", {80, 60, TestColor::RgbAlpha});
+  Bitmap bitmap;
+  ASSERT_TRUE(loadBitmap(path, bitmap).ok());
+  auto right = testing::pixelAt(bitmap, 70, 30);
+  EXPECT_EQ(right.red, 255);
+  EXPECT_EQ(right.green, 255);
+  EXPECT_EQ(right.blue, 255);
+}
+
+TEST_F(ImageLibraryTest, OrientationIsAppliedOnLoadingAndInTheFileInformation) {
+  std::string path = write("turned.jpg", {400, 300, TestColor::Rgb, 6});
+  ImageInfo info;
+  ASSERT_TRUE(readImageInfo(path, info).ok());
+  EXPECT_EQ(info.width, 300);
+  EXPECT_EQ(info.height, 400);
+  EXPECT_EQ(info.bitsPerComponent * info.componentsPerPixel, 24);
+  for (bool resized : {false, true}) {
+    Bitmap bitmap;
+    ASSERT_TRUE((resized ? loadResized(path, 90, 120, bitmap) : loadBitmap(path, bitmap)).ok());
+    EXPECT_EQ(bitmap.width, resized ? 90 : 300);
+    EXPECT_EQ(bitmap.height, resized ? 120 : 400);
+    // Orientation 6 turns the picture a quarter clockwise: the stored
+    // top-left corner is shown top right.
+    auto topRight = testing::pixelAt(bitmap, bitmap.width - 3, 2);
+    auto topLeft = testing::pixelAt(bitmap, 2, 2);
+    EXPECT_GT(topRight.red, 200);
+    EXPECT_LT(topRight.green, 60);
+    EXPECT_LT(topLeft.red, 200);
+  }
+}
+
+TEST_F(ImageLibraryTest, ResizedLoadMatchesLoadThenResize) {
+  std::string path = write("big.jpg", {1600, 1200});
+  Bitmap direct, full, scaled;
+  ASSERT_TRUE(loadResized(path, 160, 120, direct).ok());
+  ASSERT_TRUE(loadBitmap(path, full).ok());
+  ASSERT_TRUE(resize(full, 160, 120, ResizeMethod::Lanczos, scaled).ok());
+  EXPECT_EQ(direct.width, 160);
+  EXPECT_EQ(direct.height, 120);
+  EXPECT_LT(testing::meanDifference(direct, scaled), 6.0);
+}
+
+TEST_F(ImageLibraryTest, ResizeGivesExactlyTheAskedSizeWithBothMethods) {
+  Bitmap source;
+  ASSERT_TRUE(loadBitmap(write("src.png", {333, 101}), source).ok());
+  for (auto method : {ResizeMethod::Quick, ResizeMethod::Lanczos}) {
+    for (auto [w, h] : {std::pair{120, 37}, std::pair{667, 500}, std::pair{1, 1}, std::pair{750, 101}}) {
+      Bitmap result;
+      ASSERT_TRUE(resize(source, w, h, method, result).ok());
+      EXPECT_EQ(result.width, w);
+      EXPECT_EQ(result.height, h);
+      EXPECT_EQ(result.bytesPerLine, (3 * w + 3) / 4 * 4);
+    }
+  }
+  Bitmap result;
+  EXPECT_EQ(resize(source, 0, 10, ResizeMethod::Quick, result).code, ErrorCode::BadParameters);
+  EXPECT_EQ(resize(Bitmap(), 10, 10, ResizeMethod::Quick, result).code, ErrorCode::NoBitmap);
+}
+
+TEST_F(ImageLibraryTest, SharpeningKeepsSizeAndStaysCloseToTheSource) {
+  Bitmap source, sharp;
+  ASSERT_TRUE(loadBitmap(write("soft.jpg", {160, 120}), source).ok());
+  ASSERT_TRUE(sharpen(source, 25, sharp).ok());
+  EXPECT_EQ(sharp.width, 160);
+  EXPECT_EQ(sharp.height, 120);
+  double change = testing::meanDifference(source, sharp);
+  EXPECT_GT(change, 0.5);
+  EXPECT_LT(change, 20.0);
+  EXPECT_EQ(sharpen(Bitmap(), 25, sharp).code, ErrorCode::NoBitmap);
+}
+
+TEST_F(ImageLibraryTest, SavedJpegHasNoMetadataAndReplacesTheOldFile) {
+  std::string source = write("exif.jpg", {200, 150, TestColor::Rgb, 3});
+  ASSERT_TRUE(testing::hasExif(source));
+  Bitmap bitmap;
+  ASSERT_TRUE(loadBitmap(source, bitmap).ok());
+  std::string out = dir.file("out.jpg");
+  std::ofstream(out) << "old contents";
+  Status status = saveJpeg(bitmap, out, 90);
+  ASSERT_TRUE(status.ok()) << status.text;
+  EXPECT_FALSE(testing::hasExif(out));
+  Bitmap back;
+  ASSERT_TRUE(loadBitmap(out, back).ok());
+  EXPECT_LT(testing::meanDifference(bitmap, back), 4.0);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST_F(ImageLibraryTest, FailedSaveKeepsTheExistingFileAndLeavesNoPartialFile) {
+  Bitmap bitmap;
+  ASSERT_TRUE(loadBitmap(write("a.png", {20, 20}), bitmap).ok());
+  EXPECT_EQ(saveJpeg(Bitmap(), dir.file("a.jpg"), 90).code, ErrorCode::NoBitmap);
+  std::filesystem::create_directory(dir.file("folder.jpg"));
+  Status status = saveJpeg(bitmap, dir.file("folder.jpg"), 90);
+  EXPECT_EQ(status.code, ErrorCode::WriteError);
+  EXPECT_FALSE(status.text.empty());
+  Status missing = saveJpeg(bitmap, dir.file("nowhere/x.jpg"), 90);
+  EXPECT_EQ(missing.code, ErrorCode::WriteError);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
+}
+
+TEST_F(ImageLibraryTest, DamagedFilesAreErrorsWithTexts) {
+  std::string truncated = write("cut.jpg", {300, 200});
+  std::filesystem::resize_file(truncated, std::filesystem::file_size(truncated) / 2);
+  std::string empty = dir.file("empty.jpg");
+  std::ofstream{empty};
+  std::string text = dir.file("notes.jpg");
+  std::ofstream(text) << "1 2 3\nthis is not a picture\n";
+  std::string huge = dir.file("bomb.jpg");
+  testing::writeJpegClaimingSize(huge, 20000, 20000);
+
+  const std::vector<std::pair<std::string, ErrorCode>> cases = {
+      {truncated, ErrorCode::ReadError},
+      {empty, ErrorCode::UnknownFormat},
+      {text, ErrorCode::UnknownFormat},
+      {huge, ErrorCode::TooLarge},
+      {dir.file("missing.jpg"), ErrorCode::FileNotFound},
+  };
+  for (const auto& [path, code] : cases) {
+    Bitmap bitmap, small;
+    Status full = loadBitmap(path, bitmap);
+    Status resized = loadResized(path, 120, 90, small);
+    EXPECT_EQ(full.code, code) << path << ": " << full.text;
+    EXPECT_EQ(resized.code, code) << path << ": " << resized.text;
+    EXPECT_TRUE(full.text.starts_with(errorString(code))) << full.text;
+    EXPECT_FALSE(bitmap.hasData());
+    EXPECT_FALSE(small.hasData());
+  }
+}
+
+}  // namespace
+}  // namespace velvara::imagelib

@@ -1,0 +1,43 @@
+#pragma once
+// Pictures made inside a test, so no binary test data is kept: a smooth
+// colour field with noise, saved in the format its file name ends with.
+#include <cstdint>
+#include <string>
+
+#include "platform/imagelib/Bitmap.h"
+
+namespace velvara::testing {
+
+enum class TestColor { Rgb, Grey, Cmyk, Palette, Rgb16, RgbAlpha };
+
+struct TestImage {
+  int width = 64;
+  int height = 48;
+  TestColor color = TestColor::Rgb;
+  // EXIF orientation written into the file; 0 writes none.
+  int orientation = 0;
+  int quality = 92;
+};
+
+// The picture has a pure red block in its stored top-left corner (an eighth
+// of each side), so a test can see where that corner ended up. With RgbAlpha
+// the right half is fully transparent.
+void writeTestImage(const std::string& path, const TestImage& image);
+
+// Whether the file holds EXIF data.
+bool hasExif(const std::string& path);
+
+// The mean absolute difference of two same-sized 24-bit bitmaps, 0 to 255;
+// 255 when their sizes differ.
+double meanDifference(const imagelib::Bitmap& a, const imagelib::Bitmap& b);
+
+// The blue, green and red values of the pixel x, y counted from the top left.
+struct Bgr {
+  int blue, green, red;
+};
+Bgr pixelAt(const imagelib::Bitmap& bitmap, int x, int y);
+
+// A JPEG whose header claims width x height while holding a tiny picture.
+void writeJpegClaimingSize(const std::string& path, int width, int height);
+
+}  // namespace velvara::testing
