@@ -1,0 +1,59 @@
+// The Lightbox overlay on a phone: taps open, step and close it, and a photo
+// far larger than the screen is fitted into the window.
+import assert from 'node:assert/strict';
+import path from 'node:path';
+import { scenario } from './lib/harness.mjs';
+import { assertFitsWindow, imageGeometry, thumbnails, waitForClosed, waitForImage, waitForLightbox } from './lib/lightbox.mjs';
+import { LIGHTBOX, writeGallery } from './lib/standin-gallery.mjs';
+
+const phone = {
+  viewport: { width: 390, height: 844 },
+  deviceScaleFactor: 3,
+  isMobile: true,
+  hasTouch: true,
+  userAgent: 'Mozilla/5.0 (Linux; Android 14; Pixel 8) AppleWebKit/537.36 (KHTML, like Gecko) Chrome/140.0.0.0 Mobile Safari/537.36',
+};
+
+scenario('lightbox_mobile', async (t) => {
+  const root = path.join(t.workDir, 'www');
+  const base = await t.serve(root);
+  const images = [[4000, 3000], [600, 900], [800, 600]].map(([width, height], i) => ({
+    base: `img${i + 1}`, title: `Photo ${i + 1}`, tooltip: '', link: '', linkText: '', width, height,
+  }));
+  writeGallery(path.join(root, 'gallery'), images,
+    { style: LIGHTBOX, columns: 4, rows: 100, addImageLinks: 0, webTitle: 'Phone' });
+
+  const context = await t.launch(phone);
+  const page = await context.newPage();
+  await page.goto(`${base}gallery/index.html`);
+  await waitForLightbox(page);
+
+  await t.step('a tap opens the overlay with the photo fitted into the window', async () => {
+    await thumbnails(page).nth(0).tap();
+    await waitForImage(page, 'photos/img1.jpg', 'Image 1 of 3');
+    assert.equal(await page.locator('#caption').innerText(), 'Photo 1');
+    assert.equal(await page.locator('#caption a').count(), 0, 'no inner link without image links');
+    assertFitsWindow(await imageGeometry(page));
+    await t.screenshot(page, 'lightbox-phone');
+  });
+
+  await t.step('taps on the hover areas step both ways', async () => {
+    await page.locator('#nextLink').tap();
+    await waitForImage(page, 'photos/img2.jpg', 'Image 2 of 3');
+    assertFitsWindow(await imageGeometry(page));
+    await page.locator('#prevLink').tap();
+    await waitForImage(page, 'photos/img1.jpg', 'Image 1 of 3');
+  });
+
+  await t.step('a tap on the close control closes', async () => {
+    await page.locator('#bottomNavClose').tap();
+    await waitForClosed(page);
+  });
+
+  await t.step('a tap on the overlay closes', async () => {
+    await thumbnails(page).nth(2).tap();
+    await waitForImage(page, 'photos/img3.jpg', 'Image 3 of 3');
+    await page.locator('#overlay').tap({ position: { x: 5, y: 5 } });
+    await waitForClosed(page);
+  });
+});
