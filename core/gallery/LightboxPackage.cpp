@@ -150,7 +150,7 @@ bool writeLightboxFiles(Host& host, GallerySettings& settings, const std::string
   bool declined = false;
   const bool folderReady = runPackageStep(host, folder, [&] {
     std::error_code code;
-    if (!fs::exists(folder, code)) {
+    if (!fs::is_directory(folder, code)) {
       createFolderIfMissing(folder);
     } else if (clearFolder && folderHoldsFiles(folder)) {
       if (!confirmNonEmptyFolder(host, folder)) {
@@ -166,7 +166,7 @@ bool writeLightboxFiles(Host& host, GallerySettings& settings, const std::string
     const std::string imagesFolder = folder + "/images";
     const bool imagesReady = runPackageStep(host, imagesFolder, [&] {
       std::error_code code;
-      if (!fs::exists(imagesFolder, code)) {
+      if (!fs::is_directory(imagesFolder, code)) {
         createFolderIfMissing(imagesFolder);
       } else if (clearFolder) {
         deleteFilesIn(imagesFolder);

@@ -1,0 +1,195 @@
+#include "core/gallery/GalleryCells.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/support/TempDir.h"
+
+namespace velvara::core {
+namespace {
+
+GallerySettings cellSettings() {
+  GallerySettings settings;
+  settings.titleAlign = "center";
+  settings.imageWidth = "750";
+  settings.imageHeight = "500";
+  return settings;
+}
+
+CellArguments cell(const std::string& link, const std::string& linkText = "", const std::string& target = "_blank") {
+  CellArguments c;
+  c.title = "Sunset";
+  c.alt = "Sunset";
+  c.link = link;
+  c.linkText = linkText;
+  c.tooltip = "Evening";
+  c.thumb = "thumbs/IMG_01.jpg";
+  c.photo = "photos/IMG_01.jpg";
+  c.target = target;
+  c.fileName = "IMG_01.JPG";
+  return c;
+}
+
+TEST(LinkSubstitution, ReplacesFromTheSlashPercentOnWithTheFileName) {
+  EXPECT_EQ(substituteLink("pictures/big/%", "IMG_01.JPG"), "pictures/big/IMG_01.JPG");
+  EXPECT_EQ(substituteLink("folder/%x.html", "IMG_01.JPG"), "folder/IMG_01.JPG");
+  EXPECT_EQ(substituteLink("a/%/b/%", "IMG_01.JPG"), "a/IMG_01.JPG");
+  EXPECT_EQ(substituteLink("page.html?x=5%20", "IMG_01.JPG"), "page.html?x=5%20");
+  EXPECT_EQ(substituteLink("", "IMG_01.JPG"), "");
+}
+
+TEST(LinkCell, WritesSixLinesWithTheSubstitutedLink) {
+  PageLines lines;
+  writeCellLink(lines, cellSettings(), cell("http://example.test/big/%", "ignored", "_self"));
+  const PageLines expected = {
+      "<!-- Image:Sunset -->",
+      "<td class='tdImg'>",
+      "<a href='http://example.test/big/IMG_01.JPG' target='_self'>",
+      "<img class='eImage' alt=\"Sunset\" title=\"Evening\" src=\"thumbs/IMG_01.jpg\"></a>",
+      "<p align=center><font class='tdTitle'>Sunset</font></p>",
+      "</td>",
+  };
+  EXPECT_EQ(lines, expected);
+}
+
+TEST(LinkCell, WritesNothingWithoutALink) {
+  PageLines lines;
+  writeCellLink(lines, cellSettings(), cell(""));
+  EXPECT_TRUE(lines.empty());
+}
+
+TEST(LightboxCell, WithoutLinkHasNoInnerLink) {
+  PageLines lines;
+  writeCellLightbox(lines, cellSettings(), cell("", "More"));
+  const PageLines expected = {
+      "<!-- Image:Sunset -->",
+      "<td class='tdImg'>",
+      "<a href='photos/IMG_01.jpg' rel='lightbox[id0]' title=\"Sunset\">",
+      "<img class='eImage' alt=\"Sunset\" title=\"Evening\" src=\"thumbs/IMG_01.jpg\"></a>",
+      "<p align=center><font class='tdTitle'>Sunset</font></p>",
+      "</td>",
+  };
+  EXPECT_EQ(lines, expected);
+}
+
+TEST(LightboxCell, LinkWithoutTextShowsArrowsInTitleAndCaption) {
+  PageLines lines;
+  writeCellLightbox(lines, cellSettings(), cell("site/%", ""));
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[2],
+            "<a href='photos/IMG_01.jpg' rel='lightbox[id0]' title=\"Sunset <a class='linkDevalVr' "
+            "href='site/IMG_01.JPG' target='_blank'>&gt;&gt;</a>\">");
+  EXPECT_EQ(lines[4],
+            "<p align=center><font class='tdTitle'>Sunset <a class='linkDevalVr' href='site/IMG_01.JPG' "
+            "target='_blank'>&gt;&gt;</a></font></p>");
+}
+
+TEST(LightboxCell, LinkTextIsShown) {
+  PageLines lines;
+  writeCellLightbox(lines, cellSettings(), cell("http://example.test/", "Visit", "_self"));
+  EXPECT_EQ(lines[4],
+            "<p align=center><font class='tdTitle'>Sunset <a class='linkDevalVr' href='http://example.test/' "
+            "target='_self'>Visit</a></font></p>");
+}
+
+TEST(LightboxCell, QuotesCannotEndTheirAttributes) {
+  CellArguments c = cell("it's.html", "say \"hi\"");
+  c.title = "A \"big\" <b>day</b>";
+  c.alt = c.title;
+  c.tooltip = "Bob's";
+  PageLines lines;
+  writeCellLightbox(lines, cellSettings(), c);
+  EXPECT_EQ(lines[0], "<!-- Image:A \"big\" <b>day</b> -->");
+  EXPECT_EQ(lines[2],
+            "<a href='photos/IMG_01.jpg' rel='lightbox[id0]' title=\"A &quot;big&quot; <b>day</b> <a "
+            "class='linkDevalVr' href='it&amp;#39;s.html' target='_blank'>say &quot;hi&quot;</a>\">");
+  EXPECT_EQ(lines[3],
+            "<img class='eImage' alt=\"A &quot;big&quot; <b>day</b>\" title=\"Bob's\" src=\"thumbs/IMG_01.jpg\"></a>");
+  EXPECT_EQ(lines[4],
+            "<p align=center><font class='tdTitle'>A \"big\" <b>day</b> <a class='linkDevalVr' "
+            "href='it&#39;s.html' target='_blank'>say \"hi\"</a></font></p>");
+}
+
+TEST(ShadowboxCell, EmptyLinkOpensTheLargeImageWithSizePart) {
+  PageLines lines;
+  writeCellShadowbox(lines, cellSettings(), cell("", "", "_self"));
+  const PageLines expected = {
+      "<!-- Image:Sunset -->",
+      "<td class='tdImg'>",
+      "<a rel=\"shadowbox[vlr];width=750;height=500 "
+      "options={counterType:'skip',continuous:true,animSequence:'sync'}\" class=\"option\" title=\"Evening\" "
+      "href='photos/IMG_01.jpg'>",
+      "<img class='eImage' src=\"thumbs/IMG_01.jpg\" alt=\"Sunset\" title=\"Evening\"></a>",
+      "<p align=center><font class='tdTitle'>Sunset</font></p>",
+      "</td>",
+  };
+  EXPECT_EQ(lines, expected);
+}
+
+TEST(ShadowboxCell, BlankTargetHasNoSizePart) {
+  PageLines lines;
+  writeCellShadowbox(lines, cellSettings(), cell("http://example.test/x", "", "_blank"));
+  EXPECT_EQ(lines[2],
+            "<a rel=\"shadowbox[vlr]; options={counterType:'skip',continuous:true,animSequence:'sync'}\" "
+            "class=\"option\" title=\"Evening\" href='http://example.test/x'>");
+}
+
+TEST(ShadowboxCell, ExistingLocalFileLinksToItsGalleryCopy) {
+  testing::TempDir dir;
+  const std::string pdf = dir.file("plan #1.pdf");
+  const std::string page = dir.file("page.html");
+  for (const auto& path : {pdf, page}) std::fclose(std::fopen(path.c_str(), "w"));
+  const std::string missing = dir.file("gone.pdf");
+
+  const auto hrefOf = [](const std::string& link) {
+    PageLines lines;
+    writeCellShadowbox(lines, cellSettings(), cell(link));
+    const auto at = lines[2].find("href='");
+    return lines[2].substr(at + 6, lines[2].size() - at - 8);
+  };
+  EXPECT_EQ(hrefOf(pdf), "gallery/plan %231.pdf");
+  EXPECT_EQ(hrefOf(missing), missing);
+  EXPECT_EQ(hrefOf(page), page);
+}
+
+TEST(PagingCell, PagesOneTwoAndThreeOfThree) {
+  PageLines first;
+  writePagingCell(first, 1, 3);
+  EXPECT_EQ(first, (PageLines{
+                       "<td id='pagingCell'>",
+                       "<span class=\"titlePages\">Pages:</span>",
+                       "<span class=\"currentPage\">1</span>",
+                       "<a href=\"vlr1.html\" class=\"otherPage\">2</a>",
+                       "<a href=\"vlr2.html\" class=\"otherPage\">3</a>",
+                       "<a id='linkNext' href='vlr1.html'>Next&nbsp;&raquo;</a>",
+                       "</td>",
+                       "</tr>",
+                   }));
+  PageLines second;
+  writePagingCell(second, 2, 3);
+  EXPECT_EQ(second, (PageLines{
+                        "<td id='pagingCell'>",
+                        "<span class=\"titlePages\">Pages:</span>",
+                        "<a id='linkPrev' href='vlr.html'>&laquo;&nbsp;Prev</a>",
+                        "<a href=\"vlr.html\" class=\"otherPage\">1</a>",
+                        "<span class=\"currentPage\">2</span>",
+                        "<a href=\"vlr2.html\" class=\"otherPage\">3</a>",
+                        "<a id='linkNext' href='vlr2.html'>Next&nbsp;&raquo;</a>",
+                        "</td>",
+                        "</tr>",
+                    }));
+  PageLines third;
+  writePagingCell(third, 3, 3);
+  EXPECT_EQ(third, (PageLines{
+                       "<td id='pagingCell'>",
+                       "<span class=\"titlePages\">Pages:</span>",
+                       "<a id='linkPrev' href='vlr1.html'>&laquo;&nbsp;Prev</a>",
+                       "<a href=\"vlr.html\" class=\"otherPage\">1</a>",
+                       "<a href=\"vlr1.html\" class=\"otherPage\">2</a>",
+                       "<span class=\"currentPage\">3</span>",
+                       "</td>",
+                       "</tr>",
+                   }));
+}
+
+}  // namespace
+}  // namespace velvara::core
