@@ -1,0 +1,232 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/files/OpenProject.h"
+#include "core/files/ProjectFileFormat.h"
+#include "core/files/SaveProject.h"
+#include "core/files/SettingsFile.h"
+#include "core/files/SettingsFileFormat.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/SampleFiles.h"
+#include "tests/support/TempDir.h"
+
+namespace velvara::core {
+namespace {
+
+void writeFile(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class ProjectFileTest : public ::testing::Test {
+ protected:
+  testing::TempDir dir;
+  testing::FakeHost host;
+  Project project;
+  KeyedCollection<std::string> urlHistory;
+};
+
+TEST_F(ProjectFileTest, OpeningLoadsEverythingAndTellsTheWindowWhatToDo) {
+  auto settings = testing::sampleSettings();
+  std::vector<ImageItem> images(5);
+  images[0].linkUrl = "http://127.0.0.1/A";
+  images[1].linkUrl = "http://127.0.0.1/a";
+  images[2].thumbnailCached = true;
+  std::string path = dir.file("five.vlr");
+  writeFile(path, serializeProjectFile(settings, images));
+
+  auto result = openProject(host, project, urlHistory, dir.path().string(), path, true);
+  EXPECT_TRUE(result.loaded);
+  EXPECT_TRUE(result.enableImageCommands);
+  EXPECT_TRUE(result.addToRecent);
+  EXPECT_EQ(result.recentPath, path);
+  EXPECT_EQ(project.projectFile, path);
+  EXPECT_EQ(project.settings, settings);
+  EXPECT_EQ(project.images.count(), 5);
+  EXPECT_EQ(project.images.capacity(), 105);
+  for (const auto& item : project.images.items()) EXPECT_FALSE(item.thumbnailCached);
+  // The two links differing in case are one entry; the empty link is one too.
+  EXPECT_EQ(urlHistory.size(), 2u);
+  EXPECT_EQ(readFile(dir.file("urls.txt")), "http://127.0.0.1/A\r\n");
+  EXPECT_EQ(host.busyPanels, std::vector<std::string>{"Loading..."});
+  EXPECT_EQ(host.busyPanelHides, 0);
+  EXPECT_EQ(host.setValuesCalls, 1);
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ProjectFileTest, AnEmptyProjectLoadsAsAnEmptyList) {
+  std::string path = dir.file("empty.vlr");
+  writeFile(path, serializeProjectFile(GallerySettings{}, {}));
+  project.images.append(ImageItem{}, {});
+  auto result = openProject(host, project, urlHistory, dir.path().string(), path, false);
+  EXPECT_TRUE(result.loaded);
+  EXPECT_FALSE(result.enableImageCommands);
+  EXPECT_FALSE(result.addToRecent);
+  EXPECT_EQ(project.images.count(), 0);
+  EXPECT_EQ(project.images.capacity(), 100);
+  EXPECT_FALSE(std::filesystem::exists(dir.file("urls.txt")));
+}
+
+TEST_F(ProjectFileTest, AMissingFileIsIgnoredSilently) {
+  auto result = openProject(host, project, urlHistory, "", dir.file("none.vlr"), true);
+  EXPECT_FALSE(result.loaded);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(host.busyPanels.empty());
+}
+
+TEST_F(ProjectFileTest, ADamagedOrForeignFileIsRefusedAndChangesNothing) {
+  project.projectFile = "/before.vlr";
+  project.settings.webTitle = "before";
+  project.images.append(ImageItem{}, {});
+  std::string whole = serializeProjectFile(testing::sampleSettings(), testing::sampleImages());
+  for (std::string bytes : {whole.substr(0, whole.size() - 1), std::string("GIF89a"), std::string()}) {
+    std::string path = dir.file("bad.vlr");
+    writeFile(path, bytes);
+    host.messages.clear();
+    auto result = openProject(host, project, urlHistory, dir.path().string(), path, true);
+    EXPECT_FALSE(result.loaded);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "Invalid VLR file!");
+    EXPECT_EQ(host.messages[0].title, path);
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
+  }
+  EXPECT_EQ(host.busyPanelHides, 3);
+  EXPECT_EQ(project.projectFile, "/before.vlr");
+  EXPECT_EQ(project.settings.webTitle, "before");
+  EXPECT_EQ(project.images.count(), 1);
+  EXPECT_TRUE(urlHistory.empty());
+  EXPECT_EQ(host.setValuesCalls, 0);
+}
+
+TEST_F(ProjectFileTest, AnUnreadableFileReportsThePathAndTheReason) {
+  auto result = openProject(host, project, urlHistory, "", dir.path().string(), true);
+  EXPECT_FALSE(result.loaded);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, dir.path().string());
+  EXPECT_EQ(host.messages[0].text, std::make_error_code(std::errc::is_a_directory).message());
+  EXPECT_EQ(host.busyPanelHides, 1);
+}
+
+TEST_F(ProjectFileTest, SaveAsWritesTheChosenFileWithEveryField) {
+  project.settings = testing::sampleSettings();
+  for (auto& item : testing::sampleImages()) project.images.append(item, {});
+  std::string path = dir.file("saved.vlr");
+  host.fileNames.push_back(path);
+
+  auto result = saveProject(host, project, "/data", true);
+  EXPECT_TRUE(result.saved);
+  EXPECT_EQ(result.recentPath, path);
+  EXPECT_EQ(project.projectFile, path);
+  EXPECT_EQ(host.getValuesCalls, 1);
+  ASSERT_EQ(host.fileRequests.size(), 1u);
+  EXPECT_EQ(host.fileRequests[0].startFolder, "/data");
+  EXPECT_EQ(host.fileRequests[0].proposedPath, "");
+  EXPECT_EQ(host.fileRequests[0].title, "Save project as");
+  EXPECT_EQ(host.fileRequests[0].filter, "VLR project file (*.vlr)|*.vlr");
+  EXPECT_TRUE(host.fileRequests[0].isSave);
+  EXPECT_FALSE(host.fileRequests[0].mustExist);
+
+  std::string bytes = readFile(path);
+  auto read = parseProjectFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->settings, project.settings);
+  EXPECT_EQ(read->images, project.images.items());
+}
+
+TEST_F(ProjectFileTest, CancellingSaveAsWritesNothingButTakesTheEditorsValues) {
+  project.projectFile = dir.file("old name.vlr");
+  auto result = saveProject(host, project, "/data", true);
+  EXPECT_FALSE(result.saved);
+  EXPECT_EQ(host.getValuesCalls, 1);
+  EXPECT_EQ(host.fileRequests.at(0).proposedPath, "/data/old name.vlr");
+  EXPECT_EQ(project.projectFile, dir.file("old name.vlr"));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+}
+
+TEST_F(ProjectFileTest, SavingOverALongerFileLeavesNoTrailingBytes) {
+  std::string path = dir.file("p.vlr");
+  writeFile(path, std::string(5000, 'x'));
+  project.projectFile = path;
+  EXPECT_TRUE(saveProject(host, project, "", false).saved);
+  EXPECT_EQ(readFile(path).size(), 148u);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+TEST_F(ProjectFileTest, AFailedSaveKeepsThePreviousFileAndReportsTheReason) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not hold for root";
+  std::string path = dir.file("keep.vlr");
+  writeFile(path, "previous");
+  ::chmod(dir.path().c_str(), 0555);
+  project.projectFile = path;
+  auto result = saveProject(host, project, "", false);
+  ::chmod(dir.path().c_str(), 0755);
+  EXPECT_FALSE(result.saved);
+  EXPECT_EQ(readFile(path), "previous");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, path);
+  EXPECT_EQ(host.messages[0].text, std::make_error_code(std::errc::permission_denied).message());
+}
+
+TEST_F(ProjectFileTest, AFailedReplaceLeavesNoTemporaryFileBehind) {
+  std::string path = dir.file("folder.vlr");
+  std::filesystem::create_directory(path);
+  writeFile(path + "/inside", "kept");
+  project.projectFile = path;
+  EXPECT_FALSE(saveProject(host, project, "", false).saved);
+  EXPECT_EQ(readFile(path + "/inside"), "kept");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, path);
+}
+
+TEST_F(ProjectFileTest, AFailedSaveAsKeepsTheProjectFileName) {
+  project.projectFile = dir.file("current.vlr");
+  host.fileNames.push_back(dir.file("missing folder/new.vlr"));
+  EXPECT_FALSE(saveProject(host, project, "", true).saved);
+  EXPECT_EQ(project.projectFile, dir.file("current.vlr"));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, std::make_error_code(std::errc::no_such_file_or_directory).message());
+}
+
+TEST_F(ProjectFileTest, SettingsFilesLoadFromSettingsAndProjectFiles) {
+  GallerySettings settings = testing::sampleSettings();
+  std::string vls = dir.file("s.vls");
+  ASSERT_TRUE(saveSettingsFile(host, settings, vls));
+  EXPECT_EQ(readFile(vls).size(), serializeSettingsFile(settings).size());
+
+  GallerySettings loaded;
+  EXPECT_TRUE(loadSettingsFile(host, loaded, vls, true));
+  EXPECT_EQ(loaded, settings);
+  EXPECT_EQ(host.setValuesCalls, 1);
+
+  std::string vlr = dir.file("p.vlr");
+  writeFile(vlr, serializeProjectFile(GallerySettings{}, testing::sampleImages()));
+  EXPECT_TRUE(loadSettingsFile(host, loaded, vlr, true));
+  EXPECT_EQ(loaded, GallerySettings{});
+  EXPECT_TRUE(host.messages.empty());
+}
+
+TEST_F(ProjectFileTest, AnInvalidSettingsFileIsReportedOnlyWhenAsked) {
+  GallerySettings settings = testing::sampleSettings();
+  std::string old = dir.file("old.vlr");
+  writeFile(old, testing::makeOldProjectFile(GallerySettings{}, {}));
+  EXPECT_FALSE(loadSettingsFile(host, settings, old, false));
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_FALSE(loadSettingsFile(host, settings, old, true));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Invalid file!");
+  EXPECT_EQ(host.messages[0].title, old);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(settings, testing::sampleSettings());
+  EXPECT_EQ(host.setValuesCalls, 0);
+}
+
+}  // namespace
+}  // namespace velvara::core
