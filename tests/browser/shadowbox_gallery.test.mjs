@@ -1,0 +1,172 @@
+// A Shadowbox gallery: a thumbnail with target "_self" opens its large image
+// in a box of the large-image size, one with "_blank" fills the window, a
+// local HTML page opens in the frame player, a linked file copied into
+// gallery/ opens, a Flash video shows its download notice, previous and next
+// wrap round, the "skip" counter jumps, and Esc, the close control and the
+// overlay close it.
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import fs from 'node:fs';
+import path from 'node:path';
+import { scenario } from './lib/harness.mjs';
+import { writeShadowboxGallery } from './lib/shadowbox-standin.mjs';
+
+const thumbnails = (page) => page.locator("a[rel^='shadowbox']");
+
+// Waits until the overlay shows its player for an address ending with end,
+// with the box settled and every picture loaded.
+async function waitForItem(page, end) {
+  await page.waitForFunction((wanted) => {
+    const container = document.getElementById('sb-container');
+    const player = document.getElementById('sb-player');
+    if (!container || container.dataset.state !== 'ready' || !player) return false;
+    const current = window.Shadowbox.getCurrent();
+    if (!current || !current.href.endsWith(wanted)) return false;
+    if (player.tagName === 'IMG') return player.complete && player.naturalWidth > 0;
+    return true;
+  }, end);
+}
+
+async function waitForClosed(page) {
+  await page.waitForFunction(() => {
+    const container = document.getElementById('sb-container');
+    return container.dataset.state === 'closed' && getComputedStyle(container).display === 'none';
+  });
+}
+
+const box = (page) => page.evaluate(() => {
+  const rect = document.getElementById('sb-body').getBoundingClientRect();
+  const player = document.getElementById('sb-player').getBoundingClientRect();
+  return {
+    width: Math.round(rect.width),
+    height: Math.round(rect.height),
+    playerWidth: Math.round(player.width),
+    playerHeight: Math.round(player.height),
+    windowWidth: window.innerWidth,
+    windowHeight: window.innerHeight,
+    bars: document.getElementById('sb-title').offsetHeight + document.getElementById('sb-info').offsetHeight,
+  };
+});
+
+const counter = (page) => page.evaluate(() => {
+  const links = Array.from(document.querySelectorAll('#sb-counter a'));
+  return {
+    numbers: links.map((a) => a.textContent).join(' '),
+    current: links.filter((a) => a.classList.contains('sb-counter-current')).map((a) => a.textContent).join(' '),
+  };
+});
+
+scenario('shadowbox_gallery', async (t) => {
+  const root = path.join(t.workDir, 'www');
+  const folder = path.join(root, 'gallery');
+  fs.mkdirSync(path.join(folder, 'pages'), { recursive: true });
+  fs.writeFileSync(path.join(folder, 'pages', 'about.html'),
+    '<!DOCTYPE html><html><head><title>About</title></head><body><h1>About this trip</h1></body></html>');
+  // A linked local file: the program copies it into gallery/ and links there.
+  fs.mkdirSync(path.join(folder, 'gallery'), { recursive: true });
+  execFileSync('convert', ['-size', '400x300', 'xc:#2c3e50', '-fill', 'white', '-draw', 'rectangle 40,40 360,260',
+    path.join(folder, 'gallery', 'floorplan.png')]);
+
+  const images = [
+    { base: 'img01', title: 'Beach', tooltip: 'The beach at noon', target: '_self', width: 750, height: 500 },
+    { base: 'img02', title: 'Tower', tooltip: 'The old tower', target: '_self', width: 333, height: 500 },
+    { base: 'img03', title: 'Harbour', tooltip: 'The harbour', target: '_blank', width: 750, height: 500 },
+    { base: 'img04', title: 'About', tooltip: 'About the trip', target: '_self', width: 640, height: 480,
+      link: 'pages/about.html' },
+    { base: 'img05', title: 'Plan', tooltip: 'Floor plan', target: '_self', width: 640, height: 480,
+      link: 'gallery/floorplan.png' },
+    { base: 'img06', title: 'Clip', tooltip: 'A video clip', target: '_self', width: 640, height: 480,
+      link: 'gallery/clip.flv' },
+  ];
+  writeShadowboxGallery(folder, images, { columns: 4, imageWidth: 750, imageHeight: 500, webTitle: 'Trip' });
+  fs.writeFileSync(path.join(folder, 'gallery', 'clip.flv'), 'FLV');
+
+  const base = await t.serve(root);
+  const context = await t.launch({ viewport: { width: 1280, height: 900 } });
+  const page = await context.newPage();
+  await page.goto(`${base}gallery/index.html`);
+  await page.waitForFunction(() => window.Shadowbox && document.getElementById('sb-container'));
+
+  await t.step('"_self" opens the large image in a box of the large-image size', async () => {
+    await thumbnails(page).nth(0).click();
+    await waitForItem(page, 'photos/img01.jpg');
+    const size = await box(page);
+    assert.equal(size.width, 750);
+    assert.equal(size.height, 500);
+    assert.equal(await page.locator('#sb-title-inner').innerText(), 'The beach at noon');
+    assert.deepEqual(await counter(page), { numbers: '1 2 3 4 5 6', current: '1' });
+    assert.equal(page.url(), `${base}gallery/index.html`, 'the thumbnail link must not navigate');
+    await t.screenshot(page, 'shadowbox-self');
+  });
+
+  await t.step('"_blank" fills the window', async () => {
+    await page.keyboard.press('ArrowRight');
+    await waitForItem(page, 'photos/img02.jpg');
+    await page.locator('#sb-nav-next').click();
+    await waitForItem(page, 'photos/img03.jpg');
+    const size = await box(page);
+    assert.equal(size.width, size.windowWidth - 40);
+    assert.equal(size.height, size.windowHeight - 40 - size.bars);
+    assert.deepEqual(await counter(page), { numbers: '1 2 3 4 5 6', current: '3' });
+    await t.screenshot(page, 'shadowbox-blank');
+  });
+
+  await t.step('a local HTML page opens in the frame player', async () => {
+    await page.keyboard.press('ArrowRight');
+    await waitForItem(page, 'pages/about.html');
+    assert.equal(await page.locator('#sb-player').evaluate((el) => el.tagName), 'IFRAME');
+    const frame = page.frameLocator('#sb-player');
+    assert.equal(await frame.locator('h1').innerText(), 'About this trip');
+    const size = await box(page);
+    assert.equal(size.playerWidth, 750);
+    assert.equal(size.playerHeight, 500);
+    await t.screenshot(page, 'shadowbox-frame');
+  });
+
+  await t.step('a linked file copied into gallery/ opens', async () => {
+    await page.keyboard.press('ArrowRight');
+    await waitForItem(page, 'gallery/floorplan.png');
+    const natural = await page.locator('#sb-player').evaluate((img) => [img.naturalWidth, img.naturalHeight]);
+    assert.deepEqual(natural, [400, 300]);
+  });
+
+  await t.step('a Flash video the browser cannot play shows a notice with a download link', async () => {
+    await page.keyboard.press('ArrowRight');
+    await waitForItem(page, 'gallery/clip.flv');
+    assert.equal(await page.locator('#sb-player a').getAttribute('href'), 'gallery/clip.flv');
+    assert.match(await page.locator('#sb-player').innerText(), /Flash video/);
+    await t.screenshot(page, 'shadowbox-media-notice');
+  });
+
+  await t.step('next after the last comes the first, previous before the first the last', async () => {
+    await page.locator('#sb-nav-next').click();
+    await waitForItem(page, 'photos/img01.jpg');
+    await page.keyboard.press('ArrowLeft');
+    await waitForItem(page, 'gallery/clip.flv');
+    await page.locator('#sb-nav-previous').click();
+    await waitForItem(page, 'gallery/floorplan.png');
+  });
+
+  await t.step('the "skip" counter jumps to the number clicked', async () => {
+    await page.locator('#sb-counter a', { hasText: '2' }).click();
+    await waitForItem(page, 'photos/img02.jpg');
+    assert.equal((await counter(page)).current, '2');
+  });
+
+  await t.step('Esc closes', async () => {
+    await page.keyboard.press('Escape');
+    await waitForClosed(page);
+  });
+
+  await t.step('the close control and a click on the dark page close too', async () => {
+    await thumbnails(page).nth(1).click();
+    await waitForItem(page, 'photos/img02.jpg');
+    await page.locator('#sb-nav-close').click();
+    await waitForClosed(page);
+    await thumbnails(page).nth(4).click();
+    await waitForItem(page, 'gallery/floorplan.png');
+    await page.locator('#sb-overlay').click({ position: { x: 5, y: 5 } });
+    await waitForClosed(page);
+    await t.screenshot(page, 'shadowbox-closed');
+  });
+});
