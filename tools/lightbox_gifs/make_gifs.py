@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
 """Draws the five GIF images of the Lightbox overlay's controls.
 
-    python3 tools/lightbox_gifs/make_gifs.py [OUTPUT_FOLDER]
+    python3 tools/lightbox_gifs/make_gifs.py [--check] [FOLDER]
 
-The output folder defaults to assets/lightbox, where the generated images are
-committed. The images are drawn from code so that they can be changed and
+The folder defaults to assets/lightbox, where the generated images are
+committed. With --check nothing is written: the exit status tells whether the
+folder's images are exactly what this generator draws. The images are drawn from code so that they can be changed and
 redrawn without an image editor; the sizes are the ones the overlay's style
 sheet and script expect (the close label fills the 66 px wide close control,
 the previous/next labels sit at the sides of the image, the loading spinner
@@ -218,7 +219,10 @@ def loading_frames(size=32, dots=8):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "..", "assets", "lightbox")
+    args = sys.argv[1:]
+    check = "--check" in args
+    args = [a for a in args if a != "--check"]
+    folder = args[0] if args else os.path.join(here, "..", "..", "assets", "lightbox")
     images = {
         "close.gif": encode_gif([close_button()]),
         "closelabel.gif": encode_gif([close_label()]),
@@ -226,6 +230,15 @@ def main():
         "prevlabel.gif": encode_gif([step_label("PREV", False)]),
         "loading.gif": encode_gif(loading_frames(), delay_cs=10),
     }
+    if check:
+        stale = []
+        for name, data in images.items():
+            path = os.path.join(folder, name)
+            if not os.path.exists(path) or open(path, "rb").read() != data:
+                stale.append(name)
+        if stale:
+            sys.exit("not what the generator draws (run tools/lightbox_gifs/make_gifs.py): " + ", ".join(stale))
+        return
     os.makedirs(folder, exist_ok=True)
     for name, data in images.items():
         with open(os.path.join(folder, name), "wb") as f:
