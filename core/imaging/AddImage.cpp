@@ -1,0 +1,76 @@
+#include "core/imaging/AddImage.h"
+
+#include "core/helpers/Paths.h"
+#include "core/imaging/FitSize.h"
+#include "i18n/StringService.h"
+#include "platform/imagelib/Library.h"
+
+namespace velvara::core {
+namespace {
+
+bool isReadFailure(imagelib::ErrorCode code) {
+  using imagelib::ErrorCode;
+  return code == ErrorCode::FileNotFound || code == ErrorCode::UnknownFormat || code == ErrorCode::ReadError ||
+         code == ErrorCode::TooLarge || code == ErrorCode::NotInitialised;
+}
+
+void showDuplicate(Host& host, const std::string& path) {
+  const i18n::StringService& strings = host.strings();
+  Message message;
+  message.icon = MessageIcon::Information;
+  message.buttons = MessageButtons::Ok;
+  message.text = strings.loadMlString(234) + getFileName(path, false) + strings.loadMlString(235) + "\r\n" +
+                 strings.loadMlString(233);
+  host.showMessage(message);
+}
+
+}  // namespace
+
+bool addImage(Host& host, Project& project, ImageLibrary& library, const std::string& path, std::int32_t boxWidth,
+              std::int32_t boxHeight, bool keepAspect) {
+  ImageItem item;
+  imagelib::Bitmap bitmap;
+  if (!newImage(host, project, library, path, item, bitmap, boxWidth, boxHeight, keepAspect)) return false;
+  project.images.append(std::move(item), std::move(bitmap));
+  return true;
+}
+
+bool newImage(Host& host, const Project& project, ImageLibrary& library, const std::string& path, ImageItem& item,
+              imagelib::Bitmap& bitmap, std::int32_t boxWidth, std::int32_t boxHeight, bool keepAspect) {
+  if (!isSupportedImageExt(library, getFileExtension(path))) return false;
+  for (const ImageItem& existing : project.images.items()) {
+    if (existing.sourcePath == path) {
+      showDuplicate(host, path);
+      return false;
+    }
+  }
+  imagelib::ImageInfo info;
+  if (!imagelib::readImageInfo(path, info).ok()) return false;
+
+  // Decoding straight to the preview size reads a large photo at a fraction
+  // of its resolution; the result is the loaded picture resized to the box.
+  PixelSize size = fitToBox(info.width, info.height, boxWidth, boxHeight, keepAspect);
+  imagelib::Bitmap preview;
+  imagelib::Status status = imagelib::loadResized(path, size.width, size.height, preview);
+  if (!status.ok()) {
+    if (isReadFailure(status.code)) return false;
+    Message message;
+    message.text = "proc:NewImage/err2: " + status.text;
+    host.showMessage(message);
+    return false;
+  }
+  bitmap = std::move(preview);
+
+  item = ImageItem();
+  item.sourcePath = path;
+  item.title = getFileName(path, false);
+  item.tooltip = item.title;
+  item.linkUrl = "";
+  item.openInSameWindow = false;
+  item.linkText = project.settings.defaultLinkText;
+  item.thumbnailCached = false;
+  item.outputBaseName = uniqueImageName(project.images, item.title);
+  return true;
+}
+
+}  // namespace velvara::core
