@@ -1,0 +1,362 @@
+#include "core/gallery/MakeGallery.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "core/gallery/GalleryPages.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/TempDir.h"
+
+namespace velvara::core {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+Lines crlfLines(const fs::path& path) {
+  const std::string text = readFile(path);
+  Lines lines;
+  std::string::size_type start = 0;
+  for (auto end = text.find("\r\n"); end != std::string::npos; end = text.find("\r\n", start)) {
+    lines.push_back(text.substr(start, end - start));
+    start = end + 2;
+  }
+  EXPECT_EQ(start, text.size()) << path << ": the last line is not ended by CR LF";
+  return lines;
+}
+
+Lines concat(std::initializer_list<Lines> parts) {
+  Lines all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+const Lines kHeadStart = {
+    "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">",
+    "<html>",
+    "<head>",
+    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=ISO-8859-1\">",
+    "<title>Image Gallery</title>",
+    "<meta name=\"generator\" content=\"Oren Talvik: Velvara\">",
+    "",
+    "<!--Include this rows in your header: START-->",
+};
+const Lines kLightboxBlock = {
+    "<script type=\"text/javascript\" src=\"prototype.js\"></script>",
+    "<script type=\"text/javascript\" src=\"scriptaculous.js?load=effects,builder\"></script>",
+    "<script type=\"text/javascript\" src=\"lightbox.js\"></script>",
+    "<link rel=\"stylesheet\" href=\"lightbox.css\" type=\"text/css\" media=\"screen\">",
+};
+const Lines kShadowboxBlock = {
+    "<script type=\"text/javascript\" src=\"src/skin/classic/skin.js\"></script>",
+    "<!-- To use Shadowbox in standalone mode, you only need to include the base adapter-->",
+    "<script type=\"text/javascript\" src=\"src/adapter/shadowbox-base.js\"></script>",
+    "<script type=\"text/javascript\" src=\"src/shadowbox.js\"></script>",
+    "<script type=\"text/javascript\">",
+    "Shadowbox.loadSkin('classic', 'src/skin'); // use the  'classic' skin",
+    "Shadowbox.loadLanguage('en', 'src/lang'); // use the English language",
+    "Shadowbox.loadPlayer(['flv', 'html', 'iframe', 'img', 'qt', 'swf', 'wmp'], 'src/player');",
+    "window.onload = function()",
+    "{Shadowbox.init();};",
+    "</script>",
+};
+const Lines kSheetLink = {"<link rel=\"stylesheet\" href=\"library/ktvlr.css\" type=\"text/css\">"};
+const Lines kHeadEnd = {"<!--Include this rows in your header: END-->", "</head>", "", "<body>"};
+
+Lines footer(int columns) {
+  return {"<tr>",
+          "<td id='pnCell' colspan='" + std::to_string(columns) + "'>",
+          std::string("<a class='pn' href='") + kProductHomePage + "'>Created using Velvara</a>",
+          "</td>",
+          "</tr>",
+          "</table>",
+          "</div>",
+          "<!-- Gallery END -->",
+          "</body>",
+          "</html>"};
+}
+
+TEST(PageHead, EachStyleHasItsBlockAndAnUnknownStyleNone) {
+  const auto head = [](std::int16_t style) {
+    PageLines lines;
+    writePageHead(lines, style);
+    return lines;
+  };
+  EXPECT_EQ(head(0), concat({kHeadStart, kLightboxBlock, kSheetLink, kHeadEnd}));
+  EXPECT_EQ(head(1), concat({kHeadStart, kShadowboxBlock, kSheetLink, kHeadEnd}));
+  EXPECT_EQ(head(2), concat({kHeadStart, kSheetLink, kHeadEnd}));
+  EXPECT_EQ(head(3), concat({kHeadStart, kHeadEnd}));
+}
+
+TEST(PageNames, CountsAndNames) {
+  EXPECT_EQ(pageCount(4, 4), 1);
+  EXPECT_EQ(pageCount(8, 4), 2);
+  EXPECT_EQ(pageCount(9, 4), 3);
+  EXPECT_EQ(pageCount(400, 400), 1);
+  EXPECT_EQ(pageName(1, 1), "index.html");
+  EXPECT_EQ(pageName(1, 3), "vlr.html");
+  EXPECT_EQ(pageName(2, 3), "vlr1.html");
+  EXPECT_EQ(pageName(3, 3), "vlr2.html");
+}
+
+class MakeGallery : public ::testing::Test {
+ protected:
+  MakeGallery() {
+    setDefaultSettings(project.settings, "My Gallery", dir.path().string());
+    project.settings.destFolder = dest.string();
+  }
+
+  void addImages(int count) {
+    for (int i = 1; i <= count; ++i) {
+      ImageItem image;
+      image.sourcePath = "/photos/IMG_0" + std::to_string(i) + ".JPG";
+      image.title = "Title " + std::to_string(i);
+      image.tooltip = "Tip " + std::to_string(i);
+      image.linkUrl = "http://example.test/" + std::to_string(i) + "/%";
+      image.linkText = "Link " + std::to_string(i);
+      image.outputBaseName = "IMG_0" + std::to_string(i);
+      items.push_back(image);
+    }
+    project.images.replaceAfterLoad(items);
+  }
+
+  bool build(bool htmlOnly = true) { return makeGallery(host, project, library, htmlOnly); }
+
+  Lines lightboxCell(int i, bool withLink) const {
+    const std::string n = std::to_string(i);
+    const std::string inner = withLink ? " <a class='linkDevalVr' href='http://example.test/" + n + "/IMG_0" + n +
+                                             ".JPG' target='_blank'>Link " + n + "</a>"
+                                       : "";
+    return {
+        "<!-- Image:Title " + n + " -->",
+        "<td class='tdImg'>",
+        "<a href='photos/IMG_0" + n + ".jpg' rel='lightbox[id0]' title=\"Title " + n + inner + "\">",
+        "<img class='eImage' alt=\"Title " + n + "\" title=\"Tip " + n + "\" src=\"thumbs/IMG_0" + n + ".jpg\"></a>",
+        "<p align=center><font class='tdTitle'>Title " + n + inner + "</font></p>",
+        "</td>"};
+  }
+
+  Lines topBlock(const std::string& columns, const Lines& parent, const Lines& nameRowEnd) const {
+    return concat({{"<!--Gallery START-->", "<div id='divVLR'>",
+                    "<table id=\"tblThumbsLayout\" cellpadding=\"10\" cellspacing=\"5\">", "<tr>",
+                    "<td id='topCell' colspan='" + columns + "'>"},
+                   parent,
+                   {"<table id='tblGalleryName' cellpadding=0 cellspacing=0 border=0 width=\"100%\">", "<tr>",
+                    "<td id='galleryNameCell'>My Gallery</td>"},
+                   nameRowEnd,
+                   {"</table>", "</td>", "</tr>"}});
+  }
+
+  testing::TempDir dir;
+  fs::path dest = dir.path() / "web";
+  testing::FakeHost host;
+  Project project;
+  ImageLibrary library;
+  std::vector<ImageItem> items;
+};
+
+TEST_F(MakeGallery, OnePageLightboxGalleryLineByLine) {
+  addImages(2);
+  project.settings.addImageLinks = 1;
+  ASSERT_TRUE(build());
+
+  const Lines expected = concat({kHeadStart,
+                                 kLightboxBlock,
+                                 kSheetLink,
+                                 kHeadEnd,
+                                 topBlock("4", {}, {"</tr>"}),
+                                 {"<tr>"},
+                                 lightboxCell(1, true),
+                                 lightboxCell(2, true),
+                                 {"</tr>"},
+                                 footer(4)});
+  EXPECT_EQ(crlfLines(dest / "index.html"), expected);
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(host.captions, (Lines{"Creating web folder...", "Image:/photos/IMG_01.JPG", "Image:/photos/IMG_02.JPG"}));
+  EXPECT_EQ(host.captionRestores, 1);
+  EXPECT_EQ(host.openedDocuments, Lines{(dest / "index.html").string()});
+  EXPECT_TRUE(fs::exists(dest / "library" / "ktvlr.css"));
+  EXPECT_TRUE(fs::exists(dest / "lightbox.css"));
+}
+
+TEST_F(MakeGallery, WithoutImageLinksNoCellCarriesALink) {
+  addImages(1);
+  ASSERT_TRUE(build());
+  const Lines lines = crlfLines(dest / "index.html");
+  const Lines cell = lightboxCell(1, false);
+  EXPECT_NE(std::search(lines.begin(), lines.end(), cell.begin(), cell.end()), lines.end());
+}
+
+TEST_F(MakeGallery, PlainLinkStyleWithoutImageLinksHasEmptyRows) {
+  addImages(2);
+  project.settings.galleryStyle = 2;
+  project.settings.columns = 1;
+  ASSERT_TRUE(build());
+  EXPECT_EQ(crlfLines(dest / "index.html"), concat({kHeadStart,
+                                                    kSheetLink,
+                                                    kHeadEnd,
+                                                    topBlock("1", {}, {"</tr>"}),
+                                                    {"<tr>", "</tr>", "<tr>", "</tr>"},
+                                                    footer(1)}));
+}
+
+TEST_F(MakeGallery, ParentLineOnlyWithBothHomeFields) {
+  addImages(1);
+  project.settings.addParentLink = 1;
+  project.settings.homeCaption = "Home";
+  ASSERT_TRUE(build());
+  const auto hasParent = [&] {
+    const Lines lines = crlfLines(dest / "index.html");
+    return std::any_of(lines.begin(), lines.end(), [](const auto& l) { return l.find("divParent") != l.npos; });
+  };
+  EXPECT_FALSE(hasParent());
+
+  project.settings.homeCaption.clear();
+  project.settings.homeUrl = "http://example.test/";
+  ASSERT_TRUE(build());
+  EXPECT_FALSE(hasParent());
+
+  project.settings.homeCaption = "Home";
+  ASSERT_TRUE(build());
+  const Lines lines = crlfLines(dest / "index.html");
+  EXPECT_EQ(
+      lines[kHeadStart.size() + kLightboxBlock.size() + kSheetLink.size() + kHeadEnd.size() + 5],
+      "<div id='divParent'><font style=\"font-size:12px\" color=\"#000080\"><a id='linkParent' "
+      "href='http://example.test/'>Home</a> &gt <span id='currentGalleryLocation'>My Gallery</span></font></div>");
+}
+
+TEST_F(MakeGallery, PageCountsAtFourByOne) {
+  project.settings.columns = 4;
+  project.settings.rows = 1;
+  const auto pagesFor = [&](int count) {
+    fs::remove_all(dest);
+    items.clear();
+    addImages(count);
+    EXPECT_TRUE(build());
+    Lines names;
+    for (const auto& entry : fs::directory_iterator(dest)) {
+      if (entry.path().extension() == ".html") names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  EXPECT_EQ(pagesFor(4), (Lines{"index.html"}));
+  EXPECT_EQ(pagesFor(8), (Lines{"vlr.html", "vlr1.html"}));
+  EXPECT_EQ(pagesFor(9), (Lines{"vlr.html", "vlr1.html", "vlr2.html"}));
+  EXPECT_EQ(host.openedDocuments.back(), (dest / "vlr.html").string());
+
+  PageLines paging;
+  writePagingCell(paging, 3, 3);
+  EXPECT_EQ(crlfLines(dest / "vlr2.html"), concat({kHeadStart,
+                                                   kLightboxBlock,
+                                                   kSheetLink,
+                                                   kHeadEnd,
+                                                   topBlock("4", {}, paging),
+                                                   {"<tr>"},
+                                                   lightboxCell(9, false),
+                                                   {"</tr>"},
+                                                   footer(4)}));
+}
+
+TEST_F(MakeGallery, PagesArePureAsciiWhateverTheTitles) {
+  addImages(1);
+  items[0].title = "Caf\xC3\xA9 \xE2\x82\xAC";
+  project.images.replaceAfterLoad(items);
+  project.settings.webTitle =
+      "\xC3\x9C"
+      "ber";
+  ASSERT_TRUE(build());
+  const std::string page = readFile(dest / "index.html");
+  EXPECT_TRUE(std::all_of(page.begin(), page.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+  EXPECT_NE(page.find("<td id='galleryNameCell'>&#220;ber</td>"), std::string::npos);
+  EXPECT_NE(page.find("<!-- Image:Caf&#233; &#8364; -->"), std::string::npos);
+}
+
+TEST_F(MakeGallery, NoImagesTouchesNothing) {
+  EXPECT_FALSE(build());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "No images!");
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Information);
+  EXPECT_EQ(host.messages[0].title, std::string());
+  EXPECT_FALSE(fs::exists(dest));
+  EXPECT_TRUE(host.captions.empty());
+}
+
+TEST_F(MakeGallery, UnusableSettingsAreRefusedBeforeAnythingIsWritten) {
+  addImages(1);
+  const auto refused = [&](auto change, const std::string& text) {
+    GallerySettings saved = project.settings;
+    change(project.settings);
+    host.messages.clear();
+    EXPECT_FALSE(build());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, text);
+    EXPECT_FALSE(fs::exists(dest));
+    project.settings = saved;
+  };
+  refused([](GallerySettings& s) { s.columns = 0; },
+          "The gallery needs at least one column and one row (columns: 0, rows: 100).");
+  refused([](GallerySettings& s) { s.rows = -3; },
+          "The gallery needs at least one column and one row (columns: 4, rows: -3).");
+  refused([](GallerySettings& s) { s.thumbWidth = "12a"; }, "The thumbnail width is not a number: '12a'.");
+  refused([](GallerySettings& s) { s.imageHeight = ""; }, "The image height is not a number: ''.");
+  refused([](GallerySettings& s) { s.jpegQuality = "99999"; }, "The JPEG quality is not a number: '99999'.");
+  EXPECT_TRUE(host.captions.empty());
+}
+
+TEST_F(MakeGallery, PageThatCannotBeWrittenEndsTheBuildWithItsPathAndReason) {
+  addImages(1);
+  fs::create_directories(dest / "index.html");
+  EXPECT_FALSE(build());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(host.messages[0].text, "Error writing file:" + (dest / "index.html").string() + "\r\nIs a directory");
+  EXPECT_EQ(host.captionRestores, 1);
+  EXPECT_TRUE(host.openedDocuments.empty());
+  EXPECT_FALSE(fs::exists(dest / "library" / "ktvlr.css"));
+}
+
+TEST_F(MakeGallery, DecliningTheQuestionStopsTheBuild) {
+  addImages(1);
+  fs::create_directories(dest);
+  std::ofstream(dest / "old.html") << "old";
+  host.answers.push_back(MessageAnswer::No);
+  EXPECT_FALSE(build(false));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Question);
+  EXPECT_EQ(host.captionRestores, 1);
+  EXPECT_EQ(readFile(dest / "old.html"), "old");
+  EXPECT_FALSE(fs::exists(dest / "index.html"));
+}
+
+TEST_F(MakeGallery, HtmlOnlyAsksNothingAndKeepsOtherFiles) {
+  addImages(1);
+  fs::create_directories(dest);
+  std::ofstream(dest / "old.html") << "old";
+  ASSERT_TRUE(build(true));
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(readFile(dest / "old.html"), "old");
+}
+
+TEST_F(MakeGallery, UnknownStyleWritesPagesWithoutPackageOrCells) {
+  addImages(1);
+  project.settings.galleryStyle = 7;
+  fs::create_directories(dest / "library");
+  ASSERT_TRUE(build());
+  EXPECT_EQ(crlfLines(dest / "index.html"),
+            concat({kHeadStart, kHeadEnd, topBlock("4", {}, {"</tr>"}), {"<tr>", "</tr>"}, footer(4)}));
+  EXPECT_FALSE(fs::exists(dest / "lightbox.css"));
+}
+
+}  // namespace
+}  // namespace velvara::core
