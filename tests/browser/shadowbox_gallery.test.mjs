@@ -87,6 +87,43 @@ scenario('shadowbox_gallery', async (t) => {
   await page.goto(`${base}gallery/index.html`);
   await page.waitForFunction(() => window.Shadowbox && document.getElementById('sb-container'));
 
+  await t.step('links are read by their rel and address', async () => {
+    const read = await page.evaluate(() => ({
+      sized: Shadowbox.parseRel("shadowbox[vlr];width=750;height=500 options={counterType:'skip',continuous:true}"),
+      unsized: Shadowbox.parseRel("shadowbox[vlr]; options={animSequence:'sync'}"),
+      plain: Shadowbox.parseRel('shadowbox'),
+      other: Shadowbox.parseRel('lightbox[id0]'),
+      players: ['a.JPG', 'b.png?x=1', 'c.htm', 'd.php', 'e.pdf', 'f.flv', 'g.mp4', 'h.mov', 'i.wmv', 'j.swf', '#box', 'k']
+        .map((href) => Shadowbox.playerFor(href)).join(' '),
+    }));
+    assert.deepEqual(read.sized, { gallery: 'vlr', width: 750, height: 500, player: '',
+      options: { counterType: 'skip', continuous: true } });
+    assert.deepEqual(read.unsized, { gallery: 'vlr', width: 0, height: 0, player: '', options: { animSequence: 'sync' } });
+    assert.deepEqual(read.plain, { gallery: '', width: 0, height: 0, player: '', options: {} });
+    assert.equal(read.other, null);
+    assert.equal(read.players, 'img img iframe iframe iframe flv flv qt wmp swf html iframe');
+  });
+
+  await t.step('the loading indicator shows until the picture is there', async () => {
+    let release;
+    const held = new Promise((resolve) => { release = resolve; });
+    await page.route('**/photos/img02.jpg', async (route) => {
+      await held;
+      await route.continue();
+    });
+    await thumbnails(page).nth(1).click();
+    await page.waitForFunction(() => document.getElementById('sb-container').dataset.state === 'loading');
+    assert.equal(await page.locator('#sb-loading').isVisible(), true);
+    assert.equal(await page.locator('#sb-loading-inner').innerText(), 'loading');
+    await t.screenshot(page, 'shadowbox-loading');
+    release();
+    await waitForItem(page, 'photos/img02.jpg');
+    assert.equal(await page.locator('#sb-loading').isVisible(), false);
+    await page.unroute('**/photos/img02.jpg');
+    await page.keyboard.press('Escape');
+    await waitForClosed(page);
+  });
+
   await t.step('"_self" opens the large image in a box of the large-image size', async () => {
     await thumbnails(page).nth(0).click();
     await waitForItem(page, 'photos/img01.jpg');

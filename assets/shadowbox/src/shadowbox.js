@@ -356,6 +356,7 @@ window.Shadowbox = Shadowbox;
     lib.setStyle(el('loading'), 'display', 'block');
     lib.setStyle(el('info'), 'visibility', 'hidden');
     lib.setStyle(el('title'), 'visibility', 'hidden');
+    centre(el('body').offsetHeight);
     var Player = S.players[item.player] || S.players.iframe;
     player = new Player(item);
     player.load(function () {
@@ -490,15 +491,18 @@ window.Shadowbox = Shadowbox;
     return { width: Math.round(item.width * scale), height: Math.round(item.height * scale) };
   };
 
+  // Puts the box in the middle of the window for a content of that height.
+  var centre = function (contentHeight) {
+    var outerHeight = contentHeight + S.skin.borderHeight + el('title').offsetHeight + el('info').offsetHeight;
+    lib.setStyle(el('wrapper'), 'top', Math.max(0, Math.round((lib.viewport().height - outerHeight) / 2)));
+  };
+
   var layout = function (animated, done) {
     var size = contentSize();
-    var view = lib.viewport();
     var wrapper = el('wrapper');
     var body = el('body');
-    var outerHeight = size.height + S.skin.borderHeight + el('title').offsetHeight + el('info').offsetHeight;
-    var top = Math.max(0, Math.round((view.height - outerHeight) / 2));
     var duration = animated ? options.resizeDuration : 0;
-    lib.setStyle(wrapper, 'top', top);
+    centre(size.height);
     var widthStep = function (next) {
       lib.animate(wrapper, { width: size.width + S.skin.borderWidth }, duration, next);
     };
