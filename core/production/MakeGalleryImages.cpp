@@ -1,0 +1,199 @@
+#include <charconv>
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "core/helpers/Paths.h"
+#include "core/helpers/Urls.h"
+#include "core/production/ImageProduction.h"
+#include "core/production/JpegOutput.h"
+
+namespace velvara::core {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kThumbQuality = 80;
+constexpr int kSharpen = 25;
+
+struct Sizes {
+  std::int32_t thumbWidth, thumbHeight, imageWidth, imageHeight, quality;
+};
+
+// A whole number written in a setting, blanks around it allowed.
+std::optional<std::int32_t> settingNumber(const std::string& text, std::int32_t minimum, std::int32_t maximum) {
+  auto first = text.find_first_not_of(' ');
+  auto last = text.find_last_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  std::int32_t value = 0;
+  auto [end, error] = std::from_chars(text.data() + first, text.data() + last + 1, value);
+  if (error != std::errc() || end != text.data() + last + 1 || value < minimum || value > maximum) {
+    return std::nullopt;
+  }
+  return value;
+}
+
+// Sizes and quality that are not numbers can only come from a hand-made
+// file; they are refused before any folder is touched.
+std::optional<Sizes> readSizes(Host& host, const GallerySettings& settings) {
+  constexpr std::int32_t kMaxSide = 100000;
+  const std::pair<const std::string*, std::pair<std::int32_t, std::int32_t>> fields[] = {
+      {&settings.thumbWidth, {1, kMaxSide}}, {&settings.thumbHeight, {1, kMaxSide}},
+      {&settings.imageWidth, {1, kMaxSide}}, {&settings.imageHeight, {1, kMaxSide}},
+      {&settings.jpegQuality, {1, 100}},
+  };
+  std::int32_t values[5] = {};
+  for (std::size_t i = 0; i < 5; ++i) {
+    auto value = settingNumber(*fields[i].first, fields[i].second.first, fields[i].second.second);
+    if (!value) {
+      Message message;
+      message.icon = MessageIcon::Critical;
+      message.text = "Invalid number: \"" + *fields[i].first + "\"";
+      host.showMessage(message);
+      return std::nullopt;
+    }
+    values[i] = *value;
+  }
+  return Sizes{values[0], values[1], values[2], values[3], values[4]};
+}
+
+// Ends production after a file-system failure, naming the path and the
+// system's reason.
+struct FolderFailure {
+  std::string path;
+  std::error_code error;
+};
+
+void makeFolder(const std::string& path) {
+  std::error_code error;
+  if (!fs::create_directory(path, error) && !error && !fs::is_directory(path, error)) {
+    error = std::make_error_code(std::errc::not_a_directory);
+  }
+  if (error) throw FolderFailure{path, error};
+}
+
+// Deletes every file directly in the folder (links too, never what they
+// point to); subfolders stay with everything in them.
+void emptyOrMakeFolder(const std::string& path) {
+  std::error_code error;
+  if (!fs::is_directory(path, error)) {
+    makeFolder(path);
+    return;
+  }
+  fs::directory_iterator it(path, error);
+  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+    std::error_code typeError;
+    if (it->symlink_status(typeError).type() == fs::file_type::directory) continue;
+    std::error_code removeError;
+    if (!fs::remove(it->path(), removeError) || removeError) {
+      throw FolderFailure{it->path().string(), removeError ? removeError : std::make_error_code(std::errc::io_error)};
+    }
+  }
+  if (error) throw FolderFailure{path, error};
+}
+
+// Both sizes of one photo from a single decode when the thumbnail is no
+// larger than the large image: the thumbnail is then made from the large
+// image before it is sharpened, so each output is resized, then sharpened.
+void makeImagePair(Host& host, const std::string& src, const Sizes& sizes, bool keepAspect, const std::string& thumbDst,
+                   const std::string& photoDst) {
+  imagelib::ImageInfo info;
+  imagelib::Status status = imagelib::readImageInfo(src, info);
+  if (!status.ok()) {
+    production::reportSaveFailure(host, thumbDst, status.text);
+    production::reportSaveFailure(host, photoDst, status.text);
+    return;
+  }
+  PixelSize thumbSize = production::outputSize(info, sizes.thumbWidth, sizes.thumbHeight, keepAspect);
+  PixelSize photoSize = production::outputSize(info, sizes.imageWidth, sizes.imageHeight, keepAspect);
+  if (thumbSize.width > photoSize.width || thumbSize.height > photoSize.height) {
+    makeJpeg(host, src, sizes.thumbWidth, sizes.thumbHeight, thumbDst, keepAspect, kThumbQuality, kSharpen);
+    makeJpeg(host, src, sizes.imageWidth, sizes.imageHeight, photoDst, keepAspect,
+             static_cast<std::int16_t>(sizes.quality), kSharpen);
+    return;
+  }
+  imagelib::Bitmap photo;
+  status = production::decode(src, info, photoSize, photo);
+  if (!status.ok()) {
+    production::reportDecodeFailure(host, thumbDst, status);
+    production::reportDecodeFailure(host, photoDst, status);
+    return;
+  }
+  imagelib::Bitmap thumb;
+  status = imagelib::resize(photo, thumbSize.width, thumbSize.height, imagelib::ResizeMethod::Lanczos, thumb);
+  if (status.ok()) {
+    production::sharpenAndSave(host, std::move(thumb), thumbDst, kThumbQuality, kSharpen);
+  } else {
+    production::reportResizeFailure(host, thumbDst, status.text);
+  }
+  production::sharpenAndSave(host, std::move(photo), photoDst, sizes.quality, kSharpen);
+}
+
+void copyLinkedFile(const std::string& link, const std::string& galleryFolder) {
+  std::string target = galleryFolder + "/" + getFileName(link, true);
+  std::error_code error;
+  if (fs::is_directory(link, error)) throw FolderFailure{link, std::make_error_code(std::errc::is_a_directory)};
+  fs::copy_file(link, target, fs::copy_options::overwrite_existing, error);
+  if (error) throw FolderFailure{link, error};
+}
+
+void finish(Host& host) {
+  host.hideProgress();
+  host.setMainWindowEnabled(true);
+  host.restoreCaption();
+  host.processEvents();
+}
+
+}  // namespace
+
+bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library) {
+  gflInit(library);
+  const GallerySettings& settings = project.settings;
+  std::optional<Sizes> sizes = readSizes(host, settings);
+  if (!sizes) return false;
+  const bool shadowbox = settings.galleryStyle == static_cast<std::int16_t>(GalleryStyle::Shadowbox);
+  const bool keepAspect = settings.keepAspectRatio == 1;
+  const std::string thumbs = settings.destFolder + "/thumbs";
+  const std::string photos = settings.destFolder + "/photos";
+  const std::string gallery = settings.destFolder + "/gallery";
+  const ImageList& images = project.images;
+  const bool showProgress = images.count() > 2;
+  try {
+    std::error_code error;
+    if (!fs::exists(settings.destFolder, error)) makeFolder(settings.destFolder);
+    emptyOrMakeFolder(thumbs);
+    emptyOrMakeFolder(photos);
+    if (shadowbox) emptyOrMakeFolder(gallery);
+
+    if (showProgress) {
+      host.showProgress(1, images.count());
+      host.setProgress(1);
+      host.setMainWindowEnabled(false);
+    }
+    for (std::int32_t i = 0; i < images.count(); ++i) {
+      if (showProgress) host.setProgress(i + 1);
+      const ImageItem& image = images.item(i);
+      if (!image.thumbnailCached) continue;
+      host.setCaption(image.sourcePath);
+      host.processEvents();
+      makeImagePair(host, image.sourcePath, *sizes, keepAspect, thumbs + "/" + image.outputBaseName + ".jpg",
+                    photos + "/" + image.outputBaseName + ".jpg");
+      const std::string& link = image.linkUrl;
+      if (shadowbox && !link.empty() && !isHttpUrl(link) && !isHtmlFile(link) && pathExists(link)) {
+        copyLinkedFile(link, gallery);
+      }
+    }
+  } catch (const FolderFailure& failure) {
+    Message message;
+    message.icon = MessageIcon::Critical;
+    message.title = failure.path;
+    message.text = failure.path + "\r\n" + failure.error.message();
+    host.showMessage(message);
+    finish(host);
+    return false;
+  }
+  finish(host);
+  return true;
+}
+
+}  // namespace velvara::core
