@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config git
-  clang clang-format libclang-rt-dev
+  clang clang-format libclang-rt-dev llvm
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libvips-dev libvips-tools
   libgtest-dev libgmock-dev googletest
