@@ -1,0 +1,39 @@
+#pragma once
+// The host of the headless gallery build: every message goes to standard
+// error, questions are answered as the command line says, and the page the
+// shell would open is printed on standard output.
+#include <iosfwd>
+
+#include "core/host/Host.h"
+#include "i18n/StringService.h"
+
+namespace velvara::tools {
+
+class ConsoleHost : public core::Host {
+ public:
+  ConsoleHost(bool answerYes, std::ostream& out, std::ostream& err);
+
+  const i18n::StringService& strings() const override { return strings_; }
+  core::MessageAnswer showMessage(const core::Message& message) override;
+  std::optional<std::string> askFileName(const core::FileDialogRequest&) override { return std::nullopt; }
+  void setCaption(const std::string&) override {}
+  void restoreCaption() override {}
+  void showBusyPanel(const std::string&) override {}
+  void hideBusyPanel() override {}
+  void showProgress(int, int) override {}
+  void setProgress(int) override {}
+  void hideProgress() override {}
+  void setMainWindowEnabled(bool) override {}
+  void processEvents() override {}
+  void openDocument(const std::string& path) override;
+  void settingsGetValues() override {}
+  void settingsSetValues() override {}
+
+ private:
+  i18n::StringService strings_;
+  bool answerYes_;
+  std::ostream& out_;
+  std::ostream& err_;
+};
+
+}  // namespace velvara::tools
