@@ -190,6 +190,18 @@ scenario('shadowbox_gallery', async (t) => {
     assert.equal((await counter(page)).current, '2');
   });
 
+  await t.step('a window smaller than the box shrinks it, keeping its proportions', async () => {
+    await page.locator('#sb-counter a', { hasText: '1' }).click();
+    await waitForItem(page, 'photos/img01.jpg');
+    await page.setViewportSize({ width: 600, height: 500 });
+    await page.waitForFunction(() => document.getElementById('sb-body').getBoundingClientRect().width === 560);
+    const size = await box(page);
+    assert.equal(size.height, Math.round((500 * 560) / 750));
+    assert.equal(size.playerWidth, 560);
+    await page.setViewportSize({ width: 1280, height: 900 });
+    await page.waitForFunction(() => document.getElementById('sb-body').getBoundingClientRect().width === 750);
+  });
+
   await t.step('Esc closes', async () => {
     await page.keyboard.press('Escape');
     await waitForClosed(page);
@@ -205,5 +217,24 @@ scenario('shadowbox_gallery', async (t) => {
     await page.locator('#sb-overlay').click({ position: { x: 5, y: 5 } });
     await waitForClosed(page);
     await t.screenshot(page, 'shadowbox-closed');
+  });
+
+  await t.step('with a slideshow, pause and play swap and space toggles them', async () => {
+    // An hour between pictures: the controls are checked, never the timing.
+    await page.evaluate(() => { Shadowbox.defaults.slideshowDelay = 3600; });
+    await thumbnails(page).nth(0).click();
+    await waitForItem(page, 'photos/img01.jpg');
+    const shown = () => page.evaluate(() => ['play', 'pause']
+      .filter((name) => document.getElementById(`sb-nav-${name}`).offsetParent !== null).join(' '));
+    assert.equal(await shown(), 'pause');
+    await page.locator('#sb-nav-pause').click();
+    assert.equal(await shown(), 'play');
+    await page.keyboard.press(' ');
+    assert.equal(await shown(), 'pause');
+    await page.locator('#sb-nav-pause').click();
+    await page.locator('#sb-nav-play').click();
+    assert.equal(await shown(), 'pause');
+    await page.keyboard.press('Escape');
+    await waitForClosed(page);
   });
 });
