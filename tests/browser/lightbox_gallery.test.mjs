@@ -1,13 +1,15 @@
 // A three-page Lightbox gallery with image links: the overlay opens from a
 // thumbnail with its image and caption (inner link included), steps by its
 // hover areas and by key, fits a photo larger than the window, closes every
-// way it offers, and the paging links reach every page.
+// way it offers, and the paging links reach every page. The gallery is made
+// by the build driver when the build has one (lib/gallery.mjs).
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { scenario } from './lib/harness.mjs';
 import { assertFitsWindow, imageGeometry, thumbnails, waitForClosed, waitForImage, waitForLightbox } from './lib/lightbox.mjs';
-import { LIGHTBOX, writeGallery } from './lib/standin-gallery.mjs';
+import { makeGallery } from './lib/gallery.mjs';
+import { LIGHTBOX } from './lib/standin-gallery.mjs';
 
 scenario('lightbox_gallery', async (t) => {
   const root = path.join(t.workDir, 'www');
@@ -20,7 +22,6 @@ scenario('lightbox_gallery', async (t) => {
     const n = String(i + 1).padStart(2, '0');
     fs.writeFileSync(path.join(root, 'sites', `site${n}.html`), `<!DOCTYPE html><title>Site ${n}</title><p>Site ${n}`);
     return {
-      base: `img${n}`,
       title: `Photo ${n}`,
       tooltip: `Tooltip ${n}`,
       link: `${base}sites/site${n}.html`,
@@ -29,7 +30,7 @@ scenario('lightbox_gallery', async (t) => {
       height: i === 1 ? 2000 : 480,
     };
   });
-  const pages = writeGallery(path.join(root, 'gallery'), images,
+  const { pages, photos } = makeGallery(t.workDir, path.join(root, 'gallery'), images,
     { style: LIGHTBOX, columns: 4, rows: 1, addImageLinks: 1, webTitle: 'Holiday' });
   assert.deepEqual(pages, ['vlr.html', 'vlr1.html', 'vlr2.html']);
 
@@ -42,7 +43,7 @@ scenario('lightbox_gallery', async (t) => {
 
   await t.step('a thumbnail opens the overlay with its image, caption and inner link', async () => {
     await thumbnails(page).nth(0).click();
-    await waitForImage(page, 'photos/img01.jpg', 'Image 1 of 4');
+    await waitForImage(page, photos[0], 'Image 1 of 4');
     assert.equal(await page.locator('#overlay').isVisible(), true);
     assert.equal(await page.locator('#caption').innerText(), 'Photo 01 >>');
     const inner = page.locator('#caption a.linkDevalVr');
@@ -52,17 +53,17 @@ scenario('lightbox_gallery', async (t) => {
   });
 
   await t.step('the neighbour is preloaded and the first image has no way back', async () => {
-    await page.waitForFunction(() => performance.getEntriesByType('resource')
-      .some((entry) => entry.name.endsWith('photos/img02.jpg')));
+    await page.waitForFunction((photo) => performance.getEntriesByType('resource')
+      .some((entry) => entry.name.endsWith(photo)), photos[1]);
     assert.equal(await page.locator('#prevLink').isVisible(), false);
     assert.equal(await page.locator('#nextLink').isVisible(), true);
     await page.keyboard.press('ArrowLeft');
-    await waitForImage(page, 'photos/img01.jpg', 'Image 1 of 4');
+    await waitForImage(page, photos[0], 'Image 1 of 4');
   });
 
   await t.step('next by click shows "Image 2 of 4", fitted into the window', async () => {
     await page.locator('#nextLink').click();
-    await waitForImage(page, 'photos/img02.jpg', 'Image 2 of 4');
+    await waitForImage(page, photos[1], 'Image 2 of 4');
     assert.equal(await page.locator('#caption').innerText(), 'Photo 02 Visit 02');
     const geometry = await imageGeometry(page);
     assert.equal(geometry.naturalWidth, 3000);
@@ -72,25 +73,25 @@ scenario('lightbox_gallery', async (t) => {
 
   await t.step('keys step both ways: right arrow, "p", left arrow, "n"', async () => {
     await page.keyboard.press('ArrowRight');
-    await waitForImage(page, 'photos/img03.jpg', 'Image 3 of 4');
+    await waitForImage(page, photos[2], 'Image 3 of 4');
     await page.keyboard.press('p');
-    await waitForImage(page, 'photos/img02.jpg', 'Image 2 of 4');
+    await waitForImage(page, photos[1], 'Image 2 of 4');
     await page.keyboard.press('ArrowLeft');
-    await waitForImage(page, 'photos/img01.jpg', 'Image 1 of 4');
+    await waitForImage(page, photos[0], 'Image 1 of 4');
     await page.keyboard.press('n');
-    await waitForImage(page, 'photos/img02.jpg', 'Image 2 of 4');
+    await waitForImage(page, photos[1], 'Image 2 of 4');
   });
 
   await t.step('previous by click, and the last image has no way on', async () => {
     await page.locator('#prevLink').click();
-    await waitForImage(page, 'photos/img01.jpg', 'Image 1 of 4');
+    await waitForImage(page, photos[0], 'Image 1 of 4');
     for (const n of [2, 3, 4]) {
       await page.keyboard.press('ArrowRight');
-      await waitForImage(page, `photos/img0${n}.jpg`, `Image ${n} of 4`);
+      await waitForImage(page, photos[n - 1], `Image ${n} of 4`);
     }
     assert.equal(await page.locator('#nextLink').isVisible(), false);
     await page.keyboard.press('n');
-    await waitForImage(page, 'photos/img04.jpg', 'Image 4 of 4');
+    await waitForImage(page, photos[3], 'Image 4 of 4');
   });
 
   await t.step('the caption link opens its site', async () => {
@@ -118,7 +119,7 @@ scenario('lightbox_gallery', async (t) => {
   for (const [how, close] of Object.entries(closers)) {
     await t.step(`${how} closes`, async () => {
       await thumbnails(page).nth(2).click();
-      await waitForImage(page, 'photos/img03.jpg', 'Image 3 of 4');
+      await waitForImage(page, photos[2], 'Image 3 of 4');
       await close();
       await waitForClosed(page);
     });
@@ -146,12 +147,12 @@ scenario('lightbox_gallery', async (t) => {
   });
 
   await t.step('the page numbers reach every page and each page is its own group', async () => {
-    const expected = [['3', 'vlr2.html', 'img09', 2], ['2', 'vlr1.html', 'img05', 4], ['1', 'vlr.html', 'img01', 4]];
+    const expected = [['3', 'vlr2.html', photos[8], 2], ['2', 'vlr1.html', photos[4], 4], ['1', 'vlr.html', photos[0], 4]];
     for (const [label, name, first, count] of expected) {
       await goTo(page.locator('a.otherPage', { hasText: label }), name);
       assert.equal(await page.locator('span.currentPage').innerText(), label);
       await thumbnails(page).nth(0).click();
-      await waitForImage(page, `photos/${first}.jpg`, `Image 1 of ${count}`);
+      await waitForImage(page, first, `Image 1 of ${count}`);
       await page.keyboard.press('Escape');
       await waitForClosed(page);
     }

@@ -4,7 +4,8 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { scenario } from './lib/harness.mjs';
-import { PLAIN_LINK, writeGallery } from './lib/standin-gallery.mjs';
+import { makeGallery } from './lib/gallery.mjs';
+import { PLAIN_LINK } from './lib/standin-gallery.mjs';
 
 scenario('plain_link', async (t) => {
   const root = path.join(t.workDir, 'www');
@@ -14,11 +15,11 @@ scenario('plain_link', async (t) => {
     const site = `${base}sites/site${i + 1}.html`;
     fs.writeFileSync(path.join(root, 'sites', `site${i + 1}.html`), `<!DOCTYPE html><title>Site ${i + 1}</title>`);
     return {
-      base: `img${i + 1}`, title: `Photo ${i + 1}`, tooltip: `Tip ${i + 1}`,
+      title: `Photo ${i + 1}`, tooltip: `Tip ${i + 1}`,
       link: i === 2 ? '' : site, linkText: '', width: 640, height: 480,
     };
   });
-  const pages = writeGallery(path.join(root, 'gallery'), images,
+  const { pages } = makeGallery(t.workDir, path.join(root, 'gallery'), images,
     { style: PLAIN_LINK, columns: 4, rows: 1, addImageLinks: 1, webTitle: 'Links' });
 
   const context = await t.launch({ viewport: { width: 1024, height: 700 } });
