@@ -1,0 +1,265 @@
+#include "core/production/ImageProduction.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/imaging/FitSize.h"
+#include "platform/imagelib/Library.h"
+#include "tests/support/FakeHost.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestImages.h"
+
+namespace velvara::core {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::TestColor;
+
+class ImageProductionTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    gflInit(library);
+    setDefaultSettings(project.settings, "Gallery", dir.path().string());
+    project.settings.destFolder = dir.file("out");
+  }
+
+  // Adds an image made from a new picture file; its base name is name.
+  void addPicture(const std::string& name, const testing::TestImage& image, const std::string& ext = "jpg") {
+    std::string path = dir.file("src/" + name + "." + ext);
+    fs::create_directories(dir.file("src"));
+    testing::writeTestImage(path, image);
+    addPath(name, path);
+  }
+
+  void addPath(const std::string& name, const std::string& path, const std::string& link = "") {
+    ImageItem item;
+    item.sourcePath = path;
+    item.outputBaseName = name;
+    item.linkUrl = link;
+    project.images.append(item, {});
+  }
+
+  imagelib::Bitmap output(const std::string& folder, const std::string& name) {
+    imagelib::Bitmap bitmap;
+    imagelib::Status status = imagelib::loadBitmap(dir.file("out/" + folder + "/" + name + ".jpg"), bitmap);
+    EXPECT_TRUE(status.ok()) << folder << "/" << name << ": " << status.text;
+    return bitmap;
+  }
+
+  testing::TempDir dir;
+  testing::FakeHost host;
+  Project project;
+  ImageLibrary library;
+};
+
+struct SizeCase {
+  testing::TestImage source;
+  PixelSize photo, thumb;
+};
+
+TEST_F(ImageProductionTest, LargeImagesAndThumbnailsFitTheirBoxesAndNeverGrow) {
+  const SizeCase cases[] = {
+      {{4000, 3000}, {667, 500}, {160, 120}}, {{3000, 4000}, {375, 500}, {90, 120}},
+      {{700, 450}, {700, 450}, {160, 103}},   {{160, 100}, {160, 100}, {160, 100}},
+      {{100, 60}, {100, 60}, {100, 60}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i) addPicture("p" + std::to_string(i), cases[i].source);
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  EXPECT_TRUE(host.messages.empty());
+  for (std::size_t i = 0; i < std::size(cases); ++i) {
+    imagelib::Bitmap photo = output("photos", "p" + std::to_string(i));
+    imagelib::Bitmap thumb = output("thumbs", "p" + std::to_string(i));
+    EXPECT_EQ((PixelSize{photo.width, photo.height}), cases[i].photo) << i;
+    EXPECT_EQ((PixelSize{thumb.width, thumb.height}), cases[i].thumb) << i;
+  }
+}
+
+TEST_F(ImageProductionTest, WithoutKeepAspectTheBoxIsFilledExactly) {
+  project.settings.keepAspectRatio = 0;
+  addPicture("wide", {1000, 300});
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  imagelib::Bitmap photo = output("photos", "wide");
+  imagelib::Bitmap thumb = output("thumbs", "wide");
+  EXPECT_EQ((PixelSize{photo.width, photo.height}), (PixelSize{750, 500}));
+  EXPECT_EQ((PixelSize{thumb.width, thumb.height}), (PixelSize{160, 120}));
+}
+
+TEST_F(ImageProductionTest, OutputsLookLikeTheSourceAreUprightAndCarryNoExif) {
+  addPicture("turned", {1200, 900, TestColor::Rgb, 6});
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  imagelib::Bitmap source, reference;
+  ASSERT_TRUE(imagelib::loadBitmap(dir.file("src/turned.jpg"), source).ok());
+  for (const auto& [folder, size] :
+       {std::pair{"photos", PixelSize{375, 500}}, std::pair{"thumbs", PixelSize{90, 120}}}) {
+    imagelib::Bitmap made = output(folder, "turned");
+    ASSERT_EQ((PixelSize{made.width, made.height}), size) << folder;
+    ASSERT_TRUE(imagelib::resize(source, size.width, size.height, imagelib::ResizeMethod::Lanczos, reference).ok());
+    EXPECT_LT(testing::meanDifference(made, reference), 8.0) << folder;
+    EXPECT_GT(testing::pixelAt(made, made.width - 2, 1).red, 200) << folder;
+    EXPECT_FALSE(testing::hasExif(dir.file(std::string("out/") + folder + "/turned.jpg"))) << folder;
+  }
+}
+
+TEST_F(ImageProductionTest, ManyColourModelsAndFormatsAreProduced) {
+  addPicture("cmyk", {800, 600, TestColor::Cmyk});
+  addPicture("grey", {800, 600, TestColor::Grey});
+  addPicture("palette", {800, 600, TestColor::Palette}, "png");
+  addPicture("deep", {800, 600, TestColor::Rgb16}, "png");
+  addPicture("alpha", {800, 600, TestColor::RgbAlpha}, "png");
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  EXPECT_TRUE(host.messages.empty());
+  for (const char* name : {"cmyk", "grey", "palette", "deep", "alpha"}) {
+    EXPECT_EQ(output("photos", name).width, 667) << name;
+    EXPECT_EQ(output("thumbs", name).height, 120) << name;
+  }
+  EXPECT_GT(testing::pixelAt(output("photos", "alpha"), 600, 250).blue, 240);
+}
+
+TEST_F(ImageProductionTest, TwoImagesRunWithoutProgressAndWindowChanges) {
+  addPicture("a", {40, 30});
+  addPicture("b", {40, 30});
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  EXPECT_TRUE(host.progressRanges.empty());
+  EXPECT_TRUE(host.progressValues.empty());
+  EXPECT_EQ(host.windowEnabledChanges, (std::vector<bool>{true}));
+  EXPECT_EQ(host.captions, (std::vector<std::string>{dir.file("src/a.jpg"), dir.file("src/b.jpg")}));
+  EXPECT_EQ(host.eventsProcessed, 3);
+  EXPECT_EQ(host.captionRestores, 1);
+  EXPECT_EQ(host.progressHides, 1);
+}
+
+TEST_F(ImageProductionTest, ThreeImagesRunTheProgressFromOneToThreeAndSkipUncachedOnes) {
+  addPicture("a", {40, 30});
+  addPicture("b", {40, 30});
+  addPicture("c", {40, 30});
+  project.images.releasePreview(1);
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  EXPECT_EQ(host.progressRanges, (std::vector<std::pair<int, int>>{{1, 3}}));
+  EXPECT_EQ(host.progressValues, (std::vector<int>{1, 1, 2, 3}));
+  EXPECT_EQ(host.windowEnabledChanges, (std::vector<bool>{false, true}));
+  EXPECT_EQ(host.captions.size(), 2u);
+  EXPECT_TRUE(fs::exists(dir.file("out/photos/a.jpg")));
+  EXPECT_FALSE(fs::exists(dir.file("out/photos/b.jpg")));
+  EXPECT_FALSE(fs::exists(dir.file("out/thumbs/b.jpg")));
+  EXPECT_TRUE(fs::exists(dir.file("out/thumbs/c.jpg")));
+}
+
+TEST_F(ImageProductionTest, OldFilesAreDeletedButSubfoldersSurvive) {
+  for (const char* file : {"out/thumbs/old.jpg", "out/photos/gone.jpg", "out/thumbs/keep/inner.jpg"}) {
+    fs::create_directories(fs::path(dir.file(file)).parent_path());
+    std::ofstream(dir.file(file)) << "x";
+  }
+  fs::create_symlink(dir.file("out/thumbs/keep"), dir.file("out/photos/link"));
+  addPicture("a", {40, 30});
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  EXPECT_FALSE(fs::exists(dir.file("out/thumbs/old.jpg")));
+  EXPECT_FALSE(fs::exists(dir.file("out/photos/gone.jpg")));
+  EXPECT_TRUE(fs::exists(dir.file("out/thumbs/keep/inner.jpg")));
+  EXPECT_FALSE(fs::exists(dir.file("out/photos/link")));
+  EXPECT_FALSE(fs::exists(dir.file("out/gallery")));
+}
+
+TEST_F(ImageProductionTest, DamagedOrMissingSourcesAreReportedPerFileAndProductionGoesOn) {
+  addPath("missing", dir.file("src/missing.jpg"));
+  fs::create_directories(dir.file("src"));
+  std::ofstream{dir.file("src/empty.jpg")};
+  addPath("empty", dir.file("src/empty.jpg"));
+  std::ofstream(dir.file("src/text.jpg")) << "not a picture";
+  addPath("text", dir.file("src/text.jpg"));
+  testing::writeJpegClaimingSize(dir.file("src/bomb.jpg"), 20000, 20000);
+  addPath("bomb", dir.file("src/bomb.jpg"));
+  addPicture("cut", {600, 400});
+  fs::resize_file(dir.file("src/cut.jpg"), fs::file_size(dir.file("src/cut.jpg")) / 2);
+  addPicture("good", {600, 400});
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  ASSERT_EQ(host.messages.size(), 10u);
+  for (std::size_t i = 0; i < 10; ++i) {
+    const Message& message = host.messages[i];
+    const char* folder = i % 2 == 0 ? "thumbs/" : "photos/";
+    EXPECT_EQ(message.icon, MessageIcon::Critical);
+    ASSERT_TRUE(message.title.has_value());
+    EXPECT_TRUE(message.title->starts_with(dir.file("out/") + folder)) << *message.title;
+    EXPECT_TRUE(message.text.starts_with("proc:NewImage/err2: ")) << message.text;
+    EXPECT_GT(message.text.size(), std::string("proc:NewImage/err2: ").size());
+  }
+  EXPECT_EQ(host.messages[0].text, "proc:NewImage/err2: File not found: " + dir.file("src/missing.jpg"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("out/photos")), {}), 1);
+  EXPECT_TRUE(fs::exists(dir.file("out/photos/good.jpg")));
+}
+
+TEST_F(ImageProductionTest, MakeJpegReportsAMissingSourceAsAFailedSave) {
+  fs::create_directories(dir.file("out"));
+  makeJpeg(host, dir.file("nothing.jpg"), 160, 120, dir.file("out/x.jpg"), true, 80, 25);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, dir.file("out/x.jpg"));
+  EXPECT_TRUE(host.messages[0].text.starts_with("proc:NewImage/err2: File not found"));
+  EXPECT_FALSE(fs::exists(dir.file("out/x.jpg")));
+}
+
+TEST_F(ImageProductionTest, ShadowboxCopiesLinkedLocalFilesOnly) {
+  project.settings.galleryStyle = static_cast<std::int16_t>(GalleryStyle::Shadowbox);
+  fs::create_directories(dir.file("docs"));
+  std::ofstream(dir.file("docs/movie.mp4")) << "movie";
+  std::ofstream(dir.file("docs/page.html")) << "<p>";
+  fs::create_directories(dir.file("out/gallery"));
+  std::ofstream(dir.file("out/gallery/stale.pdf")) << "old";
+  addPicture("a", {40, 30});
+  project.images.item(0).linkUrl = dir.file("docs/movie.mp4");
+  addPicture("b", {40, 30});
+  project.images.item(1).linkUrl = "http://127.0.0.1/x.mp4";
+  addPicture("c", {40, 30});
+  project.images.item(2).linkUrl = dir.file("docs/page.html");
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  EXPECT_TRUE(fs::exists(dir.file("out/gallery/movie.mp4")));
+  EXPECT_FALSE(fs::exists(dir.file("out/gallery/stale.pdf")));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("out/gallery")), {}), 1);
+}
+
+TEST_F(ImageProductionTest, ALinkNamingAFolderEndsProductionWithTheWindowEnabled) {
+  project.settings.galleryStyle = static_cast<std::int16_t>(GalleryStyle::Shadowbox);
+  fs::create_directories(dir.file("docs/folder"));
+  for (const char* name : {"a", "b", "c"}) addPicture(name, {40, 30});
+  project.images.item(1).linkUrl = dir.file("docs/folder");
+  EXPECT_FALSE(makeGalleryImages(host, project, library));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+  EXPECT_TRUE(host.messages[0].text.starts_with(dir.file("docs/folder") + "\r\n"));
+  EXPECT_GT(host.messages[0].text.size(), dir.file("docs/folder").size() + 2);
+  EXPECT_EQ(host.windowEnabledChanges, (std::vector<bool>{false, true}));
+  EXPECT_EQ(host.captionRestores, 1);
+  EXPECT_FALSE(fs::exists(dir.file("out/photos/c.jpg")));
+}
+
+TEST_F(ImageProductionTest, FoldersThatCannotBeMadeEndProductionNamingThePath) {
+  project.settings.destFolder = dir.file("no/such/parent");
+  addPicture("a", {40, 30});
+  EXPECT_FALSE(makeGalleryImages(host, project, library));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, dir.file("no/such/parent"));
+  EXPECT_EQ(host.windowEnabledChanges, (std::vector<bool>{true}));
+  EXPECT_EQ(host.captionRestores, 1);
+
+  project.settings.destFolder = dir.file("out");
+  fs::create_directories(dir.file("out"));
+  std::ofstream(dir.file("out/thumbs")) << "a file where the folder belongs";
+  host.messages.clear();
+  EXPECT_FALSE(makeGalleryImages(host, project, library));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, dir.file("out/thumbs"));
+}
+
+TEST_F(ImageProductionTest, SizeSettingsThatAreNotNumbersAreRefusedBeforeAnythingIsWritten) {
+  addPicture("a", {40, 30});
+  project.settings.imageWidth = "75O";
+  EXPECT_FALSE(makeGalleryImages(host, project, library));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, "Invalid number: \"75O\"");
+  EXPECT_FALSE(fs::exists(dir.file("out")));
+  project.settings.imageWidth = " 750 ";
+  EXPECT_TRUE(makeGalleryImages(host, project, library));
+}
+
+}  // namespace
+}  // namespace velvara::core
