@@ -9,7 +9,7 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { scenario } from './lib/harness.mjs';
-import { writeShadowboxGallery } from './lib/shadowbox-standin.mjs';
+import { makeShadowboxGallery, usesDriver } from './lib/shadowbox-gallery.mjs';
 
 const thumbnails = (page) => page.locator("a[rel^='shadowbox']");
 
@@ -59,27 +59,32 @@ const counter = (page) => page.evaluate(() => {
 scenario('shadowbox_gallery', async (t) => {
   const root = path.join(t.workDir, 'www');
   const folder = path.join(root, 'gallery');
+  // Local files that images link to: the build copies them into gallery/.
+  const docs = path.join(t.workDir, 'docs');
+  fs.mkdirSync(docs, { recursive: true });
+  fs.mkdirSync(root, { recursive: true });
+  execFileSync('convert', ['-size', '400x300', 'xc:#2c3e50', '-fill', 'white', '-draw', 'rectangle 40,40 360,260',
+    path.join(docs, 'floorplan.png')]);
+  fs.writeFileSync(path.join(docs, 'clip.flv'), 'FLV');
+
+  const images = [
+    { title: 'Beach', tooltip: 'The beach at noon', sameWindow: true, width: 1500, height: 1000 },
+    { title: 'Tower', tooltip: 'The old tower', sameWindow: true, width: 666, height: 1000 },
+    { title: 'Harbour', tooltip: 'The harbour', sameWindow: false, width: 1500, height: 1000 },
+    { title: 'About', tooltip: 'About the trip', sameWindow: true, width: 640, height: 480, link: 'pages/about.html' },
+    { title: 'Plan', tooltip: 'Floor plan', sameWindow: true, width: 640, height: 480,
+      link: path.join(docs, 'floorplan.png') },
+    { title: 'Clip', tooltip: 'A video clip', sameWindow: true, width: 640, height: 480,
+      link: path.join(docs, 'clip.flv') },
+  ];
+  const links = makeShadowboxGallery(t.workDir, folder, images,
+    { columns: 4, imageWidth: 750, imageHeight: 500, webTitle: 'Trip' });
+  assert.deepEqual(links, ['photos/Beach.jpg', 'photos/Tower.jpg', 'photos/Harbour.jpg', 'pages/about.html',
+    'gallery/floorplan.png', 'gallery/clip.flv']);
+  console.log(`# gallery made by ${usesDriver() ? 'the build driver' : 'the stand-in writer'}`);
   fs.mkdirSync(path.join(folder, 'pages'), { recursive: true });
   fs.writeFileSync(path.join(folder, 'pages', 'about.html'),
     '<!DOCTYPE html><html><head><title>About</title></head><body><h1>About this trip</h1></body></html>');
-  // A linked local file: the program copies it into gallery/ and links there.
-  fs.mkdirSync(path.join(folder, 'gallery'), { recursive: true });
-  execFileSync('convert', ['-size', '400x300', 'xc:#2c3e50', '-fill', 'white', '-draw', 'rectangle 40,40 360,260',
-    path.join(folder, 'gallery', 'floorplan.png')]);
-
-  const images = [
-    { base: 'img01', title: 'Beach', tooltip: 'The beach at noon', target: '_self', width: 750, height: 500 },
-    { base: 'img02', title: 'Tower', tooltip: 'The old tower', target: '_self', width: 333, height: 500 },
-    { base: 'img03', title: 'Harbour', tooltip: 'The harbour', target: '_blank', width: 750, height: 500 },
-    { base: 'img04', title: 'About', tooltip: 'About the trip', target: '_self', width: 640, height: 480,
-      link: 'pages/about.html' },
-    { base: 'img05', title: 'Plan', tooltip: 'Floor plan', target: '_self', width: 640, height: 480,
-      link: 'gallery/floorplan.png' },
-    { base: 'img06', title: 'Clip', tooltip: 'A video clip', target: '_self', width: 640, height: 480,
-      link: 'gallery/clip.flv' },
-  ];
-  writeShadowboxGallery(folder, images, { columns: 4, imageWidth: 750, imageHeight: 500, webTitle: 'Trip' });
-  fs.writeFileSync(path.join(folder, 'gallery', 'clip.flv'), 'FLV');
 
   const base = await t.serve(root);
   const context = await t.launch({ viewport: { width: 1280, height: 900 } });
@@ -107,7 +112,7 @@ scenario('shadowbox_gallery', async (t) => {
   await t.step('the loading indicator shows until the picture is there', async () => {
     let release;
     const held = new Promise((resolve) => { release = resolve; });
-    await page.route('**/photos/img02.jpg', async (route) => {
+    await page.route('**/photos/Tower.jpg', async (route) => {
       await held;
       await route.continue();
     });
@@ -117,16 +122,18 @@ scenario('shadowbox_gallery', async (t) => {
     assert.equal(await page.locator('#sb-loading-inner').innerText(), 'loading');
     await t.screenshot(page, 'shadowbox-loading');
     release();
-    await waitForItem(page, 'photos/img02.jpg');
+    await waitForItem(page, 'photos/Tower.jpg');
     assert.equal(await page.locator('#sb-loading').isVisible(), false);
-    await page.unroute('**/photos/img02.jpg');
+    await page.unroute('**/photos/Tower.jpg');
     await page.keyboard.press('Escape');
     await waitForClosed(page);
   });
 
   await t.step('"_self" opens the large image in a box of the large-image size', async () => {
     await thumbnails(page).nth(0).click();
-    await waitForItem(page, 'photos/img01.jpg');
+    await waitForItem(page, 'photos/Beach.jpg');
+    const natural = await page.locator('#sb-player').evaluate((img) => [img.naturalWidth, img.naturalHeight]);
+    assert.deepEqual(natural, [750, 500]);
     const size = await box(page);
     assert.equal(size.width, 750);
     assert.equal(size.height, 500);
@@ -138,9 +145,9 @@ scenario('shadowbox_gallery', async (t) => {
 
   await t.step('"_blank" fills the window', async () => {
     await page.keyboard.press('ArrowRight');
-    await waitForItem(page, 'photos/img02.jpg');
+    await waitForItem(page, 'photos/Tower.jpg');
     await page.locator('#sb-nav-next').click();
-    await waitForItem(page, 'photos/img03.jpg');
+    await waitForItem(page, 'photos/Harbour.jpg');
     const size = await box(page);
     assert.equal(size.width, size.windowWidth - 40);
     assert.equal(size.height, size.windowHeight - 40 - size.bars);
@@ -177,7 +184,7 @@ scenario('shadowbox_gallery', async (t) => {
 
   await t.step('next after the last comes the first, previous before the first the last', async () => {
     await page.locator('#sb-nav-next').click();
-    await waitForItem(page, 'photos/img01.jpg');
+    await waitForItem(page, 'photos/Beach.jpg');
     await page.keyboard.press('ArrowLeft');
     await waitForItem(page, 'gallery/clip.flv');
     await page.locator('#sb-nav-previous').click();
@@ -186,13 +193,13 @@ scenario('shadowbox_gallery', async (t) => {
 
   await t.step('the "skip" counter jumps to the number clicked', async () => {
     await page.locator('#sb-counter a', { hasText: '2' }).click();
-    await waitForItem(page, 'photos/img02.jpg');
+    await waitForItem(page, 'photos/Tower.jpg');
     assert.equal((await counter(page)).current, '2');
   });
 
   await t.step('a window smaller than the box shrinks it, keeping its proportions', async () => {
     await page.locator('#sb-counter a', { hasText: '1' }).click();
-    await waitForItem(page, 'photos/img01.jpg');
+    await waitForItem(page, 'photos/Beach.jpg');
     await page.setViewportSize({ width: 600, height: 500 });
     await page.waitForFunction(() => document.getElementById('sb-body').getBoundingClientRect().width === 560);
     const size = await box(page);
@@ -209,7 +216,7 @@ scenario('shadowbox_gallery', async (t) => {
 
   await t.step('the close control and a click on the dark page close too', async () => {
     await thumbnails(page).nth(1).click();
-    await waitForItem(page, 'photos/img02.jpg');
+    await waitForItem(page, 'photos/Tower.jpg');
     await page.locator('#sb-nav-close').click();
     await waitForClosed(page);
     await thumbnails(page).nth(4).click();
@@ -223,7 +230,7 @@ scenario('shadowbox_gallery', async (t) => {
     // An hour between pictures: the controls are checked, never the timing.
     await page.evaluate(() => { Shadowbox.defaults.slideshowDelay = 3600; });
     await thumbnails(page).nth(0).click();
-    await waitForItem(page, 'photos/img01.jpg');
+    await waitForItem(page, 'photos/Beach.jpg');
     const shown = () => page.evaluate(() => ['play', 'pause']
       .filter((name) => document.getElementById(`sb-nav-${name}`).offsetParent !== null).join(' '));
     assert.equal(await shown(), 'pause');
