@@ -235,6 +235,27 @@ TEST_F(MakeGallery, ParentLineOnlyWithBothHomeFields) {
       "href='http://example.test/'>Home</a> &gt <span id='currentGalleryLocation'>My Gallery</span></font></div>");
 }
 
+TEST_F(MakeGallery, ShadowboxPageAlwaysPassesTheLinkButNeverTheLinkText) {
+  addImages(1);
+  project.settings.galleryStyle = 1;
+  ASSERT_TRUE(build());
+  EXPECT_EQ(crlfLines(dest / "index.html"),
+            concat({kHeadStart,
+                    kShadowboxBlock,
+                    kSheetLink,
+                    kHeadEnd,
+                    topBlock("4", {}, {"</tr>"}),
+                    {"<tr>"},
+                    {"<!-- Image:Title 1 -->", "<td class='tdImg'>",
+                     "<a rel=\"shadowbox[vlr]; options={counterType:'skip',continuous:true,animSequence:'sync'}\" "
+                     "class=\"option\" title=\"Tip 1\" href='http://example.test/1/IMG_01.JPG'>",
+                     "<img class='eImage' src=\"thumbs/IMG_01.jpg\" alt=\"Title 1\" title=\"Tip 1\"></a>",
+                     "<p align=center><font class='tdTitle'>Title 1</font></p>", "</td>"},
+                    {"</tr>"},
+                    footer(4)}));
+  EXPECT_TRUE(fs::is_directory(dest / "gallery"));
+}
+
 TEST_F(MakeGallery, PageCountsAtFourByOne) {
   project.settings.columns = 4;
   project.settings.rows = 1;
