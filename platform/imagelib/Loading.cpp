@@ -20,16 +20,19 @@ ImageInfo infoOf(const vips::VImage& header) {
 // HEIF), applies the orientation on the way and converts embedded colour
 // profiles to sRGB.
 Bitmap decodeTo(const std::string& path, int width, int height) {
-  // A damaged tile decoded on a worker thread can be reported only in the
-  // error buffer while the pipeline still completes: such a picture counts
-  // as unreadable, never as half-loaded.
-  vips_error_clear();
   vips::VImage image = vips::VImage::thumbnail(path.c_str(), width,
                                                vips::VImage::option()
                                                    ->set("height", height)
                                                    ->set("size", VIPS_SIZE_FORCE)
                                                    ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
-  Bitmap bitmap = detail::toBitmap(detail::exactSize(detail::toSrgb8(image), width, height));
+  vips::VImage pipeline = detail::exactSize(detail::toSrgb8(image), width, height);
+  // A damaged tile decoded on a worker thread can be reported only in the
+  // error buffer while the pipeline still completes: such a picture counts
+  // as unreadable, never as half-loaded. Messages left while opening (the
+  // HEIF reader's probing) are not about the pixels, so they are dropped
+  // first.
+  vips_error_clear();
+  Bitmap bitmap = detail::toBitmap(pipeline);
   std::string lateError = detail::takeVipsError();
   if (!lateError.empty()) throw detail::Failure{ErrorCode::ReadError, lateError};
   return bitmap;

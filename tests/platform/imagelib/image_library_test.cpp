@@ -63,11 +63,13 @@ TEST_F(ImageLibraryTest, LoadsAs24BitBottomUpRowsPaddedToFourBytes) {
   EXPECT_EQ(bitmap.pixels[(bitmap.height - 1) * bitmap.bytesPerLine + 2], 255);
 }
 
-TEST_F(ImageLibraryTest, EveryColourModelArrivesAs24Bit) {
+TEST_F(ImageLibraryTest, EveryColourModelAndPictureFormatArrivesAs24Bit) {
   const std::vector<std::pair<std::string, TestColor>> cases = {
       {"grey.jpg", TestColor::Grey},  {"cmyk.jpg", TestColor::Cmyk},      {"palette.png", TestColor::Palette},
       {"deep.png", TestColor::Rgb16}, {"alpha.png", TestColor::RgbAlpha}, {"grey.png", TestColor::Grey},
       {"plain.webp", TestColor::Rgb}, {"plain.tif", TestColor::Rgb16},    {"plain.gif", TestColor::Rgb},
+      {"plain.bmp", TestColor::Rgb},  {"plain.jp2", TestColor::Rgb},      {"plain.heic", TestColor::Rgb},
+      {"plain.avif", TestColor::Rgb}, {"plain.jxl", TestColor::Rgb},      {"plain.ppm", TestColor::Rgb},
   };
   for (const auto& [name, color] : cases) {
     std::string path = write(name, {80, 60, color});
@@ -193,15 +195,16 @@ TEST_F(ImageLibraryTest, DamagedFilesAreErrorsWithTexts) {
   std::ofstream{empty};
   std::string text = dir.file("notes.jpg");
   std::ofstream(text) << "1 2 3\nthis is not a picture\n";
+  // libvips reads its own data format, but it is no picture format of ours.
+  std::string data = write("data.v", {20, 20});
+  std::filesystem::rename(data, dir.file("data.jpg"));
   std::string huge = dir.file("bomb.jpg");
   testing::writeJpegClaimingSize(huge, 20000, 20000);
 
   const std::vector<std::pair<std::string, ErrorCode>> cases = {
-      {truncated, ErrorCode::ReadError},
-      {empty, ErrorCode::UnknownFormat},
-      {text, ErrorCode::UnknownFormat},
-      {huge, ErrorCode::TooLarge},
-      {dir.file("missing.jpg"), ErrorCode::FileNotFound},
+      {truncated, ErrorCode::ReadError}, {empty, ErrorCode::UnknownFormat},
+      {text, ErrorCode::UnknownFormat},  {dir.file("data.jpg"), ErrorCode::UnknownFormat},
+      {huge, ErrorCode::TooLarge},       {dir.file("missing.jpg"), ErrorCode::FileNotFound},
   };
   for (const auto& [path, code] : cases) {
     Bitmap bitmap, small;
