@@ -28,6 +28,7 @@ void showDuplicate(Host& host, const std::string& path) {
 
 bool addImage(Host& host, Project& project, ImageLibrary& library, const std::string& path, std::int32_t boxWidth,
               std::int32_t boxHeight, bool keepAspect) {
+  project.images.growIfFull();
   ImageItem item;
   imagelib::Bitmap bitmap;
   if (!newImage(host, project, library, path, item, bitmap, boxWidth, boxHeight, keepAspect)) return false;

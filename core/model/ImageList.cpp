@@ -4,8 +4,12 @@
 
 namespace velvara::core {
 
-void ImageList::append(ImageItem item, imagelib::Bitmap preview) {
+void ImageList::growIfFull() {
   if (count() >= capacity_) capacity_ += kGrowthStep;
+}
+
+void ImageList::append(ImageItem item, imagelib::Bitmap preview) {
+  growIfFull();
   item.thumbnailCached = true;
   items_.push_back(std::move(item));
   bitmaps_.push_back(std::move(preview));

@@ -30,8 +30,13 @@ class ImageList {
   imagelib::Bitmap& bitmap(std::int32_t index) { return bitmaps_.at(index); }
   const imagelib::Bitmap& bitmap(std::int32_t index) const { return bitmaps_.at(index); }
 
-  // Appends an image with its preview, growing the capacity by one step when
-  // the list is full. The image's thumbnailCached flag is set.
+  // Grows the capacity by one step when the list is full. Adding an image
+  // does this before the file is read, so the growth stands even when the
+  // file is then refused.
+  void growIfFull();
+
+  // Appends an image with its preview, growing the capacity first when the
+  // list is full. The image's thumbnailCached flag is set.
   void append(ImageItem item, imagelib::Bitmap preview);
 
   // Replaces the whole list by records read from a file; no preview is cached

@@ -1,10 +1,10 @@
-#include <charconv>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
 #include "core/helpers/Paths.h"
 #include "core/helpers/Urls.h"
+#include "core/model/SettingsCheck.h"
 #include "core/production/ImageProduction.h"
 #include "core/production/JpegOutput.h"
 
@@ -16,45 +16,18 @@ namespace fs = std::filesystem;
 constexpr int kThumbQuality = 80;
 constexpr int kSharpen = 25;
 
-struct Sizes {
-  std::int32_t thumbWidth, thumbHeight, imageWidth, imageHeight, quality;
-};
-
-// A whole number written in a setting, blanks around it allowed.
-std::optional<std::int32_t> settingNumber(const std::string& text, std::int32_t minimum, std::int32_t maximum) {
-  auto first = text.find_first_not_of(' ');
-  auto last = text.find_last_not_of(' ');
-  if (first == std::string::npos) return std::nullopt;
-  std::int32_t value = 0;
-  auto [end, error] = std::from_chars(text.data() + first, text.data() + last + 1, value);
-  if (error != std::errc() || end != text.data() + last + 1 || value < minimum || value > maximum) {
-    return std::nullopt;
-  }
-  return value;
-}
-
 // Sizes and quality that are not numbers can only come from a hand-made
 // file; they are refused before any folder is touched.
-std::optional<Sizes> readSizes(Host& host, const GallerySettings& settings) {
-  constexpr std::int32_t kMaxSide = 100000;
-  const std::pair<const std::string*, std::pair<std::int32_t, std::int32_t>> fields[] = {
-      {&settings.thumbWidth, {1, kMaxSide}}, {&settings.thumbHeight, {1, kMaxSide}},
-      {&settings.imageWidth, {1, kMaxSide}}, {&settings.imageHeight, {1, kMaxSide}},
-      {&settings.jpegQuality, {1, 100}},
-  };
-  std::int32_t values[5] = {};
-  for (std::size_t i = 0; i < 5; ++i) {
-    auto value = settingNumber(*fields[i].first, fields[i].second.first, fields[i].second.second);
-    if (!value) {
-      Message message;
-      message.icon = MessageIcon::Critical;
-      message.text = "Invalid number: \"" + *fields[i].first + "\"";
-      host.showMessage(message);
-      return std::nullopt;
-    }
-    values[i] = *value;
+std::optional<GallerySizes> readSizes(Host& host, const GallerySettings& settings) {
+  std::string problem;
+  auto sizes = gallerySizes(settings, problem);
+  if (!sizes) {
+    Message message;
+    message.icon = MessageIcon::Critical;
+    message.text = problem;
+    host.showMessage(message);
   }
-  return Sizes{values[0], values[1], values[2], values[3], values[4]};
+  return sizes;
 }
 
 // Ends production after a file-system failure, naming the path and the
@@ -95,8 +68,8 @@ void emptyOrMakeFolder(const std::string& path) {
 // Both sizes of one photo from a single decode when the thumbnail is no
 // larger than the large image: the thumbnail is then made from the large
 // image before it is sharpened, so each output is resized, then sharpened.
-void makeImagePair(Host& host, const std::string& src, const Sizes& sizes, bool keepAspect, const std::string& thumbDst,
-                   const std::string& photoDst) {
+void makeImagePair(Host& host, const std::string& src, const GallerySizes& sizes, bool keepAspect,
+                   const std::string& thumbDst, const std::string& photoDst) {
   imagelib::ImageInfo info;
   imagelib::Status status = imagelib::readImageInfo(src, info);
   if (!status.ok()) {
@@ -109,7 +82,7 @@ void makeImagePair(Host& host, const std::string& src, const Sizes& sizes, bool 
   if (thumbSize.width > photoSize.width || thumbSize.height > photoSize.height) {
     makeJpeg(host, src, sizes.thumbWidth, sizes.thumbHeight, thumbDst, keepAspect, kThumbQuality, kSharpen);
     makeJpeg(host, src, sizes.imageWidth, sizes.imageHeight, photoDst, keepAspect,
-             static_cast<std::int16_t>(sizes.quality), kSharpen);
+             static_cast<std::int16_t>(sizes.jpegQuality), kSharpen);
     return;
   }
   imagelib::Bitmap photo;
@@ -126,7 +99,7 @@ void makeImagePair(Host& host, const std::string& src, const Sizes& sizes, bool 
   } else {
     production::reportResizeFailure(host, thumbDst, status.text);
   }
-  production::sharpenAndSave(host, std::move(photo), photoDst, sizes.quality, kSharpen);
+  production::sharpenAndSave(host, std::move(photo), photoDst, sizes.jpegQuality, kSharpen);
 }
 
 void copyLinkedFile(const std::string& link, const std::string& galleryFolder) {
@@ -149,7 +122,7 @@ void finish(Host& host) {
 bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library) {
   gflInit(library);
   const GallerySettings& settings = project.settings;
-  std::optional<Sizes> sizes = readSizes(host, settings);
+  std::optional<GallerySizes> sizes = readSizes(host, settings);
   if (!sizes) return false;
   const bool shadowbox = settings.galleryStyle == static_cast<std::int16_t>(GalleryStyle::Shadowbox);
   const bool keepAspect = settings.keepAspectRatio == 1;

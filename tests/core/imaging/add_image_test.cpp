@@ -124,6 +124,15 @@ TEST_F(AddImageTest, UnreadableFilesAreRefusedSilently) {
   EXPECT_EQ(project.images.count(), 0);
 }
 
+TEST_F(AddImageTest, AFullListGrowsEvenWhenTheFileIsRefused) {
+  std::vector<ImageItem> loaded(ImageList::kInitialCapacity);
+  project.images.replaceAfterLoad(loaded);
+  project.images.move(0, 1);
+  ASSERT_EQ(project.images.capacity(), project.images.count());
+  EXPECT_FALSE(add(dir.file("missing.jpg")));
+  EXPECT_EQ(project.images.capacity(), project.images.count() + ImageList::kGrowthStep);
+}
+
 TEST_F(AddImageTest, PhotosArriveUprightAndIn24Bit) {
   ASSERT_TRUE(add(write("turned.jpg", {400, 300, TestColor::Rgb, 6})));
   ASSERT_TRUE(add(write("cmyk.jpg", {400, 300, TestColor::Cmyk})));

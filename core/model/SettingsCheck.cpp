@@ -1,0 +1,63 @@
+#include "core/model/SettingsCheck.h"
+
+#include <charconv>
+
+namespace velvara::core {
+namespace {
+
+constexpr std::int32_t kMaxSide = 100000;
+
+// The whole number that text holds, apart from blanks around it, when it lies
+// within [minimum, maximum].
+std::optional<std::int32_t> wholeNumber(const std::string& text, std::int32_t minimum, std::int32_t maximum) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string::npos) return std::nullopt;
+  const auto last = text.find_last_not_of(' ');
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  if (*begin == '+') ++begin;
+  std::int32_t value = 0;
+  const auto [stop, error] = std::from_chars(begin, end, value);
+  if (error != std::errc() || stop != end || value < minimum || value > maximum) return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::optional<GallerySizes> gallerySizes(const GallerySettings& settings, std::string& problem) {
+  GallerySizes sizes;
+  const struct {
+    const char* name;
+    const std::string& text;
+    std::int32_t maximum;
+    std::int32_t& value;
+  } fields[] = {
+      {"thumbnail width", settings.thumbWidth, kMaxSide, sizes.thumbWidth},
+      {"thumbnail height", settings.thumbHeight, kMaxSide, sizes.thumbHeight},
+      {"image width", settings.imageWidth, kMaxSide, sizes.imageWidth},
+      {"image height", settings.imageHeight, kMaxSide, sizes.imageHeight},
+      {"JPEG quality", settings.jpegQuality, 100, sizes.jpegQuality},
+  };
+  for (const auto& field : fields) {
+    auto value = wholeNumber(field.text, 1, field.maximum);
+    if (!value) {
+      problem = std::string("The ") + field.name + " must be a whole number from 1 to " +
+                std::to_string(field.maximum) + ": '" + field.text + "'.";
+      return std::nullopt;
+    }
+    field.value = *value;
+  }
+  return sizes;
+}
+
+std::optional<std::string> galleryBuildProblem(const GallerySettings& settings) {
+  if (settings.columns < 1 || settings.rows < 1) {
+    return "The gallery needs at least one column and one row (columns: " + std::to_string(settings.columns) +
+           ", rows: " + std::to_string(settings.rows) + ").";
+  }
+  std::string problem;
+  if (!gallerySizes(settings, problem)) return problem;
+  return std::nullopt;
+}
+
+}  // namespace velvara::core
