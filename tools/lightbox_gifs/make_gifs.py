@@ -13,8 +13,13 @@ sits in the middle of the empty box).
 """
 import math
 import os
-import struct
 import sys
+
+# The GIF writer shared by the image generators is in tools/imagegen; importing
+# it must leave no compiled files in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from imagegen.gif import gif_bytes
 
 # Colours, as (r, g, b). Index 0 of every palette is the transparent colour.
 TRANSPARENT = (255, 0, 255)
@@ -90,80 +95,13 @@ class Canvas:
                     self.set(x, y, colour)
 
 
-def lzw(indexes, min_code_size):
-    """GIF's variable-width LZW, packed least significant bit first."""
-    clear, end = 1 << min_code_size, (1 << min_code_size) + 1
-    out, bit_buffer, bit_count = bytearray(), 0, 0
-
-    def emit(code, width):
-        nonlocal bit_buffer, bit_count
-        bit_buffer |= code << bit_count
-        bit_count += width
-        while bit_count >= 8:
-            out.append(bit_buffer & 0xFF)
-            bit_buffer >>= 8
-            bit_count -= 8
-
-    def reset():
-        return {(i,): i for i in range(clear)}, end + 1, min_code_size + 1
-
-    table, next_code, width = reset()
-    emit(clear, width)
-    current = ()
-    for index in indexes:
-        candidate = current + (index,)
-        if candidate in table:
-            current = candidate
-            continue
-        emit(table[current], width)
-        if next_code == 4096:
-            emit(clear, width)
-            table, next_code, width = reset()
-        else:
-            table[candidate] = next_code
-            # The decoder widens one code later than the encoder adds the entry.
-            if next_code == (1 << width) and width < 12:
-                width += 1
-            next_code += 1
-        current = (index,)
-    if current:
-        emit(table[current], width)
-    emit(end, width)
-    if bit_count:
-        out.append(bit_buffer & 0xFF)
-    return bytes(out)
-
-
-def sub_blocks(data):
-    blocks = bytearray()
-    for start in range(0, len(data), 255):
-        chunk = data[start:start + 255]
-        blocks += bytes([len(chunk)]) + chunk
-    return bytes(blocks) + b"\x00"
-
-
 def encode_gif(frames, delay_cs=0):
     """frames: Canvas objects of one size and palette. More than one frame
     makes an animation that loops forever."""
     first = frames[0]
-    palette = list(first.palette)
-    bits = max(1, math.ceil(math.log2(max(len(palette), 2))))
-    palette += [(0, 0, 0)] * ((1 << bits) - len(palette))
-    gif = bytearray(b"GIF89a")
-    gif += struct.pack("<HHBBB", first.width, first.height, 0x80 | ((bits - 1) << 4) | (bits - 1), 0, 0)
-    for colour in palette:
-        gif += bytes(colour)
-    if len(frames) > 1:
-        gif += b"\x21\xff\x0bNETSCAPE2.0\x03\x01\x00\x00\x00"
-    for frame in frames:
-        # Graphic control: transparent index 0, each frame replaces the last.
-        gif += b"\x21\xf9\x04" + struct.pack("<BHB", (2 << 2) | 1, delay_cs, 0) + b"\x00"
-        gif += b"\x2c" + struct.pack("<HHHHB", 0, 0, frame.width, frame.height, 0)
-        min_code_size = max(2, bits)
-        flat = [index for row in frame.pixels for index in row]
-        gif += bytes([min_code_size]) + sub_blocks(lzw(flat, min_code_size))
-    gif += b"\x3b"
-    return bytes(gif)
+    return gif_bytes(first.width, first.height, first.palette,
+                     [[index for row in frame.pixels for index in row] for frame in frames],
+                     delay_cs=delay_cs, transparent=0)
 
 
 def close_button(size=22):

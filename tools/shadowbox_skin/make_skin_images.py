@@ -15,6 +15,12 @@ import sys
 import zlib
 from pathlib import Path
 
+# The GIF writer shared by the image generators is in tools/imagegen; importing
+# it must leave no compiled files in the source tree.
+sys.dont_write_bytecode = True
+sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from imagegen.gif import gif_bytes
+
 ICON_SIZE = 16
 SUPERSAMPLE = 4
 ICON_NAMES = ["close", "next", "pause", "play", "previous"]
@@ -94,53 +100,10 @@ def png_bytes(rows):
     return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
-def lzw_encode(indices, min_code_size):
-    """GIF's variable-length LZW, with a clear code whenever the table fills."""
-    clear, end = 1 << min_code_size, (1 << min_code_size) + 1
-    out, bit_buffer, bit_count = bytearray(), 0, 0
-
-    def emit(code, size):
-        nonlocal bit_buffer, bit_count
-        bit_buffer |= code << bit_count
-        bit_count += size
-        while bit_count >= 8:
-            out.append(bit_buffer & 0xFF)
-            bit_buffer >>= 8
-            bit_count -= 8
-
-    def fresh_table():
-        return {(i,): i for i in range(clear)}
-
-    table, code_size, next_code = fresh_table(), min_code_size + 1, end + 1
-    emit(clear, code_size)
-    current = ()
-    for index in indices:
-        candidate = current + (index,)
-        if candidate in table:
-            current = candidate
-            continue
-        emit(table[current], code_size)
-        if next_code == 4096:
-            emit(clear, code_size)
-            table, code_size, next_code = fresh_table(), min_code_size + 1, end + 1
-        else:
-            table[candidate] = next_code
-            if next_code == (1 << code_size) and code_size < 12:
-                code_size += 1
-            next_code += 1
-        current = (index,)
-    if current:
-        emit(table[current], code_size)
-    emit(end, code_size)
-    if bit_count:
-        out.append(bit_buffer & 0xFF)
-    return bytes(out)
-
-
 def loading_gif():
     """A ring of eight dots on black, the bright one moving round: 8 frames."""
     size, dots, levels = 32, 8, 16
-    palette = b"".join(bytes((v * 17, v * 17, v * 17)) for v in range(levels))
+    palette = [(v * 17, v * 17, v * 17) for v in range(levels)]
     frames = []
     for frame in range(dots):
         indices = []
@@ -163,22 +126,8 @@ def loading_gif():
                 indices.append(round(shade * (levels - 1)))
         frames.append(indices)
 
-    out = bytearray(b"GIF89a")
-    out += struct.pack("<HHBBB", size, size, 0xF3, 0, 0)  # global table of 16 colours
-    out += palette
-    out += b"\x21\xff\x0bNETSCAPE2.0\x03\x01\x00\x00\x00"  # loop for ever
-    for indices in frames:
-        out += b"\x21\xf9\x04\x00" + struct.pack("<H", 8) + b"\x00\x00"  # 80 ms a frame
-        out += b"\x2c" + struct.pack("<HHHHB", 0, 0, size, size, 0)
-        out.append(4)
-        data = lzw_encode(indices, 4)
-        for start in range(0, len(data), 255):
-            block = data[start : start + 255]
-            out.append(len(block))
-            out += block
-        out.append(0)
-    out.append(0x3B)
-    return bytes(out)
+    # 80 ms a frame, looping for ever; the header declares 8 bits per primary.
+    return gif_bytes(size, size, palette, frames, delay_cs=8, colour_resolution=8)
 
 
 def psd_bytes(icons):
