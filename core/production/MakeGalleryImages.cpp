@@ -17,13 +17,14 @@ constexpr int kThumbQuality = 80;
 constexpr int kSharpen = 25;
 
 // Sizes and quality that are not numbers can only come from a hand-made
-// file; they are refused before any folder is touched.
+// file; they are refused before any folder is touched, with the warning the
+// gallery build gives for them.
 std::optional<GallerySizes> readSizes(Host& host, const GallerySettings& settings) {
   std::string problem;
   auto sizes = gallerySizes(settings, problem);
   if (!sizes) {
     Message message;
-    message.icon = MessageIcon::Critical;
+    message.icon = MessageIcon::Exclamation;
     message.text = problem;
     host.showMessage(message);
   }
@@ -57,10 +58,10 @@ void emptyOrMakeFolder(const std::string& path) {
   for (; !error && it != fs::directory_iterator(); it.increment(error)) {
     std::error_code typeError;
     if (it->symlink_status(typeError).type() == fs::file_type::directory) continue;
+    // A file that vanished meanwhile is as good as deleted.
     std::error_code removeError;
-    if (!fs::remove(it->path(), removeError) || removeError) {
-      throw FolderFailure{it->path().string(), removeError ? removeError : std::make_error_code(std::errc::io_error)};
-    }
+    fs::remove(it->path(), removeError);
+    if (removeError) throw FolderFailure{it->path().string(), removeError};
   }
   if (error) throw FolderFailure{path, error};
 }
@@ -123,7 +124,10 @@ bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library
   gflInit(library);
   const GallerySettings& settings = project.settings;
   std::optional<GallerySizes> sizes = readSizes(host, settings);
-  if (!sizes) return false;
+  if (!sizes) {
+    finish(host);
+    return false;
+  }
   const bool shadowbox = settings.galleryStyle == static_cast<std::int16_t>(GalleryStyle::Shadowbox);
   const bool keepAspect = settings.keepAspectRatio == 1;
   const std::string thumbs = settings.destFolder + "/thumbs";

@@ -15,16 +15,23 @@ ImageInfo infoOf(const vips::VImage& header) {
   return info;
 }
 
-// Decodes path straight to width x height (as shown upright). libvips'
-// thumbnail shrinks while decoding where the format allows it (JPEG, WebP,
-// HEIF), applies the orientation on the way and converts embedded colour
-// profiles to sRGB.
-Bitmap decodeTo(const std::string& path, int width, int height) {
-  vips::VImage image = vips::VImage::thumbnail(path.c_str(), width,
-                                               vips::VImage::option()
-                                                   ->set("height", height)
-                                                   ->set("size", VIPS_SIZE_FORCE)
-                                                   ->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
+// Decodes path (whose header is given) straight to width x height (as
+// shown upright). libvips' thumbnail shrinks while decoding where the format
+// allows it (JPEG, WebP, HEIF) and applies the orientation on the way. It
+// turns CMYK into sRGB by itself, but keeps the pixels of an RGB or grey
+// picture in the space of its embedded profile unless asked to export: a
+// wide-gamut photo would come out dull. Pictures without a profile are left
+// alone, as an export would run them through a fallback profile and shift
+// their colours.
+Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, int height) {
+  vips::VOption* options = vips::VImage::option()
+                               ->set("height", height)
+                               ->set("size", VIPS_SIZE_FORCE)
+                               ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+  if (header.get_typeof(VIPS_META_ICC_NAME) != 0 && header.interpretation() != VIPS_INTERPRETATION_CMYK) {
+    options->set("export_profile", "srgb");
+  }
+  vips::VImage image = vips::VImage::thumbnail(path.c_str(), width, options);
   vips::VImage pipeline = detail::exactSize(detail::toSrgb8(image), width, height);
   // A damaged tile decoded on a worker thread can be reported only in the
   // error buffer while the pipeline still completes: such a picture counts
@@ -50,8 +57,9 @@ Status readImageInfo(const std::string& path, ImageInfo& info) {
 Status loadBitmap(const std::string& path, Bitmap& bitmap) {
   return detail::guarded(ErrorCode::ReadError, [&] {
     detail::checkReadable(path);
-    ImageInfo info = infoOf(detail::openHeader(path));
-    bitmap = decodeTo(path, info.width, info.height);
+    vips::VImage header = detail::openHeader(path);
+    ImageInfo info = infoOf(header);
+    bitmap = decodeTo(path, header, info.width, info.height);
   });
 }
 
@@ -59,8 +67,7 @@ Status loadResized(const std::string& path, std::int32_t width, std::int32_t hei
   return detail::guarded(ErrorCode::ReadError, [&] {
     if (width <= 0 || height <= 0) throw detail::Failure{ErrorCode::BadParameters, "size"};
     detail::checkReadable(path);
-    detail::openHeader(path);
-    bitmap = decodeTo(path, width, height);
+    bitmap = decodeTo(path, detail::openHeader(path), width, height);
   });
 }
 

@@ -51,6 +51,9 @@ void writeTestImage(const std::string& path, const TestImage& spec) {
     case TestColor::Rgb16:
       image = image.colourspace(VIPS_INTERPRETATION_RGB16);
       break;
+    case TestColor::DisplayP3:
+      image = image.icc_transform("p3", VImage::option()->set("input_profile", "srgb"));
+      break;
     case TestColor::RgbAlpha: {
       VImage alpha = (VImage::xyz(spec.width, spec.height)[0] < spec.width / 2).ifthenelse(255, 0);
       image = VImage::bandjoin(std::vector<VImage>{image, alpha.cast(VIPS_FORMAT_UCHAR)});

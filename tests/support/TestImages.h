@@ -8,7 +8,9 @@
 
 namespace velvara::testing {
 
-enum class TestColor { Rgb, Grey, Cmyk, Palette, Rgb16, RgbAlpha };
+// DisplayP3 stores the colours in the wide Display P3 space with that
+// profile embedded: shown right only when the profile is honoured.
+enum class TestColor { Rgb, Grey, Cmyk, Palette, Rgb16, RgbAlpha, DisplayP3 };
 
 struct TestImage {
   int width = 64;

@@ -97,6 +97,23 @@ TEST_F(ImageLibraryTest, TransparencyIsFlattenedOntoWhite) {
   EXPECT_EQ(right.blue, 255);
 }
 
+TEST_F(ImageLibraryTest, EmbeddedColourProfilesAreConvertedToSrgb) {
+  // Pure red stored in Display P3 reads about 234, 51, 35 when its profile
+  // is ignored.
+  for (const char* name : {"wide.png", "wide.jpg"}) {
+    std::string path = write(name, {160, 120, TestColor::DisplayP3});
+    Bitmap full, small;
+    ASSERT_TRUE(loadBitmap(path, full).ok()) << name;
+    ASSERT_TRUE(loadResized(path, 80, 60, small).ok()) << name;
+    for (const auto& [bitmap, at] : {std::pair{&full, 4}, std::pair{&small, 2}}) {
+      auto marker = testing::pixelAt(*bitmap, at, at);
+      EXPECT_GT(marker.red, 235) << name << " " << bitmap->width;
+      EXPECT_LT(marker.green, 25) << name << " " << bitmap->width;
+      EXPECT_LT(marker.blue, 25) << name << " " << bitmap->width;
+    }
+  }
+}
+
 TEST_F(ImageLibraryTest, OrientationIsAppliedOnLoadingAndInTheFileInformation) {
   std::string path = write("turned.jpg", {400, 300, TestColor::Rgb, 6});
   ImageInfo info;
