@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -21,16 +22,21 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-// Closes the descriptor unless released; removes the temporary file unless
-// it was renamed into place.
+// A new file beside target, created as any new file would be (the umask
+// applies). Closes the descriptor unless closed; removes the file unless it
+// was renamed into place.
 class TemporaryFile {
  public:
-  explicit TemporaryFile(std::string pattern) : path_(std::move(pattern)) {
-    fd_ = ::mkstemp(path_.data());
-    if (fd_ < 0) {
-      error_ = lastError();
-      path_.clear();
+  explicit TemporaryFile(const std::string& target) {
+    static std::atomic<unsigned> serial{0};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      path_ = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
+      fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd_ >= 0) return;
+      if (errno != EEXIST) break;
     }
+    error_ = lastError();
+    path_.clear();
   }
   ~TemporaryFile() {
     if (fd_ >= 0) ::close(fd_);
@@ -101,12 +107,13 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path, std::error_code
 
 std::error_code replaceFileAtomically(const std::string& path, std::string_view bytes) {
   std::string target = resolveTarget(path);
-  TemporaryFile temp(target + ".XXXXXX");
+  TemporaryFile temp(target);
   if (temp.error()) return temp.error();
 
   struct stat existing {};
-  mode_t mode = ::stat(target.c_str(), &existing) == 0 ? existing.st_mode & 07777 : 0644;
-  if (::fchmod(temp.fd(), mode) != 0) return lastError();
+  if (::stat(target.c_str(), &existing) == 0 && ::fchmod(temp.fd(), existing.st_mode & 07777) != 0) {
+    return lastError();
+  }
 
   if (auto error = writeAll(temp.fd(), bytes)) return error;
   if (::fsync(temp.fd()) != 0) return lastError();

@@ -10,8 +10,7 @@
 
 namespace velvara::core {
 
-// The smallest each record can be: every text empty.
-inline constexpr std::size_t kMinSettingsRecordSize = 134;
+// The smallest each image record can be: every text empty.
 inline constexpr std::size_t kMinImageRecordSize = 26;
 inline constexpr std::size_t kMinOldImageRecordSize = 12;
 

@@ -43,6 +43,81 @@ TEST(FileLayout, FieldsAreLittleEndianAndTextsCarryTheirLength) {
   EXPECT_EQ(static_cast<std::uint8_t>(file[file.size() - 14]), 0xAA);
 }
 
+// The bytes of a text field and of an Integer field, built by hand.
+std::string textField(const std::string& text) { return std::string{static_cast<char>(text.size()), '\0'} + text; }
+std::string integerField(std::int16_t value) {
+  auto v = static_cast<std::uint16_t>(value);
+  return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+}
+
+TEST(FileLayout, SettingsFieldsAreWrittenInTheRecordOrder) {
+  GallerySettings s;
+  s.columns = 1;
+  s.rows = 2;
+  // The texts in the order the file holds them, each with its own value.
+  std::vector<std::string*> firstTexts = {
+      &s.defaultLinkText,  &s.pageFontFamily,   &s.pageBackColor,    &s.cellWidth,        &s.cellHeight,
+      &s.cellBorderWidth,  &s.cellBorderColors, &s.cellBackColor,    &s.thumbWidth,       &s.thumbHeight,
+      &s.spareText1,       &s.spareText2,       &s.thumbBorderColor, &s.thumbBorderWidth, &s.titleFontName,
+      &s.titleFontSize,    &s.titleFontWeight,  &s.titleAlign,       &s.titleColor,       &s.imageWidth,
+      &s.imageHeight,      &s.spareNumber,      &s.jpegQuality,      &s.webTitle,         &s.webTitleFontName,
+      &s.webTitleFontSize, &s.webTitleColor,    &s.cellSpacing,      &s.cellPadding,      &s.destFolder,
+      &s.homeCaption,      &s.homeUrl};
+  std::vector<std::string*> laterTexts = {&s.baseUrl, &s.pageBackImage, &s.cellBackImage, &s.lightboxStyle};
+  for (auto& spare : s.spareTexts) laterTexts.push_back(&spare);
+  ASSERT_EQ(firstTexts.size(), 32u);
+  ASSERT_EQ(laterTexts.size(), 20u);
+  int n = 0;
+  for (auto* text : firstTexts) *text = "a" + std::to_string(n++);
+  for (auto* text : laterTexts) *text = "b" + std::to_string(n++);
+  s.keepAspectRatio = 3;
+  s.addParentLink = 4;
+  s.addImageLinks = 5;
+  s.galleryStyle = 6;
+  for (std::size_t i = 0; i < s.spareBytes.size(); ++i) s.spareBytes[i] = static_cast<std::uint8_t>(0x80 + i);
+
+  std::string expected = header("VLR104") + std::string("\1\0\0\0\2\0\0\0", 8);
+  for (auto* text : firstTexts) expected += textField(*text);
+  expected += integerField(3);
+  for (auto* text : laterTexts) expected += textField(*text);
+  expected += integerField(4) + integerField(5) + integerField(6);
+  expected.append(s.spareBytes.begin(), s.spareBytes.end());
+  EXPECT_EQ(serializeSettingsFile(s), expected);
+  EXPECT_EQ(parseSettingsFile(bytesOf(expected)), s);
+}
+
+TEST(FileLayout, ImageRecordsHoldTheirFieldsInOrderWithTrueAsMinusOne) {
+  ImageItem item;
+  item.sourcePath = "s";
+  item.title = "t";
+  item.tooltip = "o";
+  item.linkUrl = "u";
+  item.openInSameWindow = true;
+  item.thumbnailCached = false;
+  item.linkText = "l";
+  item.outputBaseName = "b";
+  item.spares = {"1", "2", "3", "4", "5"};
+  ImageItem cached;
+  cached.thumbnailCached = true;
+  std::string file = serializeProjectFile(GallerySettings{}, {item, cached});
+  std::string expected = std::string("\2\0\0\0", 4) + textField("s") + textField("t") + textField("o") +
+                         textField("u") + integerField(-1) + integerField(0) + textField("l") + textField("b");
+  for (const auto& spare : item.spares) expected += textField(spare);
+  expected += std::string(8, '\0') + integerField(0) + integerField(-1) + std::string(14, '\0');
+  EXPECT_EQ(file.substr(144), expected);
+}
+
+TEST(FileLayout, AnyIntegerButZeroReadsAsTrue) {
+  for (std::int16_t stored : {-1, 1, 0x100}) {
+    std::string file = serializeProjectFile(GallerySettings{}, {ImageItem{}});
+    file.replace(148 + 8, 4, integerField(stored) + integerField(stored));
+    auto read = parseProjectFile(bytesOf(file));
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->images[0].openInSameWindow) << stored;
+    EXPECT_TRUE(read->images[0].thumbnailCached) << stored;
+  }
+}
+
 TEST(ProjectFile, WrittenAndReadBackIsIdenticalInEveryField) {
   GallerySettings settings = testing::sampleSettings();
   std::vector<ImageItem> images = testing::sampleImages();

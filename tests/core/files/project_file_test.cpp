@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "core/files/OpenProject.h"
 #include "core/files/ProjectFileFormat.h"
@@ -58,6 +59,92 @@ TEST_F(ProjectFileTest, OpeningLoadsEverythingAndTellsTheWindowWhatToDo) {
   EXPECT_EQ(host.busyPanelHides, 0);
   EXPECT_EQ(host.setValuesCalls, 1);
   EXPECT_TRUE(host.messages.empty());
+}
+
+// Records the order of the calls that matter for loading and saving, and what
+// the files looked like at each one.
+class OrderedHost : public testing::FakeHost {
+ public:
+  std::vector<std::string> calls;
+  std::function<void()> onGetValues;
+  std::string urlsFile;
+
+  core::MessageAnswer showMessage(const core::Message& message) override {
+    calls.push_back("message " + message.text);
+    return FakeHost::showMessage(message);
+  }
+  std::optional<std::string> askFileName(const core::FileDialogRequest& request) override {
+    calls.push_back("dialog");
+    return FakeHost::askFileName(request);
+  }
+  void showBusyPanel(const std::string& caption) override {
+    calls.push_back("busy " + caption);
+    FakeHost::showBusyPanel(caption);
+  }
+  void hideBusyPanel() override {
+    calls.push_back("hide busy");
+    FakeHost::hideBusyPanel();
+  }
+  void settingsGetValues() override {
+    calls.push_back("getValues");
+    if (onGetValues) onGetValues();
+    FakeHost::settingsGetValues();
+  }
+  void settingsSetValues() override {
+    calls.push_back(std::filesystem::exists(urlsFile) ? "setValues after urls saved" : "setValues");
+    FakeHost::settingsSetValues();
+  }
+};
+
+TEST_F(ProjectFileTest, OpeningMergesTheUrlsBeforeTheEditorShowsTheRecord) {
+  OrderedHost ordered;
+  ordered.urlsFile = dir.file("urls.txt");
+  std::vector<ImageItem> images(1);
+  images[0].linkUrl = "http://127.0.0.1/x";
+  std::string path = dir.file("one.vlr");
+  writeFile(path, serializeProjectFile(GallerySettings{}, images));
+  ASSERT_TRUE(openProject(ordered, project, urlHistory, dir.path().string(), path, true).loaded);
+  EXPECT_EQ(ordered.calls, (std::vector<std::string>{"busy Loading...", "setValues after urls saved"}));
+
+  ordered.calls.clear();
+  writeFile(path, "VLR104");
+  EXPECT_FALSE(openProject(ordered, project, urlHistory, dir.path().string(), path, true).loaded);
+  EXPECT_EQ(ordered.calls, (std::vector<std::string>{"busy Loading...", "message Invalid VLR file!", "hide busy"}));
+}
+
+TEST_F(ProjectFileTest, SavingWritesTheEditorsValuesTakenAfterTheDialog) {
+  OrderedHost ordered;
+  std::string path = dir.file("edited.vlr");
+  ordered.fileNames.push_back(path);
+  ordered.onGetValues = [&] {
+    EXPECT_FALSE(std::filesystem::exists(path));
+    project.settings.webTitle = "from the editor";
+  };
+  ASSERT_TRUE(saveProject(ordered, project, dir.path().string(), true).saved);
+  EXPECT_EQ(ordered.calls, (std::vector<std::string>{"dialog", "getValues"}));
+  std::string bytes = readFile(path);
+  auto read = parseProjectFile({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->settings.webTitle, "from the editor");
+}
+
+TEST_F(ProjectFileTest, ANewFileFollowsTheUmaskAndAReplacedOneKeepsItsMode) {
+  mode_t previous = ::umask(027);
+  std::string created = dir.file("new.vlr");
+  project.projectFile = created;
+  bool saved = saveProject(host, project, "", false).saved;
+  ::umask(previous);
+  ASSERT_TRUE(saved);
+  struct stat info {};
+  ASSERT_EQ(::stat(created.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0640u);
+
+  std::string settingsFile = dir.file("private.vls");
+  writeFile(settingsFile, "old");
+  ::chmod(settingsFile.c_str(), 0600);
+  ASSERT_TRUE(saveSettingsFile(host, GallerySettings{}, settingsFile));
+  ASSERT_EQ(::stat(settingsFile.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
 TEST_F(ProjectFileTest, AnEmptyProjectLoadsAsAnEmptyList) {
