@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/registry/KeyTree.h"
 
@@ -54,7 +55,7 @@ void cMRUFileList::setMaxFileCount(std::int32_t lMax) {
   if (lMax < 0) throw std::out_of_range("capacity below 0");
   if (lMax == maxFileCount_) return;
   maxFileCount_ = lMax;
-  if (entries_.size() > static_cast<std::size_t>(lMax)) entries_.resize(static_cast<std::size_t>(lMax));
+  entries_.erase(entries_.upper_bound(lMax), entries_.end());
   fileCount_ = std::min(fileCount_, lMax);
 }
 
@@ -63,18 +64,17 @@ void cMRUFileList::checkIndex(std::int32_t iIndex) const {
 }
 
 void cMRUFileList::setEntry(std::int32_t iIndex, std::string text) {
-  const auto slot = static_cast<std::size_t>(iIndex - 1);
-  if (slot >= entries_.size()) {
-    if (text.empty()) return;
-    entries_.resize(slot + 1);
+  if (text.empty()) {
+    entries_.erase(iIndex);
+  } else {
+    entries_.insert_or_assign(iIndex, std::move(text));
   }
-  entries_[slot] = std::move(text);
 }
 
 std::string cMRUFileList::sFile(std::int32_t iIndex) const {
   checkIndex(iIndex);
-  const auto slot = static_cast<std::size_t>(iIndex - 1);
-  return slot < entries_.size() ? entries_[slot] : std::string();
+  const auto found = entries_.find(iIndex);
+  return found != entries_.end() ? found->second : std::string();
 }
 
 bool cMRUFileList::fileExists(std::int32_t iIndex) const { return !sFile(iIndex).empty(); }
@@ -99,18 +99,38 @@ std::string cMRUFileList::menuCaption(std::int32_t iIndex) const {
   return "&" + std::to_string(iIndex) + ")  " + shown;
 }
 
-void cMRUFileList::addFile(const std::string& sfileName) {
+// The first entry among 1 to fileCount() equal to the path but for letter
+// case, or 0. Only the entries held are visited (an empty path matches the
+// first empty entry), so a large count costs nothing.
+std::int32_t cMRUFileList::positionOf(const std::string& sfileName) const {
   const std::string wanted = upperCased(sfileName);
-  std::int32_t found = 0;
-  for (std::int32_t i = 1; i <= fileCount_ && found == 0; ++i) {
-    if (upperCased(sFile(i)) == wanted) found = i;
+  std::int32_t expected = 1;
+  for (const auto& [index, entry] : entries_) {
+    if (index > fileCount_) break;
+    if (wanted.empty() && index != expected) return expected;
+    if (!wanted.empty() && upperCased(entry) == wanted) return index;
+    expected = index + 1;
   }
+  return wanted.empty() && expected <= fileCount_ ? expected : 0;
+}
+
+void cMRUFileList::addFile(const std::string& sfileName) {
+  std::int32_t found = positionOf(sfileName);
   checkIndex(1);
   if (found == 0) {
     if (fileCount_ < maxFileCount_) ++fileCount_;
     found = fileCount_;
   }
-  for (std::int32_t j = found - 1; j >= 1; --j) setEntry(j + 1, sFile(j));
+  // Entries found - 1 down to 1 each move one place down, the highest first;
+  // the entry at found is overwritten.
+  entries_.erase(found);
+  std::vector<std::int32_t> above;
+  for (auto it = entries_.begin(); it != entries_.end() && it->first < found; ++it) above.push_back(it->first);
+  for (auto index = above.rbegin(); index != above.rend(); ++index) {
+    auto node = entries_.extract(*index);
+    node.key() = *index + 1;
+    entries_.insert(std::move(node));
+  }
   setEntry(1, sfileName);
 }
 

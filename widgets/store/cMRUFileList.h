@@ -3,8 +3,8 @@
 // menu caption of each entry, and the list kept in the registry as
 // "MaxCount", "Count" and "File1", "File2", ... of the accessor's key.
 #include <cstdint>
+#include <map>
 #include <string>
-#include <vector>
 
 #include "i18n/StringService.h"
 #include "platform/mlruntime/LanguageSupport.h"
@@ -40,13 +40,15 @@ class cMRUFileList {
 
  private:
   void checkIndex(std::int32_t iIndex) const;
+  std::int32_t positionOf(const std::string& sfileName) const;
   void setEntry(std::int32_t iIndex, std::string text);
   void loadEntries(cRegistry& registry);
 
   std::int32_t maxFileCount_ = 0;
   std::int32_t fileCount_ = 0;
-  // Entry i is entries_[i - 1]; entries past the end of the vector are empty.
-  std::vector<std::string> entries_;
+  // Entry i is entries_[i]; an index without an element is empty. Kept
+  // sparse so that a damaged stored capacity or count costs no memory.
+  std::map<std::int32_t, std::string> entries_;
   mlruntime::LanguageSupport languageSupport_;
 };
 

@@ -152,6 +152,10 @@ TEST_F(RecentFilesTest, LoadingAShortListLeavesMissingEntriesEmpty) {
   list.setMaxFileCount(8);
   EXPECT_EQ(list.fileCount(), 3);
   EXPECT_EQ(entriesOf(list), (std::vector<std::string>{"/one.vlr", "", "/three.vlr"}));
+
+  list.addFile("");
+  EXPECT_EQ(list.fileCount(), 3) << "an empty path matches the empty entry";
+  EXPECT_EQ(entriesOf(list), (std::vector<std::string>{"", "/one.vlr", "/three.vlr"}));
 }
 
 TEST_F(RecentFilesTest, LoadingWithoutACapacityReadsNoEntries) {
@@ -190,6 +194,19 @@ TEST_F(RecentFilesTest, TheCountNeverExceedsTheCapacity) {
   EXPECT_EQ(list.fileCount(), 2000000000);
   EXPECT_EQ(list.sFile(10), "/10.vlr");
   EXPECT_EQ(list.sFile(11), "");
+
+  // An entry far down such a list costs no memory for the ones before it.
+  storeValue("File1999999999", 1, std::string("/far.vlr"));
+  ASSERT_TRUE(list.load(registry));
+  EXPECT_EQ(list.sFile(1999999999), "/far.vlr");
+  list.addFile("/new.vlr");
+  EXPECT_EQ(list.fileCount(), 2000000000);
+  EXPECT_EQ(list.sFile(1), "/new.vlr");
+  EXPECT_EQ(list.sFile(11), "/10.vlr");
+  EXPECT_EQ(list.sFile(2000000000), "/far.vlr");
+  list.setMaxFileCount(8);
+  EXPECT_EQ(list.fileCount(), 8);
+  EXPECT_EQ(list.sFile(8), "/7.vlr");
 }
 
 TEST_F(RecentFilesTest, RegistryFailuresAreReportedAsFalse) {
