@@ -1,6 +1,7 @@
 #include "core/gallery/LightboxPackage.h"
 
 #include <cfenv>
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <limits>
@@ -35,12 +36,15 @@ std::string trimBlanks(const std::string& text) {
 }
 
 // The decimal number a text starts with, after leading blanks ("10.5px" gives
-// 10.5); 0 when it starts with none.
+// 10.5); 0 when it starts with none. Read without regard to the C locale (a
+// German desktop's decimal comma must not cut "10.5" to 10), and a number too
+// large for a double reads as infinity instead of failing.
 double leadingNumber(const std::string& text) {
   std::string::size_type i = text.find_first_not_of(" \t");
   if (i == std::string::npos) return 0;
   std::string number;
-  if (text[i] == '-' || text[i] == '+') number += text[i++];
+  bool negative = false;
+  if (text[i] == '-' || text[i] == '+') negative = text[i++] == '-';
   bool point = false;
   for (; i < text.size(); ++i) {
     const char c = text[i];
@@ -54,7 +58,13 @@ double leadingNumber(const std::string& text) {
     }
   }
   if (number.find_first_of("0123456789") == std::string::npos) return 0;
-  return std::stod(number);
+  double value = 0;
+  if (std::from_chars(number.data(), number.data() + number.size(), value).ec == std::errc::result_out_of_range) {
+    // Too large, or too close to zero, for a double.
+    const bool large = number.substr(0, number.find('.')).find_first_not_of('0') != std::string::npos;
+    value = large ? std::numeric_limits<double>::infinity() : 0;
+  }
+  return negative ? -value : value;
 }
 
 std::int32_t roundHalfToEven(double value) {

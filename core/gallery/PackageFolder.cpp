@@ -129,7 +129,10 @@ void writeTextAsset(Host& host, std::string_view group, std::string_view name, c
   std::error_code code;
   fs::remove(path, code);
   throwIf(code, path);
-  std::string_view text = asText(findAsset(group, name, path));
+  writePaddedText(host, asText(findAsset(group, name, path)), path);
+}
+
+void writePaddedText(Host& host, std::string_view text, const std::string& path) {
   while (!text.empty() && text.back() == '\0') text.remove_suffix(1);
   if (text.size() <= 1) {
     Message box;

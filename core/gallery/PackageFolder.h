@@ -50,4 +50,9 @@ void writeBinaryAssetIfMissing(std::string_view group, std::string_view name, co
 // cannot be deleted or written.
 void writeTextAsset(Host& host, std::string_view group, std::string_view name, const std::string& path);
 
+// The second half of writeTextAsset, once path is gone: writes text without
+// the zero bytes that pad its end as a new file at path, or reports it
+// ("Error writing file:" & path) when nothing but its first byte is left.
+void writePaddedText(Host& host, std::string_view text, const std::string& path);
+
 }  // namespace velvara::core

@@ -84,6 +84,12 @@ TEST(SplitCssFont, SizeAndFamilies) {
   check("11.5px Verdana", 12, "Verdana", "Helvetica", "sans-serif");
   check("14px A,   ,C,D,E", 14, "A", "", "C");
   check("200px A,,B", 200, "A", "Helvetica", "B");
+  check("", 6, "Verdana", "Helvetica", "sans-serif");
+  check(" +13px Arial", 13, "Arial", "Helvetica", "sans-serif");
+  check("-12px Arial", 6, "Arial", "Helvetica", "sans-serif");
+  // Numbers beyond a double's range neither throw nor wrap.
+  check("1" + std::string(400, '0') + "px Arial", 2147483647, "Arial", "Helvetica", "sans-serif");
+  check("0." + std::string(400, '0') + "1px Arial", 6, "Arial", "Helvetica", "sans-serif");
 }
 
 const std::vector<std::string> kCssWithDefaults = {

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
 
 #include "tests/support/FakeHost.h"
 #include "tests/support/TempDir.h"
@@ -61,6 +64,37 @@ TEST(PackageFolder, MissingAssetIsAnErrorNamingThePath) {
   EXPECT_THROW(writeBinaryAssetIfMissing("LIGHTBOX204", "nothing", dir.file("nothing.gif")), GalleryFileError);
   EXPECT_TRUE(host.messages.empty());
   EXPECT_FALSE(fs::exists(dir.path() / "nothing.js"));
+}
+
+TEST(PackageFolder, TextAssetLosesItsPaddingAndAnEmptyOneIsReported) {
+  struct Case {
+    std::string asset;
+    std::optional<std::string> written;  // nothing: reported, no file
+  };
+  const Case cases[] = {
+      {std::string("var a;\0\0\0", 9), "var a;"},     {std::string("a\0b\0", 4), std::string("a\0b", 3)},
+      {std::string("\0b", 2), std::string("\0b", 2)}, {"", std::nullopt},
+      {std::string("\0\0\0", 3), std::nullopt},       {std::string("x\0\0", 3), std::nullopt},
+  };
+  testing::TempDir dir;
+  const std::string path = dir.file("lightbox.js");
+  for (const Case& c : cases) {
+    testing::FakeHost host;
+    fs::remove(path);
+    writePaddedText(host, c.asset, path);
+    if (c.written) {
+      EXPECT_TRUE(host.messages.empty());
+      std::ifstream in(path, std::ios::binary);
+      EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), *c.written);
+    } else {
+      ASSERT_EQ(host.messages.size(), 1u);
+      EXPECT_EQ(host.messages[0].icon, MessageIcon::None);
+      EXPECT_EQ(host.messages[0].buttons, MessageButtons::Ok);
+      EXPECT_FALSE(host.messages[0].title.has_value());
+      EXPECT_EQ(host.messages[0].text, "Error writing file:" + path);
+      EXPECT_FALSE(fs::exists(path));
+    }
+  }
 }
 
 }  // namespace

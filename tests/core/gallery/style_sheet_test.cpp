@@ -101,6 +101,19 @@ TEST_F(StyleSheet, BackgroundImagesAreCopiedBesideTheSheet) {
   EXPECT_TRUE(fs::exists(library / "it's 100%.png"));
 }
 
+TEST_F(StyleSheet, BackgroundNamesStayOneLineAndFoldersAreNoImages) {
+  settings.pageBackImage = makeImage("two\nlines.jpg", "page").string();
+  fs::create_directories(dir.path() / "folder.jpg");
+  settings.cellBackImage = (dir.path() / "folder.jpg").string();
+  writeStyleCss(settings);
+  const Lines lines = sheetLines(library / "ktvlr.css");
+  ASSERT_EQ(lines.size(), 18u);
+  EXPECT_EQ(lines[0], "body{ background-image:url('two%0Alines.jpg'); background-color:#7F7F7F;}");
+  EXPECT_TRUE(fs::exists(library / "two\nlines.jpg"));
+  EXPECT_NE(lines[15].find("text-align:center;background-color:#7F7F7F}"), std::string::npos) << lines[15];
+  EXPECT_FALSE(fs::exists(library / "folder.jpg"));
+}
+
 TEST_F(StyleSheet, NonAsciiFontNamesAreEscaped) {
   settings.titleFontName = "Fran\xC3\xA7ois";
   writeStyleCss(settings);
