@@ -110,8 +110,9 @@ bool moveAside(const std::filesystem::path& file) {
   return false;
 }
 
-// Reads the tree under the lock; an unparsable file is moved aside first.
-long load(const std::filesystem::path& file, Key& root) {
+// Reads the tree. Under the lock an unparsable file is moved aside; without
+// it the file is left alone and read as empty.
+long load(const std::filesystem::path& file, Key& root, bool locked) {
   const FileText read = readWhole(file);
   if (read.error != 0) return resultOf(read.error);
   if (read.missing || read.text.empty()) {
@@ -122,9 +123,23 @@ long load(const std::filesystem::path& file, Key& root) {
     root = std::move(*parsed);
     return kSuccess;
   }
-  if (!moveAside(file)) return kErrorBadDb;
+  if (locked && !moveAside(file)) return kErrorBadDb;
   root = Key();
   return kSuccess;
+}
+
+// Temporary files of writes that were interrupted before their rename. Every
+// writer holds the lock while its temporary file exists, so under the lock
+// any that are found are left over.
+void removeLeftoverTemporaries(const std::filesystem::path& file) {
+  const std::string prefix = file.filename().string() + ".tmp-";
+  std::error_code error;
+  std::filesystem::directory_iterator entry(file.parent_path(), error);
+  for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
+    const std::string name = entry->path().filename().string();
+    std::error_code ignored;
+    if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) std::filesystem::remove(entry->path(), ignored);
+  }
 }
 
 bool writeAll(int fd, const std::string& text) {
@@ -166,10 +181,11 @@ long StoreFile::read(const std::function<void(const Key& root)>& look) const {
     look(Key());
     return kSuccess;
   }
+  // Writers rename whole files into place, so a reader sees a whole file even
+  // without the lock; a read-only configuration folder stays readable.
   Lock lock(file_);
-  if (lock.error() != 0) return resultOf(lock.error());
   Key root;
-  if (const long result = load(file_, root); result != kSuccess) return result;
+  if (const long result = load(file_, root, lock.error() == 0); result != kSuccess) return result;
   look(root);
   return kSuccess;
 }
@@ -180,8 +196,9 @@ long StoreFile::modify(const std::function<long(Key& root, bool& changed)>& chan
   if (error) return resultOf(error.value());
   Lock lock(file_);
   if (lock.error() != 0) return resultOf(lock.error());
+  removeLeftoverTemporaries(file_);
   Key root;
-  if (const long result = load(file_, root); result != kSuccess) return result;
+  if (const long result = load(file_, root, true); result != kSuccess) return result;
   bool changed = false;
   if (const long result = change(root, changed); result != kSuccess || !changed) return result;
   return replace(file_, root);

@@ -1,6 +1,6 @@
 #pragma once
 // The one file that holds the registry, and the rules that keep it whole:
-// every access holds an exclusive lock on a lock file beside it; a change
+// every access takes an exclusive lock on a lock file beside it; a change
 // re-reads the file, applies itself and replaces the file atomically (a
 // temporary file renamed over it), so two running copies never lose each
 // other's values and an interrupted write leaves the old or the new file. A
@@ -20,7 +20,9 @@ class StoreFile {
   const std::filesystem::path& path() const { return file_; }
 
   // Calls look with the current contents. A missing file is an empty
-  // registry. Answers kSuccess or why the file could not be read.
+  // registry. When the lock cannot be taken the file is still read, and a
+  // damaged one reads as empty and stays where it is. Answers kSuccess or why
+  // the file could not be read.
   long read(const std::function<void(const Key& root)>& look) const;
 
   // Calls change with the current contents; when it answers kSuccess and set

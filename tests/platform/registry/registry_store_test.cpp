@@ -186,6 +186,34 @@ TEST_F(StoreTest, AFileCutShortAnywhereIsReadOrMovedAside) {
   EXPECT_EQ(Store(file).queryValue(kHkcu, "Software\\Velvara", "N", read), kSuccess);
 }
 
+TEST_F(StoreTest, ValuesStayReadableWhenTheLockCannotBeTaken) {
+  Store store(file);
+  ASSERT_EQ(store.createKey(kHkcu, "Software"), kSuccess);
+  ASSERT_EQ(store.setValue(kHkcu, "Software", "v", kRegSz, bytesOf("kept")), kSuccess);
+  const std::filesystem::path lock = file.string() + ".lock";
+  std::filesystem::remove(lock);
+  std::filesystem::create_directory(lock);
+
+  StoredValue read;
+  ASSERT_EQ(store.queryValue(kHkcu, "Software", "v", read), kSuccess);
+  EXPECT_EQ(read.data, bytesOf("kept"));
+  EXPECT_NE(store.setValue(kHkcu, "Software", "v", kRegSz, bytesOf("new")), kSuccess) << "no change without the lock";
+
+  writeFile(file, "damaged");
+  EXPECT_EQ(store.queryValue(kHkcu, "Software", "v", read), kErrorFileNotFound);
+  EXPECT_EQ(readFile(file), "damaged") << "only a reader holding the lock moves a file aside";
+  EXPECT_TRUE(filesIn(file.parent_path(), ".unreadable-").empty());
+}
+
+TEST_F(StoreTest, AWriteRemovesTemporaryFilesOfInterruptedWrites) {
+  Store store(file);
+  ASSERT_EQ(store.createKey(kHkcu, "Software"), kSuccess);
+  writeFile(file.string() + ".tmp-a1B2c3", "left by a write that was cut off");
+  writeFile(file.string() + ".tmp-other", "not a temporary file of the store");
+  ASSERT_EQ(store.setValue(kHkcu, "Software", "v", kRegSz, bytesOf("1")), kSuccess);
+  EXPECT_EQ(filesIn(file.parent_path(), ".tmp-"), std::vector<std::filesystem::path>{file.string() + ".tmp-other"});
+}
+
 // Each process writes its own value of one key, over and over; both end
 // with their last value in place.
 TEST_F(StoreTest, TwoProcessesWritingTheSameKeyKeepBothValues) {
