@@ -107,6 +107,9 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path, std::error_code
 
 std::error_code replaceFileAtomically(const std::string& path, std::string_view bytes) {
   std::string target = resolveTarget(path);
+  // Renaming over a file would replace it even when it is read-only; a file
+  // the user protected is refused as writing into it would be.
+  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return lastError();
   TemporaryFile temp(target);
   if (temp.error()) return temp.error();
 

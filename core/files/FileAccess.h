@@ -17,7 +17,7 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path, std::error_code
 
 // Writes bytes into a new file beside path and renames it over path, so the
 // previous file stays whole when anything fails on the way. An existing
-// file's permissions are kept.
+// file's permissions are kept; one that may not be written is refused.
 std::error_code replaceFileAtomically(const std::string& path, std::string_view bytes);
 
 // The message for a file that cannot be read or written: critical, OK, titled

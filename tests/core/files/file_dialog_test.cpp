@@ -19,6 +19,10 @@ TEST(FileDialog, FiltersBecomeThePlatformsNameFilters) {
   EXPECT_EQ(dialogNameFilters("VLR project file (*.vlr)|*.vlr"), std::vector<std::string>{"VLR project file (*.vlr)"});
   EXPECT_EQ(dialogNameFilters("Images|*.jpg;*.png|All files (*.*)|*.*"),
             (std::vector<std::string>{"Images (*.jpg *.png)", "All files (*.*)"}));
+  EXPECT_EQ(dialogNameFilters("VLR settings files (*.vls;)|*.vls;"),
+            std::vector<std::string>{"VLR settings files (*.vls)"});
+  EXPECT_EQ(dialogNameFilters("VLR settings files (*.vlr;*.vls)|*.vlr;*.vls"),
+            std::vector<std::string>{"VLR settings files (*.vlr *.vls)"});
   EXPECT_EQ(dialogNameFilters("Broken|"), std::vector<std::string>{});
   EXPECT_EQ(dialogNameFilters(""), std::vector<std::string>{});
 }

@@ -261,6 +261,17 @@ TEST_F(ProjectFileTest, AFailedSaveKeepsThePreviousFileAndReportsTheReason) {
   EXPECT_EQ(host.messages[0].text, std::make_error_code(std::errc::permission_denied).message());
 }
 
+TEST_F(ProjectFileTest, AReadOnlyFileIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not hold for root";
+  std::string path = dir.file("protected.vls");
+  writeFile(path, "previous");
+  ::chmod(path.c_str(), 0444);
+  EXPECT_FALSE(saveSettingsFile(host, GallerySettings{}, path));
+  EXPECT_EQ(readFile(path), "previous");
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].text, std::make_error_code(std::errc::permission_denied).message());
+}
+
 TEST_F(ProjectFileTest, AFailedReplaceLeavesNoTemporaryFileBehind) {
   std::string path = dir.file("folder.vlr");
   std::filesystem::create_directory(path);
