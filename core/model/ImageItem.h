@@ -1,6 +1,7 @@
 #pragma once
 // One image of the project, and the image record of old project files.
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace velvara::core {

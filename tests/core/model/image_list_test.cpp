@@ -58,6 +58,38 @@ TEST(ImageList, CapacityFollowsItsRules) {
   EXPECT_EQ(list.capacity(), 7);
 }
 
+TEST(ImageList, AFullListGrowsBeforeAnAddEvenWhenTheAddIsThenRefused) {
+  ImageList list;
+  list.replaceAfterLoad(std::vector<ImageItem>(3));
+  list.move(0, 0);
+  ASSERT_EQ(list.capacity(), 3);
+  list.growIfFull();  // the file then turns out unreadable: nothing is appended
+  EXPECT_EQ(list.count(), 3);
+  EXPECT_EQ(list.capacity(), 103);
+  list.growIfFull();
+  list.append(named("a"), {});
+  EXPECT_EQ(list.capacity(), 103);
+}
+
+TEST(ImageList, AReorderInPlaceStillSetsTheCapacityAndOneOutsideTheListIsIgnored) {
+  ImageList list;
+  for (const char* name : {"a", "b", "c"}) list.append(named(name), {});
+  list.move(3, 0);
+  list.move(-1, 1);
+  EXPECT_EQ(list.capacity(), 200);
+  EXPECT_EQ(list.item(0).outputBaseName, "a");
+  list.move(1, 1);
+  EXPECT_EQ(list.capacity(), 3);
+  EXPECT_EQ(list.item(1).outputBaseName, "b");
+}
+
+TEST(ImageList, AnEmptyLoadLeavesRoomForOneStep) {
+  ImageList list;
+  list.replaceAfterLoad({});
+  EXPECT_TRUE(list.empty());
+  EXPECT_EQ(list.capacity(), 100);
+}
+
 TEST(ImageList, MoveCarriesThePreviewAlong) {
   ImageList list;
   for (const char* name : {"a", "b", "c", "d"}) {
