@@ -25,7 +25,6 @@ class BinaryWriter {
   void writeText(std::string_view utf8);
   void writeBytes(std::span<const std::uint8_t> bytes);
 
-  const std::string& bytes() const { return bytes_; }
   std::string take() { return std::move(bytes_); }
 
  private:
