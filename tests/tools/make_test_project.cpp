@@ -7,7 +7,8 @@
 // defaults; the keys destFolder, webTitle, galleryStyle, columns, rows,
 // addImageLinks, imageWidth and imageHeight override them. Every line
 // "image=path|title|tooltip|link|linkText" adds an image as the program's
-// adding command does (base name from the title, made unique).
+// adding command does (base name from the title, made unique, opening in a new
+// window); a sixth field "_self" or "_blank" sets where its link opens.
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -30,6 +31,13 @@ std::vector<std::string> splitFields(const std::string& text) {
   for (std::string field; std::getline(stream, field, '|');) fields.push_back(field);
   if (!text.empty() && text.back() == '|') fields.emplace_back();
   return fields;
+}
+
+// The open mode of an image's link: "_self" opens it in the same window.
+bool parseOpenMode(const std::string& mode, bool& sameWindow) {
+  if (mode != "_self" && mode != "_blank") return false;
+  sameWindow = mode == "_self";
+  return true;
 }
 
 bool applySetting(GallerySettings& settings, const std::string& key, const std::string& value) {
@@ -83,8 +91,8 @@ int main(int argc, char** argv) {
     const std::string value = line.substr(eq + 1);
     if (key == "image") {
       const auto fields = splitFields(value);
-      if (fields.size() != 5) {
-        std::cerr << "an image needs path|title|tooltip|link|linkText: " << value << "\n";
+      if (fields.size() != 5 && fields.size() != 6) {
+        std::cerr << "an image needs path|title|tooltip|link|linkText[|_self or _blank]: " << value << "\n";
         return 1;
       }
       ImageItem item;
@@ -93,6 +101,10 @@ int main(int argc, char** argv) {
       item.tooltip = fields[2];
       item.linkUrl = fields[3];
       item.linkText = fields[4];
+      if (fields.size() == 6 && !parseOpenMode(fields[5], item.openInSameWindow)) {
+        std::cerr << "an image opens its link in \"_self\" or \"_blank\": " << fields[5] << "\n";
+        return 1;
+      }
       item.outputBaseName = velvara::core::uniqueImageName(list, item.title);
       images.push_back(item);
       list.replaceAfterLoad(images);
