@@ -1,9 +1,9 @@
 // A Shadowbox gallery: a thumbnail with target "_self" opens its large image
 // in a box of the large-image size, one with "_blank" fills the window, a
 // local HTML page opens in the frame player, a linked file copied into
-// gallery/ opens, a Flash video shows its download notice, previous and next
-// wrap round, the "skip" counter jumps, and Esc, the close control and the
-// overlay close it.
+// gallery/ opens, a Flash video and a video the browser cannot decode show
+// their download notice, previous and next wrap round, the "skip" counter
+// jumps, and Esc, the close control and the overlay close it.
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -85,6 +85,8 @@ scenario('shadowbox_gallery', async (t) => {
   fs.mkdirSync(path.join(folder, 'pages'), { recursive: true });
   fs.writeFileSync(path.join(folder, 'pages', 'about.html'),
     '<!DOCTYPE html><html><head><title>About</title></head><body><h1>About this trip</h1></body></html>');
+  // Served as WebM but no video at all.
+  fs.writeFileSync(path.join(folder, 'gallery', 'broken.webm'), 'not a video');
 
   const base = await t.serve(root);
   const context = await t.launch({ viewport: { width: 1280, height: 900 } });
@@ -224,6 +226,23 @@ scenario('shadowbox_gallery', async (t) => {
     await page.locator('#sb-overlay').click({ position: { x: 5, y: 5 } });
     await waitForClosed(page);
     await t.screenshot(page, 'shadowbox-closed');
+  });
+
+  await t.step('a video the browser takes but cannot decode turns into the download notice', async () => {
+    const takes = await page.evaluate(() => [Shadowbox.playerFor('clip.webm'),
+      document.createElement('video').canPlayType('video/webm') !== '']);
+    assert.deepEqual(takes, ['flv', true], 'the browser must offer to play WebM for this check');
+    await page.evaluate(() => Shadowbox.open({ href: 'gallery/broken.webm', title: 'Broken clip' }));
+    await page.waitForFunction(() => {
+      const player = document.getElementById('sb-player');
+      return player && player.tagName === 'DIV' && document.getElementById('sb-container').dataset.state === 'ready';
+    });
+    assert.equal(await page.locator('#sb-player a').getAttribute('href'), 'gallery/broken.webm');
+    assert.match(await page.locator('#sb-player').innerText(), /Flash video/);
+    const size = await box(page);
+    assert.equal(size.playerWidth, size.windowWidth - 40, 'an item without a size fills the window');
+    await page.keyboard.press('Escape');
+    await waitForClosed(page);
   });
 
   await t.step('with a slideshow, pause and play swap and space toggles them', async () => {

@@ -536,12 +536,25 @@ window.Shadowbox = Shadowbox;
     return String(template).replace(/\{(\d+)\}/g, function (m, n) { return escapeHtml(args[n]); });
   };
 
+  // The notice a player shows in place of an item it cannot show: the text
+  // of that name in the overlay's language, with the item's address ({0})
+  // and the kind of media ({1}); a plain link when no language is loaded.
+  S.notice = function (name, href, kind) {
+    var lang = S.lang || {};
+    var errors = lang.errors || {};
+    var kinds = lang.kinds || {};
+    return S.format(errors[name] || '<a href="{0}">{0}</a>', href, kinds[kind] || kind || '');
+  };
+
   // Players of media: the browser's own video or audio element where it can
-  // play the type, else a notice with a link to download the file.
+  // play the type, else a notice with a link to download the file. The notice
+  // also replaces an element that finds it cannot play the file after all.
   S.mediaPlayer = function (kind, types, tag) {
     var Media = function (item) {
       this.item = item;
       this.element = null;
+      this.width = 0;
+      this.height = 0;
     };
     Media.prototype.load = function (done) {
       done();
@@ -554,24 +567,40 @@ window.Shadowbox = Shadowbox;
     };
     Media.prototype.append = function (parent, width, height) {
       if (this.playable()) {
-        this.element = lib.create(tag, { id: 'sb-player', src: this.item.href, controls: 'controls' }, parent);
-        this.element.autoplay = true;
+        var self = this;
+        var media = lib.create(tag, { id: 'sb-player', src: this.item.href, controls: 'controls' }, parent);
+        lib.addEvent(media, 'error', function () {
+          if (self.element === media) self.showNotice(parent);
+        });
+        media.autoplay = true;
+        this.element = media;
       } else {
-        this.element = lib.create('div', { id: 'sb-player', 'class': 'sb-message' }, parent);
-        var lang = S.lang || {};
-        var kinds = lang.kinds || {};
-        var errors = lang.errors || {};
-        this.element.innerHTML = S.format(errors.shared || '{0}', this.item.href, kinds[kind] || kind);
+        this.showNotice(parent);
       }
       this.resize(width, height);
     };
+    Media.prototype.showNotice = function (parent) {
+      this.remove();
+      this.element = lib.create('div', { id: 'sb-player', 'class': 'sb-message' }, parent);
+      this.element.innerHTML = S.notice('shared', this.item.href, kind);
+      this.resize(this.width, this.height);
+    };
     Media.prototype.resize = function (width, height) {
+      this.width = width;
+      this.height = height;
       if (this.element) lib.setStyle(this.element, { width: width, height: height });
     };
+    // A media element left to itself goes on loading: it is stopped and
+    // emptied before it goes.
     Media.prototype.remove = function () {
-      if (this.element && this.element.pause) this.element.pause();
-      lib.remove(this.element);
+      var media = this.element;
       this.element = null;
+      if (media && media.pause) {
+        media.pause();
+        media.removeAttribute('src');
+        media.load();
+      }
+      lib.remove(media);
     };
     return Media;
   };

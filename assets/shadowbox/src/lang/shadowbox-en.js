@@ -14,9 +14,7 @@ Shadowbox.lang = {
   play: 'Play',
   pause: 'Pause',
   close: 'Close',
-  download: 'Download',
   errors: {
-    single: 'This item cannot be shown in your browser. You can <a href="{0}">download it</a> and open it with a program of your own.',
     shared: 'Your browser cannot play this {1} file here. <a href="{0}">Download the file</a> to play it with a program of your own.',
     either: 'This item could not be loaded. <a href="{0}">Open it directly</a>.'
   },

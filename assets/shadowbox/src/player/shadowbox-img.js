@@ -33,7 +33,7 @@ Shadowbox.players.img.prototype = {
     var lib = Shadowbox.lib;
     if (this.failed) {
       this.element = lib.create('div', { id: 'sb-player', 'class': 'sb-message' }, parent);
-      this.element.innerHTML = Shadowbox.format(Shadowbox.lang.errors.either, this.item.href);
+      this.element.innerHTML = Shadowbox.notice('either', this.item.href);
     } else {
       this.element = lib.create('img', { id: 'sb-player', alt: '', src: this.item.href }, parent);
     }
