@@ -1,5 +1,6 @@
 #include "core/gallery/GalleryCells.h"
 
+#include "core/gallery/GalleryPages.h"
 #include "core/gallery/HtmlText.h"
 #include "core/helpers/Paths.h"
 #include "core/helpers/Urls.h"
@@ -13,9 +14,6 @@ std::string imageComment(const CellArguments& cell) { return "<!-- Image:" + cel
 std::string titleLine(const GallerySettings& settings, const std::string& title) {
   return "<p align=" + settings.titleAlign + "><font class='tdTitle'>" + title + "</font></p>";
 }
-
-// The page name of page number (1-based) in a multi-page gallery.
-std::string pagingFile(int page) { return page == 1 ? "vlr.html" : "vlr" + std::to_string(page - 1) + ".html"; }
 
 }  // namespace
 
@@ -85,15 +83,17 @@ void writeCellLightbox(PageLines& lines, const GallerySettings& settings, const 
 void writePagingCell(PageLines& lines, int current, int pages) {
   lines.push_back("<td id='pagingCell'>");
   lines.push_back("<span class=\"titlePages\">Pages:</span>");
-  if (current > 1) lines.push_back("<a id='linkPrev' href='" + pagingFile(current - 1) + "'>&laquo;&nbsp;Prev</a>");
+  if (current > 1)
+    lines.push_back("<a id='linkPrev' href='" + pageName(current - 1, pages) + "'>&laquo;&nbsp;Prev</a>");
   for (int i = 1; i <= pages; ++i) {
     if (i == current) {
       lines.push_back("<span class=\"currentPage\">" + std::to_string(i) + "</span>");
     } else {
-      lines.push_back("<a href=\"" + pagingFile(i) + "\" class=\"otherPage\">" + std::to_string(i) + "</a>");
+      lines.push_back("<a href=\"" + pageName(i, pages) + "\" class=\"otherPage\">" + std::to_string(i) + "</a>");
     }
   }
-  if (current < pages) lines.push_back("<a id='linkNext' href='" + pagingFile(current + 1) + "'>Next&nbsp;&raquo;</a>");
+  if (current < pages)
+    lines.push_back("<a id='linkNext' href='" + pageName(current + 1, pages) + "'>Next&nbsp;&raquo;</a>");
   lines.push_back("</td>");
   lines.push_back("</tr>");
 }

@@ -10,11 +10,9 @@
 #include "core/gallery/GalleryCells.h"
 #include "core/model/GallerySettings.h"
 #include "core/model/ImageItem.h"
+#include "core/model/ProductInfo.h"
 
 namespace velvara::core {
-
-// Where the footer's "Created using Velvara" link leads.
-inline constexpr const char* kProductHomePage = "https://velvara.example/";
 
 // The number of pages for imageCount images at perPage images a page
 // (perPage at least 1).

@@ -24,21 +24,15 @@ std::string inDoubleQuotes(std::string_view text) { return replaceChar(text, '"'
 std::string inSingleQuotes(std::string_view text) { return replaceChar(text, '\'', "&#39;"); }
 
 std::string galleryFileReference(std::string_view name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string result;
   result.reserve(name.size());
   for (const char ch : name) {
-    switch (ch) {
-      case '%':
-        result += "%25";
-        break;
-      case '#':
-        result += "%23";
-        break;
-      case '?':
-        result += "%3F";
-        break;
-      default:
-        result += ch;
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '%' || ch == '#' || ch == '?' || ch == '&' || byte < 0x20 || byte == 0x7F) {
+      result += {'%', kHex[byte >> 4], kHex[byte & 0xF]};
+    } else {
+      result += ch;
     }
   }
   return result;

@@ -15,8 +15,10 @@ std::string inDoubleQuotes(std::string_view text);
 // Text for an attribute value in single quotes: "'" as "&#39;".
 std::string inSingleQuotes(std::string_view text);
 
-// A name of one of the gallery's own files for use in an address: "%", "#"
-// and "?" percent-encoded, everything else as it is.
+// A name of one of the gallery's own files for use in an address: "%", "#",
+// "?", "&" (in an attribute "&copy." or "&amp;" would be read as a character)
+// and control characters (an address drops line breaks and tabs) are
+// percent-encoded, everything else stays as it is.
 std::string galleryFileReference(std::string_view name);
 
 }  // namespace velvara::core

@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "core/model/ProductInfo.h"
+
 namespace velvara::tools {
 
 namespace {
@@ -40,7 +42,7 @@ ConsoleHost::ConsoleHost(bool answerYes, std::ostream& out, std::ostream& err)
 }
 
 core::MessageAnswer ConsoleHost::showMessage(const core::Message& message) {
-  err_ << "[" << iconName(message.icon) << "] " << message.title.value_or("Velvara") << ": "
+  err_ << "[" << iconName(message.icon) << "] " << message.title.value_or(core::kProgramName) << ": "
        << consoleText(message.text) << std::endl;
   switch (message.buttons) {
     case core::MessageButtons::Ok:

@@ -276,17 +276,125 @@ TEST_F(MakeGallery, PageCountsAtFourByOne) {
   EXPECT_EQ(pagesFor(9), (Lines{"vlr.html", "vlr1.html", "vlr2.html"}));
   EXPECT_EQ(host.openedDocuments.back(), (dest / "vlr.html").string());
 
-  PageLines paging;
-  writePagingCell(paging, 3, 3);
-  EXPECT_EQ(crlfLines(dest / "vlr2.html"), concat({kHeadStart,
+  const struct {
+    const char* file;
+    int page;
+    int firstImage;
+    int lastImage;
+  } pages[] = {{"vlr.html", 1, 1, 4}, {"vlr1.html", 2, 5, 8}, {"vlr2.html", 3, 9, 9}};
+  for (const auto& page : pages) {
+    PageLines paging;
+    writePagingCell(paging, page.page, 3);
+    Lines cells;
+    for (int i = page.firstImage; i <= page.lastImage; ++i) cells = concat({cells, lightboxCell(i, false)});
+    EXPECT_EQ(crlfLines(dest / page.file), concat({kHeadStart,
                                                    kLightboxBlock,
                                                    kSheetLink,
                                                    kHeadEnd,
                                                    topBlock("4", {}, paging),
                                                    {"<tr>"},
-                                                   lightboxCell(9, false),
+                                                   cells,
                                                    {"</tr>"},
-                                                   footer(4)}));
+                                                   footer(4)}))
+        << page.file;
+  }
+}
+
+TEST_F(MakeGallery, APageHasOnlyTheRowsItNeeds) {
+  project.settings.columns = 2;
+  project.settings.rows = 2;
+  const auto rowsOf = [&](const fs::path& page) {
+    // One text per row: the numbers of the images in it.
+    Lines rows;
+    for (const auto& line : crlfLines(page)) {
+      if (line == "<tr>") rows.emplace_back();
+      if (line.starts_with("<!-- Image:Title ")) rows.back() += line.substr(17, line.size() - 21);
+    }
+    rows.erase(rows.begin(), rows.begin() + 2);  // the top row and the gallery-name row
+    rows.pop_back();                             // the footer row
+    return rows;
+  };
+  addImages(4);
+  ASSERT_TRUE(build());
+  EXPECT_EQ(rowsOf(dest / "index.html"), (Lines{"12", "34"}));
+
+  fs::remove_all(dest);
+  items.clear();
+  addImages(5);
+  ASSERT_TRUE(build());
+  EXPECT_EQ(rowsOf(dest / "vlr.html"), (Lines{"12", "34"}));
+  EXPECT_EQ(rowsOf(dest / "vlr1.html"), (Lines{"5"}));
+}
+
+TEST_F(MakeGallery, PlainLinkStyleWithImageLinksSkipsImagesWithoutLink) {
+  addImages(3);
+  items[1].linkUrl.clear();
+  project.images.replaceAfterLoad(items);
+  project.settings.galleryStyle = 2;
+  project.settings.addImageLinks = 1;
+  ASSERT_TRUE(build());
+  const auto cell = [](const std::string& n) -> Lines {
+    return {
+        "<!-- Image:Title " + n + " -->",
+        "<td class='tdImg'>",
+        "<a href='http://example.test/" + n + "/IMG_0" + n + ".JPG' target='_blank'>",
+        "<img class='eImage' alt=\"Title " + n + "\" title=\"Tip " + n + "\" src=\"thumbs/IMG_0" + n + ".jpg\"></a>",
+        "<p align=center><font class='tdTitle'>Title " + n + "</font></p>",
+        "</td>"};
+  };
+  EXPECT_EQ(crlfLines(dest / "index.html"), concat({kHeadStart,
+                                                    kSheetLink,
+                                                    kHeadEnd,
+                                                    topBlock("4", {}, {"</tr>"}),
+                                                    {"<tr>"},
+                                                    cell("1"),
+                                                    cell("3"),
+                                                    {"</tr>"},
+                                                    footer(4)}));
+  EXPECT_EQ(host.captions, (Lines{"Creating web folder...", "Image:/photos/IMG_01.JPG", "Image:/photos/IMG_02.JPG",
+                                  "Image:/photos/IMG_03.JPG"}));
+}
+
+TEST(CellArgumentsFor, LinksFollowTheStyleAndImageLinksSetting) {
+  ImageItem image;
+  image.sourcePath = "/photos/Pic 1.JPG";
+  image.title = "Title";
+  image.tooltip = "Tip";
+  image.linkUrl = "http://example.test/";
+  image.linkText = "More";
+  image.outputBaseName = "a&copy.1 50%#?\n\t";
+  image.openInSameWindow = true;
+  const struct {
+    std::int16_t style;
+    std::int16_t addImageLinks;
+    const char* link;
+    const char* linkText;
+  } cases[] = {
+      {0, 0, "", ""},
+      {0, 1, "http://example.test/", "More"},
+      {2, 0, "", ""},
+      {2, 1, "http://example.test/", "More"},
+      {1, 0, "http://example.test/", ""},
+      {1, 1, "http://example.test/", ""},
+  };
+  for (const auto& c : cases) {
+    GallerySettings settings;
+    settings.galleryStyle = c.style;
+    settings.addImageLinks = c.addImageLinks;
+    const CellArguments cell = cellArgumentsFor(settings, image);
+    SCOPED_TRACE(::testing::Message() << "style " << c.style << ", image links " << c.addImageLinks);
+    EXPECT_EQ(cell.link, c.link);
+    EXPECT_EQ(cell.linkText, c.linkText);
+    EXPECT_EQ(cell.title, "Title");
+    EXPECT_EQ(cell.alt, "Title");
+    EXPECT_EQ(cell.tooltip, "Tip");
+    EXPECT_EQ(cell.thumb, "thumbs/a%26copy.1 50%25%23%3F%0A%09.jpg");
+    EXPECT_EQ(cell.photo, "photos/a%26copy.1 50%25%23%3F%0A%09.jpg");
+    EXPECT_EQ(cell.target, "_self");
+    EXPECT_EQ(cell.fileName, "Pic 1.JPG");
+  }
+  image.openInSameWindow = false;
+  EXPECT_EQ(cellArgumentsFor(GallerySettings{}, image).target, "_blank");
 }
 
 TEST_F(MakeGallery, PagesArePureAsciiWhateverTheTitles) {
@@ -382,6 +490,71 @@ TEST_F(MakeGallery, UnknownStyleWritesPagesWithoutPackageOrCells) {
   EXPECT_EQ(crlfLines(dest / "index.html"),
             concat({kHeadStart, kHeadEnd, topBlock("4", {}, {"</tr>"}), {"<tr>", "</tr>"}, footer(4)}));
   EXPECT_FALSE(fs::exists(dest / "lightbox.css"));
+}
+
+// Records, at each caption, caption restore and page opening, which of the
+// build's outputs exist, so the order of the steps shows.
+class StepLog : public testing::FakeHost {
+ public:
+  explicit StepLog(fs::path dest) : dest_(std::move(dest)) {}
+
+  void setCaption(const std::string& caption) override {
+    FakeHost::setCaption(caption);
+    record(caption);
+  }
+  void restoreCaption() override {
+    FakeHost::restoreCaption();
+    record("restore");
+  }
+  void openDocument(const std::string& path) override {
+    FakeHost::openDocument(path);
+    record("open " + fs::path(path).filename().string());
+  }
+
+  Lines steps;
+
+ private:
+  void record(const std::string& event) {
+    std::string outputs;
+    for (const char* name : {"lightbox.css", "thumbs", "index.html", "library/ktvlr.css"}) {
+      if (fs::exists(dest_ / name)) outputs += std::string(" +") + name;
+    }
+    steps.push_back(event + ":" + outputs);
+  }
+
+  fs::path dest_;
+};
+
+TEST_F(MakeGallery, PackageImagesPagesStyleSheetThenTheFirstPageIsOpened) {
+  addImages(2);
+  StepLog log(dest);
+  // The previews are not cached, so no image is made; the first page is
+  // still opened.
+  ASSERT_TRUE(makeGallery(log, project, library, false));
+  EXPECT_EQ(log.steps, (Lines{
+                           "Creating web folder...:",
+                           "Creating thumbnails...: +lightbox.css",
+                           "restore: +lightbox.css +thumbs",
+                           "Image:/photos/IMG_01.JPG: +lightbox.css +thumbs",
+                           "Image:/photos/IMG_02.JPG: +lightbox.css +thumbs",
+                           "restore: +lightbox.css +thumbs +index.html +library/ktvlr.css",
+                           "open index.html: +lightbox.css +thumbs +index.html +library/ktvlr.css",
+                       }));
+  EXPECT_TRUE(log.messages.empty());
+}
+
+TEST_F(MakeGallery, StyleSheetThatCannotBeWrittenEndsTheBuild) {
+  addImages(1);
+  fs::create_directories(dest / "library" / "ktvlr.css");
+  EXPECT_FALSE(build());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(host.messages[0].text,
+            "Error writing file:" + (dest / "library" / "ktvlr.css").string() + "\r\nIs a directory");
+  EXPECT_EQ(host.captionRestores, 1);
+  EXPECT_EQ(host.windowEnabledChanges, std::vector<bool>{true});
+  EXPECT_TRUE(host.openedDocuments.empty());
+  EXPECT_TRUE(fs::exists(dest / "index.html"));
 }
 
 }  // namespace
