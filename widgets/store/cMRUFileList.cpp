@@ -158,7 +158,7 @@ bool cMRUFileList::load(cRegistry& registry) {
     registry.setValueKey("MaxCount");
     if (!registry.keyExists()) return true;
     registry.setValueType(registry::kRegDword);
-    setMaxFileCount(std::max(0, wholeNumberOf(registry.value())));
+    setMaxFileCount(wholeNumberOf(registry.value()));
     if (maxFileCount_ > 0) {
       registry.setValueKey("Count");
       registry.setValueType(registry::kRegDword);

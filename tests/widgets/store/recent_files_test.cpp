@@ -221,6 +221,12 @@ TEST_F(RecentFilesTest, RegistryFailuresAreReportedAsFalse) {
   storeValue("MaxCount", 1, std::string(" 4 "));
   EXPECT_TRUE(list.load(registry)) << "a number stored as text still reads";
   EXPECT_EQ(list.maxFileCount(), 4);
+
+  list.addFile("/b.vlr");
+  storeValue("MaxCount", 4, std::int32_t{-3});
+  EXPECT_FALSE(list.load(registry)) << "a negative capacity is refused";
+  EXPECT_EQ(list.maxFileCount(), 4);
+  EXPECT_EQ(list.sFile(1), "/b.vlr");
 }
 
 }  // namespace
