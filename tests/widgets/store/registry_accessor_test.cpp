@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 
@@ -213,6 +215,29 @@ TEST_F(RegistryAccessorTest, FailuresRaiseTheirNumbersDescriptionsAndSource) {
             "Failed to set registry value Key: '0',Section: 'Software\\Velvara\\Missing',Key: 'v' to value: '5'");
   EXPECT_EQ(raised([&] { registry.createKey(); }).description(),
             "Failed to create registry Key: 'Software\\Velvara\\Missing");
+}
+
+// A store that cannot take the new file (here: a file size limit) refuses
+// the write; the old value stays and no temporary file is left.
+TEST_F(RegistryAccessorTest, AWriteTheStoreRefusesRaisesAndKeepsTheOldValue) {
+  write("v", registry::kRegSz, std::string("old"));
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit limited = saved;
+  limited.rlim_cur = std::filesystem::file_size(store.file()) + 16;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  const std::string text(100, 'x');
+  const RegistryError refused = raised([&] { write("v", registry::kRegSz, text); });
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+
+  EXPECT_EQ(refused.number(), kErrRegistrySetValue);
+  EXPECT_TRUE(refused.description().ends_with("',Key: 'v' to value: '" + text + "'")) << refused.description();
+  EXPECT_EQ(refused.source(), source);
+  EXPECT_EQ(read("v"), Variant(std::string("old")));
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+    EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+  }
 }
 
 TEST_F(RegistryAccessorTest, LanguageAnnouncementsSetTheCurrentLanguage) {
