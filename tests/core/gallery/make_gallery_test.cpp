@@ -482,6 +482,22 @@ TEST_F(MakeGallery, HtmlOnlyAsksNothingAndKeepsOtherFiles) {
   EXPECT_EQ(readFile(dest / "old.html"), "old");
 }
 
+TEST_F(MakeGallery, HtmlOnlyShadowboxStillAsksAboutAFolderWithFiles) {
+  addImages(1);
+  project.settings.galleryStyle = 1;
+  fs::create_directories(dest);
+  std::ofstream(dest / "old.html") << "old";
+  host.answers.push_back(MessageAnswer::No);
+  EXPECT_FALSE(build(true));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Question);
+  EXPECT_EQ(host.captions, Lines{"Creating web folder..."});
+  EXPECT_EQ(host.captionRestores, 1);
+  EXPECT_EQ(readFile(dest / "old.html"), "old");
+  EXPECT_FALSE(fs::exists(dest / "index.html"));
+  EXPECT_TRUE(host.openedDocuments.empty());
+}
+
 TEST_F(MakeGallery, UnknownStyleWritesPagesWithoutPackageOrCells) {
   addImages(1);
   project.settings.galleryStyle = 7;
