@@ -10,7 +10,9 @@
 
 namespace velvara::core {
 
-// The key as the collection compares it: ASCII letters folded to lower case.
+// The key as the collection compares it: every letter that Windows-1252 has
+// (the code page of the program's files) folded to lower case; other letters
+// are kept as they are.
 std::string foldKeyCase(std::string_view key);
 
 template <typename T>

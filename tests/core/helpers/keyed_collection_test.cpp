@@ -16,7 +16,28 @@ TEST(KeyedCollection, KeysCompareWithoutCaseAndAKeyIsAddedOnce) {
   EXPECT_EQ(*urls.find("http://host/a"), "first");
   EXPECT_TRUE(urls.contains("HTTP://host/A"));
   EXPECT_FALSE(urls.contains("http://host/a/"));
-  EXPECT_EQ(foldKeyCase("JPG.Jpeg-\u00C9"), "jpg.jpeg-\u00C9");
+}
+
+TEST(KeyedCollection, FoldsEveryLetterOfWindows1252) {
+  struct Case {
+    const char* key;
+    const char* folded;
+  };
+  const Case cases[] = {
+      {"JPG.Jpeg-\u00C9", "jpg.jpeg-\u00E9"},
+      {"\u00C0\u00C6\u00D0\u00D6\u00D8\u00DE", "\u00E0\u00E6\u00F0\u00F6\u00F8\u00FE"},
+      {"\u00D7\u00DF\u00FF", "\u00D7\u00DF\u00FF"},  // the sign and the letters without a capital stay
+      {"\u0160\u0152\u017D\u0178", "\u0161\u0153\u017E\u00FF"},
+      {"\u0100\u0393\u0416", "\u0100\u0393\u0416"},  // beyond the code page nothing is folded
+      {"end\xC3", "end\xC3"},                        // a sequence cut short stays
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.key);
+    EXPECT_EQ(foldKeyCase(c.key), c.folded);
+  }
+  KeyedCollection<int> urls;
+  EXPECT_TRUE(urls.add("http://host/Caf\u00E9", 1));
+  EXPECT_FALSE(urls.add("HTTP://HOST/CAF\u00C9", 2));
 }
 
 TEST(KeyedCollection, KeepsTheOrderOfAddingAndTheFirstSpelling) {

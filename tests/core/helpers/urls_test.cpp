@@ -71,6 +71,7 @@ TEST(ResolveRelativeUrl, JoinsLinksToTheBaseFolder) {
       {"www.host.test", "../x", true, "http://x"},
       {"http://host//a", "../x", true, "http://host//x"},  // empty pieces count as parts
       {"relative/folder", "x.htm", true, "relative/folder/x.htm"},
+      {"http://Host/CAF\u00C9/", "\u00C9T\u00C9.JPG", true, "http://host/caf\u00E9/\u00E9t\u00E9.jpg"},
       {"", "x", false, ""},
       {"http://host/", "", false, ""},
   };
