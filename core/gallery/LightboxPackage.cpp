@@ -157,20 +157,7 @@ void writeLightbox204Text(Host& host, const std::string& fileName, const std::st
 
 bool writeLightboxFiles(Host& host, GallerySettings& settings, const std::string& folder, bool clearFolder,
                         bool writeScripts) {
-  bool declined = false;
-  const bool folderReady = runPackageStep(host, folder, [&] {
-    std::error_code code;
-    if (!fs::is_directory(folder, code)) {
-      createFolderIfMissing(folder);
-    } else if (clearFolder && folderHoldsFiles(folder)) {
-      if (!confirmNonEmptyFolder(host, folder)) {
-        declined = true;
-        return;
-      }
-      deleteFilesIn(folder);
-    }
-  });
-  if (!folderReady || declined) return false;
+  if (!prepareGalleryFolder(host, folder, clearFolder)) return false;
 
   if (writeScripts) {
     const std::string imagesFolder = folder + "/images";

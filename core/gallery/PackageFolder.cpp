@@ -119,6 +119,20 @@ bool runPackageStep(Host& host, const std::string& title, const std::function<vo
   return false;
 }
 
+bool prepareGalleryFolder(Host& host, const std::string& folder, bool clearFolder) {
+  bool declined = false;
+  const bool done = runPackageStep(host, folder, [&] {
+    std::error_code code;
+    if (!fs::is_directory(folder, code)) {
+      createFolderIfMissing(folder);
+    } else if (clearFolder && folderHoldsFiles(folder)) {
+      declined = !confirmNonEmptyFolder(host, folder);
+      if (!declined) deleteFilesIn(folder);
+    }
+  });
+  return done && !declined;
+}
+
 void writeBinaryAssetIfMissing(std::string_view group, std::string_view name, const std::string& path) {
   std::error_code code;
   if (fs::exists(fs::symlink_status(path, code))) return;

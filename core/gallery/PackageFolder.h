@@ -38,6 +38,13 @@ void showPackageError(Host& host, const std::string& title, int number, const st
 // False. True when the step ran through.
 bool runPackageStep(Host& host, const std::string& title, const std::function<void()>& step);
 
+// The first step of both package writers. Creates folder (the gallery folder)
+// when it is missing; else, with clearFolder and files directly in it, asks
+// first and on Yes deletes those files. False when the user answers anything
+// but Yes (no message, nothing changed) or when the step fails (after the
+// error box titled folder).
+bool prepareGalleryFolder(Host& host, const std::string& folder, bool clearFolder);
+
 // Writes the binary asset name of group as path, byte for byte, only when
 // nothing exists at path yet: an existing file is never replaced. Throws
 // GalleryFileError when the asset is missing or the file cannot be written.

@@ -1,7 +1,6 @@
 #include "core/gallery/ShadowboxPackage.h"
 
 #include <array>
-#include <filesystem>
 #include <string_view>
 
 #include "core/gallery/PackageFolder.h"
@@ -20,23 +19,6 @@ constexpr std::array<std::string_view, 5> kIcons = {"close.png", "next.png", "pa
 
 std::string joinPath(const std::string& folder, std::string_view name) { return folder + "/" + std::string(name); }
 
-// Step 1: the gallery folder itself. False when the user keeps the files.
-bool prepareGalleryFolder(Host& host, const std::string& folder, bool clearFolder, bool& declined) {
-  return runPackageStep(host, folder, [&] {
-    std::error_code code;
-    if (!std::filesystem::exists(std::filesystem::symlink_status(folder, code))) {
-      createFolderIfMissing(folder);
-      return;
-    }
-    if (!clearFolder || !folderHoldsFiles(folder)) return;
-    if (!confirmNonEmptyFolder(host, folder)) {
-      declined = true;
-      return;
-    }
-    deleteFilesIn(folder);
-  });
-}
-
 }  // namespace
 
 void writeShadowboxBinary(const std::string& fileName, const std::string& folder) {
@@ -48,9 +30,7 @@ void writeShadowboxText(Host& host, const std::string& fileName, const std::stri
 }
 
 bool writeShadowboxFiles(Host& host, const std::string& folder, bool clearFolder) {
-  bool declined = false;
-  if (!prepareGalleryFolder(host, folder, clearFolder, declined)) return false;
-  if (declined) return false;
+  if (!prepareGalleryFolder(host, folder, clearFolder)) return false;
 
   // Each later step makes one folder below the gallery folder and fills it;
   // a failure is reported under that folder's path and ends the whole build.

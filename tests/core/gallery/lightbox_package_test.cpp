@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "assets/Assets.h"
+#include "core/gallery/GalleryFileError.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/TempDir.h"
 
@@ -269,6 +270,30 @@ TEST_F(LightboxFiles, ImagesPathTakenByAFileGivesTheErrorBoxOfTheImagesFolder) {
   EXPECT_EQ(host.messages[0].text.rfind("Error number:", 0), 0u);
   EXPECT_NE(host.messages[0].text.find("\r\nError description:"), std::string::npos);
   EXPECT_FALSE(fs::exists(folder / "library"));
+}
+
+TEST_F(LightboxFiles, LibraryPathTakenByAFileGivesTheErrorBoxOfTheLibraryFolder) {
+  fs::create_directories(folder);
+  writeFile(folder / "library", "a file in the way");
+  EXPECT_FALSE(write(false));
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+  EXPECT_EQ(host.messages[0].title, (folder / "library").string());
+  EXPECT_TRUE(fs::exists(folder / "lightbox.css"));
+}
+
+// Writing the package's own files lies outside the folder steps: a failure
+// there is no error box and no False, but an error for the build to report.
+TEST_F(LightboxFiles, AFileThatCannotBeWrittenIsThrownWithItsPath) {
+  fs::create_directories(folder / "lightbox.css" / "in the way");
+  try {
+    write(true);
+    FAIL() << "no error";
+  } catch (const GalleryFileError& error) {
+    EXPECT_EQ(error.path(), (folder / "lightbox.css").string());
+  }
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_TRUE(fs::exists(folder / "scriptaculous.js"));
 }
 
 TEST_F(LightboxFiles, WithoutScriptsOnlyTheFoldersAreMade) {
