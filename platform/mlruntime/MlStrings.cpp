@@ -101,9 +101,4 @@ bool MlStrings::hasString(int id, int language) {
   return table && table->contains(id);
 }
 
-std::size_t MlStrings::stringCount(int language) {
-  const Table* table = tableFor(language);
-  return table ? table->size() : 0;
-}
-
 }  // namespace velvara::mlruntime

@@ -26,8 +26,6 @@ class MlStrings {
   std::vector<int> ids(int language);
   // Whether the table of language itself holds id (no fallback).
   bool hasString(int id, int language);
-  // Number of ids in the table of language.
-  std::size_t stringCount(int language);
 
  private:
   using Table = std::map<int, std::string>;

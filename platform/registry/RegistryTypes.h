@@ -10,7 +10,6 @@ namespace velvara::registry {
 // Predefined root keys, numbered as the handles a caller names them by.
 inline constexpr std::uint32_t kHkeyClassesRoot = 0x80000000u;
 inline constexpr std::uint32_t kHkeyCurrentUser = 0x80000001u;
-inline constexpr std::uint32_t kHkeyLocalMachine = 0x80000002u;
 
 // Value types; the store keeps any type number with its bytes unchanged.
 inline constexpr std::uint32_t kRegNone = 0;
@@ -28,8 +27,6 @@ inline constexpr long kErrorAccessDenied = 5;
 inline constexpr long kErrorInvalidHandle = 6;
 inline constexpr long kErrorInvalidData = 13;
 inline constexpr long kErrorInvalidParameter = 87;
-inline constexpr long kErrorMoreData = 234;
-inline constexpr long kErrorNoMoreItems = 259;
 inline constexpr long kErrorBadDb = 1009;
 inline constexpr long kErrorIoFailed = 1016;
 
