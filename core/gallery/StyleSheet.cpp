@@ -26,17 +26,9 @@ std::string copyBackgroundImage(const std::string& image, const std::string& lib
     fs::copy_file(image, copy, fs::copy_options::overwrite_existing, code);
     if (code) throw GalleryFileError(copy, code);
   }
-  // The sheet quotes the name in url('...'): an apostrophe must not end it,
-  // and a control character (a line break is allowed in a file name) must
-  // neither split the rule's line nor be dropped from the address.
+  // The sheet quotes the name in url('...'): an apostrophe must not end it.
   std::string reference;
   for (const char c : galleryFileReference(name)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte == 0x7F) {
-      static constexpr char kHex[] = "0123456789ABCDEF";
-      reference += {'%', kHex[byte >> 4], kHex[byte & 0xF]};
-      continue;
-    }
     if (c == '\'' || c == '\\') reference += '\\';
     reference += c;
   }
