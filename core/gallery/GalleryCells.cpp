@@ -64,11 +64,10 @@ void writeCellLightbox(PageLines& lines, const GallerySettings& settings, const 
   if (!link.empty()) {
     innerInText =
         " <a class='linkDevalVr' href='" + inSingleQuotes(link) + "' target='" + cell.target + "'>" + shown + "</a>";
-    // Inside the title the overlay reads the link back as markup, so an
-    // apostrophe of the address must survive one more decoding.
-    std::string address;
-    for (const char c : link) address += c == '\'' ? std::string("&amp;#39;") : std::string(1, c);
-    innerInTitle = " <a class='linkDevalVr' href='" + address + "' target='" + cell.target + "'>" + shown + "</a>";
+    // The overlay reads the title back as markup to show the link in its
+    // caption.
+    innerInTitle = " <a class='linkDevalVr' href='" + inSingleQuotesWithinAttribute(link) + "' target='" + cell.target +
+                   "'>" + shown + "</a>";
   }
   lines.push_back(imageComment(cell));
   lines.push_back("<td class='tdImg'>");

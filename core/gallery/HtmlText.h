@@ -15,6 +15,11 @@ std::string inDoubleQuotes(std::string_view text);
 // Text for an attribute value in single quotes: "'" as "&#39;".
 std::string inSingleQuotes(std::string_view text);
 
+// Text for a single-quoted attribute of markup that itself stands inside a
+// double-quoted attribute: the outer attribute is decoded once before the
+// inner markup is read, so "'" is written "&amp;#39;".
+std::string inSingleQuotesWithinAttribute(std::string_view text);
+
 // A name of one of the gallery's own files for use in an address: "%", "#",
 // "?", "&" (in an attribute "&copy." or "&amp;" would be read as a character)
 // and control characters (an address drops line breaks and tabs) are
