@@ -12,18 +12,23 @@ std::string environment(const char* name) {
   return value ? std::string(value) : std::string();
 }
 
-// Reads XDG_DOCUMENTS_DIR="$HOME/..." from user-dirs.dirs; "" when absent.
+// XDG_DOCUMENTS_DIR from user-dirs.dirs, written "$HOME/..." or as an
+// absolute path; "" when absent. The file is read like the shell would: a
+// later line overrides an earlier one.
 std::string documentsFromUserDirs(const std::string& configHome, const std::string& home) {
   std::ifstream file(configHome + "/user-dirs.dirs");
+  const std::string key = "XDG_DOCUMENTS_DIR=";
+  std::string found;
   for (std::string line; std::getline(file, line);) {
-    const std::string key = "XDG_DOCUMENTS_DIR=";
-    if (line.rfind(key, 0) != 0) continue;
-    std::string value = line.substr(key.size());
+    const auto start = line.find_first_not_of(" \t");
+    if (start == std::string::npos || line.compare(start, key.size(), key) != 0) continue;
+    std::string value = line.substr(start + key.size());
+    while (!value.empty() && (value.back() == ' ' || value.back() == '\t' || value.back() == '\r')) value.pop_back();
     if (value.size() >= 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
-    if (value.rfind("$HOME", 0) == 0) value = home + value.substr(5);
-    if (!value.empty() && value.front() == '/') return value;
+    if (value == "$HOME" || value.rfind("$HOME/", 0) == 0) value = home + value.substr(5);
+    if (!value.empty() && value.front() == '/') found = value;
   }
-  return {};
+  return found;
 }
 
 }  // namespace
@@ -31,8 +36,9 @@ std::string documentsFromUserDirs(const std::string& configHome, const std::stri
 std::string documentsFolder() {
   std::string home = environment("HOME");
   if (home.empty()) return {};
+  // A relative XDG_CONFIG_HOME is to be ignored, as an empty one is.
   std::string configHome = environment("XDG_CONFIG_HOME");
-  if (configHome.empty()) configHome = home + "/.config";
+  if (configHome.empty() || configHome.front() != '/') configHome = home + "/.config";
   std::string fromUserDirs = documentsFromUserDirs(configHome, home);
   return fromUserDirs.empty() ? home + "/Documents" : fromUserDirs;
 }

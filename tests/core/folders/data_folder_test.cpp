@@ -63,6 +63,32 @@ TEST_F(DataFolderTest, PersonalFolderDefaultsToDocumentsInTheHome) {
   EXPECT_EQ(getPersonalFolder(), home_.file("Documents"));
 }
 
+TEST_F(DataFolderTest, UserDirsAreReadAsTheShellReadsThem) {
+  struct Case {
+    const char* lines;
+    std::string folder;
+  };
+  const Case cases[] = {
+      {"XDG_DOCUMENTS_DIR=\"$HOME/A\"\nXDG_DOCUMENTS_DIR=\"$HOME/B\"", home_.file("B")},  // the later line wins
+      {"  XDG_DOCUMENTS_DIR=\"/srv/docs\"\r", "/srv/docs"},
+      {"XDG_DOCUMENTS_DIR=\"$HOME\"", home_.path().string()},
+      {"XDG_DOCUMENTS_DIR=\"relative/docs\"", home_.file("Documents")},  // neither $HOME nor absolute
+      {"XDG_DOCUMENTS_DIR_OLD=\"/srv/old\"\nXDG_DESKTOP_DIR=\"$HOME/Desktop\"", home_.file("Documents")},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.lines);
+    writeUserDirs(c.lines);
+    EXPECT_EQ(getPersonalFolder(), c.folder);
+  }
+}
+
+TEST_F(DataFolderTest, ARelativeConfigHomeIsIgnored) {
+  fs::create_directories(home_.path() / ".config");
+  std::ofstream(home_.path() / ".config" / "user-dirs.dirs") << "XDG_DOCUMENTS_DIR=\"$HOME/FromDotConfig\"\n";
+  ScopedEnv relative("XDG_CONFIG_HOME", "config");
+  EXPECT_EQ(getPersonalFolder(), home_.file("FromDotConfig"));
+}
+
 TEST_F(DataFolderTest, DataFolderIsVlrInTheDocumentsAndIsMadeOnce) {
   writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"");
   fs::create_directories(home_.path() / "Docs");
