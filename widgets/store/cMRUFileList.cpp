@@ -5,6 +5,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "core/helpers/KeyedCollection.h"
 #include "platform/registry/KeyTree.h"
 
 namespace velvara::widgets {
@@ -13,12 +14,6 @@ namespace {
 
 // Longest tail of a path that its menu caption shows whole.
 constexpr std::size_t kCaptionTail = 32;
-
-std::string upperCased(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; });
-  return text;
-}
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
 
@@ -103,12 +98,12 @@ std::string cMRUFileList::menuCaption(std::int32_t iIndex) const {
 // case, or 0. Only the entries held are visited (an empty path matches the
 // first empty entry), so a large count costs nothing.
 std::int32_t cMRUFileList::positionOf(const std::string& sfileName) const {
-  const std::string wanted = upperCased(sfileName);
+  const std::string wanted = core::foldKeyCase(sfileName);
   std::int32_t expected = 1;
   for (const auto& [index, entry] : entries_) {
     if (index > fileCount_) break;
     if (wanted.empty() && index != expected) return expected;
-    if (!wanted.empty() && upperCased(entry) == wanted) return index;
+    if (!wanted.empty() && core::foldKeyCase(entry) == wanted) return index;
     expected = index + 1;
   }
   return wanted.empty() && expected <= fileCount_ ? expected : 0;

@@ -52,6 +52,13 @@ TEST_F(RecentFilesTest, AddingPutsThePathOnTop) {
   list.addFile("/P/6.VLR");
   EXPECT_EQ(list.sFile(1), "/P/6.VLR");
   EXPECT_EQ(list.sFile(2), "/p/new.vlr");
+
+  list.addFile("/p/Café à Noël.vlr");
+  list.addFile("/p/x.vlr");
+  list.addFile("/P/CAFÉ À NOËL.VLR");
+  EXPECT_EQ(list.sFile(1), "/P/CAFÉ À NOËL.VLR") << "accented letters match without regard to case too";
+  EXPECT_EQ(list.sFile(2), "/p/x.vlr");
+  EXPECT_EQ(list.sFile(3), "/P/6.VLR");
 }
 
 TEST_F(RecentFilesTest, IndexesOutsideTheCapacityAreRefused) {
