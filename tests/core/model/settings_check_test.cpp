@@ -1,0 +1,78 @@
+#include "core/model/SettingsCheck.h"
+
+#include <gtest/gtest.h>
+
+namespace velvara::core {
+namespace {
+
+GallerySettings usable() {
+  GallerySettings settings;
+  settings.columns = 4;
+  settings.rows = 100;
+  settings.thumbWidth = "160";
+  settings.thumbHeight = "120";
+  settings.imageWidth = "750";
+  settings.imageHeight = "500";
+  settings.jpegQuality = "90";
+  return settings;
+}
+
+TEST(GallerySizes, ReadsWholeNumbersWithBlanksAround) {
+  GallerySettings settings = usable();
+  settings.thumbWidth = " 160 ";
+  settings.imageHeight = "+500";
+  settings.jpegQuality = "100";
+  std::string problem;
+  const auto sizes = gallerySizes(settings, problem);
+  ASSERT_TRUE(sizes);
+  EXPECT_EQ(sizes->thumbWidth, 160);
+  EXPECT_EQ(sizes->thumbHeight, 120);
+  EXPECT_EQ(sizes->imageWidth, 750);
+  EXPECT_EQ(sizes->imageHeight, 500);
+  EXPECT_EQ(sizes->jpegQuality, 100);
+  EXPECT_EQ(problem, "");
+}
+
+TEST(GallerySizes, RefusesTextsThatAreNoWholeNumberInRange) {
+  const struct {
+    std::string GallerySettings::*field;
+    const char* text;
+    const char* problem;
+  } cases[] = {
+      {&GallerySettings::thumbWidth, "", "The thumbnail width must be a whole number from 1 to 100000: ''."},
+      {&GallerySettings::thumbWidth, "   ", "The thumbnail width must be a whole number from 1 to 100000: '   '."},
+      {&GallerySettings::thumbHeight, "12.5", "The thumbnail height must be a whole number from 1 to 100000: '12.5'."},
+      {&GallerySettings::imageWidth, "-750", "The image width must be a whole number from 1 to 100000: '-750'."},
+      {&GallerySettings::imageWidth, "+", "The image width must be a whole number from 1 to 100000: '+'."},
+      {&GallerySettings::imageHeight, "100001", "The image height must be a whole number from 1 to 100000: '100001'."},
+      {&GallerySettings::imageHeight, "99999999999",
+       "The image height must be a whole number from 1 to 100000: '99999999999'."},
+      {&GallerySettings::jpegQuality, "0", "The JPEG quality must be a whole number from 1 to 100: '0'."},
+      {&GallerySettings::jpegQuality, "101", "The JPEG quality must be a whole number from 1 to 100: '101'."},
+      {&GallerySettings::jpegQuality, "9 0", "The JPEG quality must be a whole number from 1 to 100: '9 0'."},
+  };
+  for (const auto& c : cases) {
+    GallerySettings settings = usable();
+    settings.*c.field = c.text;
+    std::string problem;
+    EXPECT_FALSE(gallerySizes(settings, problem)) << c.text;
+    EXPECT_EQ(problem, c.problem);
+    EXPECT_EQ(galleryBuildProblem(settings), std::optional<std::string>(c.problem));
+  }
+}
+
+TEST(GalleryBuildProblem, NeedsAColumnAndARowBeforeTheSizes) {
+  EXPECT_EQ(galleryBuildProblem(usable()), std::nullopt);
+  GallerySettings settings = usable();
+  settings.rows = 0;
+  settings.thumbWidth = "x";
+  EXPECT_EQ(galleryBuildProblem(settings),
+            std::optional<std::string>("The gallery needs at least one column and one row (columns: 4, rows: 0)."));
+  settings.rows = 1;
+  settings.columns = 1;
+  EXPECT_EQ(galleryBuildProblem(settings),
+            std::optional<std::string>("The thumbnail width must be a whole number from 1 to 100000: 'x'."));
+}
+
+}  // namespace
+}  // namespace velvara::core
