@@ -1,10 +1,13 @@
 // The Lightbox overlay on a phone: taps open, step and close it, and a photo
-// far larger than the screen is fitted into the window.
+// far larger than the screen is fitted into the window. The gallery is made by
+// the build driver when the build has one (lib/gallery.mjs).
 import assert from 'node:assert/strict';
+import fs from 'node:fs';
 import path from 'node:path';
 import { scenario } from './lib/harness.mjs';
 import { assertFitsWindow, imageGeometry, thumbnails, waitForClosed, waitForImage, waitForLightbox } from './lib/lightbox.mjs';
-import { LIGHTBOX, writeGallery } from './lib/standin-gallery.mjs';
+import { makeGallery } from './lib/gallery.mjs';
+import { LIGHTBOX } from './lib/standin-gallery.mjs';
 
 const phone = {
   viewport: { width: 390, height: 844 },
@@ -16,21 +19,22 @@ const phone = {
 
 scenario('lightbox_mobile', async (t) => {
   const root = path.join(t.workDir, 'www');
+  fs.mkdirSync(root, { recursive: true });
   const base = await t.serve(root);
   const images = [[4000, 3000], [600, 900], [800, 600]].map(([width, height], i) => ({
-    base: `img${i + 1}`, title: `Photo ${i + 1}`, tooltip: '', link: '', linkText: '', width, height,
+    title: `Photo ${i + 1}`, tooltip: '', link: '', linkText: '', width, height,
   }));
-  writeGallery(path.join(root, 'gallery'), images,
+  const { pages, photos } = makeGallery(t.workDir, path.join(root, 'gallery'), images,
     { style: LIGHTBOX, columns: 4, rows: 100, addImageLinks: 0, webTitle: 'Phone' });
 
   const context = await t.launch(phone);
   const page = await context.newPage();
-  await page.goto(`${base}gallery/index.html`);
+  await page.goto(`${base}gallery/${pages[0]}`);
   await waitForLightbox(page);
 
   await t.step('a tap opens the overlay with the photo fitted into the window', async () => {
     await thumbnails(page).nth(0).tap();
-    await waitForImage(page, 'photos/img1.jpg', 'Image 1 of 3');
+    await waitForImage(page, photos[0], 'Image 1 of 3');
     assert.equal(await page.locator('#caption').innerText(), 'Photo 1');
     assert.equal(await page.locator('#caption a').count(), 0, 'no inner link without image links');
     assertFitsWindow(await imageGeometry(page));
@@ -39,10 +43,10 @@ scenario('lightbox_mobile', async (t) => {
 
   await t.step('taps on the hover areas step both ways', async () => {
     await page.locator('#nextLink').tap();
-    await waitForImage(page, 'photos/img2.jpg', 'Image 2 of 3');
+    await waitForImage(page, photos[1], 'Image 2 of 3');
     assertFitsWindow(await imageGeometry(page));
     await page.locator('#prevLink').tap();
-    await waitForImage(page, 'photos/img1.jpg', 'Image 1 of 3');
+    await waitForImage(page, photos[0], 'Image 1 of 3');
   });
 
   await t.step('a tap on the close control closes', async () => {
@@ -52,7 +56,7 @@ scenario('lightbox_mobile', async (t) => {
 
   await t.step('a tap on the overlay closes', async () => {
     await thumbnails(page).nth(2).tap();
-    await waitForImage(page, 'photos/img3.jpg', 'Image 3 of 3');
+    await waitForImage(page, photos[2], 'Image 3 of 3');
     await page.locator('#overlay').tap({ position: { x: 5, y: 5 } });
     await waitForClosed(page);
   });
