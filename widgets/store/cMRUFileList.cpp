@@ -167,10 +167,10 @@ bool cMRUFileList::load(cRegistry& registry) {
 }
 
 // Reads the stored "File" n of each entry in use. Only values the key holds
-// are read, so a damaged count cannot make the load run for ages; entries
-// without a value are empty.
+// are read, so a damaged count cannot make the load run for ages; entries in
+// use without a value are empty, and those above the count stay as they were.
 void cMRUFileList::loadEntries(cRegistry& registry) {
-  entries_.clear();
+  entries_.erase(entries_.begin(), entries_.upper_bound(fileCount_));
   std::vector<std::string> names;
   std::int32_t count = 0;
   registry.enumerateValues(names, count);

@@ -165,6 +165,19 @@ TEST_F(RecentFilesTest, LoadingAShortListLeavesMissingEntriesEmpty) {
   EXPECT_EQ(entriesOf(list), (std::vector<std::string>{"", "/one.vlr", "/three.vlr"}));
 }
 
+TEST_F(RecentFilesTest, LoadingReplacesOnlyTheEntriesInUse) {
+  list.setMaxFileCount(4);
+  for (const char* path : {"/d", "/c", "/b", "/a"}) list.addFile(path);
+  storeValue("MaxCount", 4, std::int32_t{4});
+  storeValue("Count", 4, std::int32_t{2});
+  storeValue("File2", 1, std::string("/stored.vlr"));
+  ASSERT_TRUE(list.load(registry));
+  EXPECT_EQ(list.fileCount(), 2);
+  EXPECT_EQ((std::vector<std::string>{list.sFile(1), list.sFile(2), list.sFile(3), list.sFile(4)}),
+            (std::vector<std::string>{"", "/stored.vlr", "/c", "/d"}))
+      << "entries above the count keep their old texts";
+}
+
 TEST_F(RecentFilesTest, LoadingWithoutACapacityReadsNoEntries) {
   list.setMaxFileCount(3);
   list.addFile("/kept?.vlr");
