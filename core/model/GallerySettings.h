@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <string>
 
+namespace velvara::i18n {
+class StringService;
+}
+
 namespace velvara::core {
 
 enum class GalleryStyle : std::int16_t { Lightbox = 0, Shadowbox = 1, Simple = 2 };
@@ -64,5 +68,9 @@ struct GallerySettings {
 // webTitle is string 102 in the current language; personalFolder is the
 // documents folder ("" when there is none).
 void setDefaultSettings(GallerySettings& settings, const std::string& webTitle, const std::string& personalFolder);
+
+// The same with the program's own title and folder: string 102 in the current
+// language of strings, and the user's documents folder.
+void setDefaultSettings(GallerySettings& settings, const i18n::StringService& strings);
 
 }  // namespace velvara::core

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/folders/DataFolder.h"
 #include "core/model/GallerySettings.h"
 #include "core/model/ImageItem.h"
+#include "i18n/StringService.h"
 
 namespace velvara::core {
 namespace {
@@ -111,6 +113,26 @@ TEST(SetDefaultSettings, WithoutDocumentsFolderTheOutputFolderStartsWithTheSepar
   GallerySettings s;
   setDefaultSettings(s, "", "");
   EXPECT_EQ(s.destFolder, "/VLR/Image Gallery");
+}
+
+TEST(SetDefaultSettings, TheProgramsTitleIsInTheCurrentLanguageAndTheFolderInTheDocuments) {
+  i18n::StringService strings;
+  strings.initMlResources();
+  const struct {
+    int language;
+    const char* title;
+  } cases[] = {{i18n::kEnglishUk, "My Image Gallery"}, {i18n::kGermanDe, "Meine Bildergalerie"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title);
+    strings.setCurrentLanguage(c.language);
+    GallerySettings s;
+    s.baseUrl = "http://kept.test/";
+    setDefaultSettings(s, strings);
+    EXPECT_EQ(s.webTitle, c.title);
+    EXPECT_EQ(s.destFolder, getPersonalFolder() + "/VLR/Image Gallery");
+    EXPECT_EQ(s.baseUrl, "http://kept.test/");
+    EXPECT_EQ(s.jpegQuality, "90");
+  }
 }
 
 TEST(ImageRecords, HoldTheirFieldsInFileOrder) {
