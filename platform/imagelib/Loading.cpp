@@ -40,8 +40,8 @@ Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, 
   // first.
   vips_error_clear();
   Bitmap bitmap = detail::toBitmap(pipeline);
-  std::string lateError = detail::takeVipsError();
-  if (!lateError.empty()) throw detail::Failure{ErrorCode::ReadError, lateError};
+  std::string damage = detail::takeDamageReport();
+  if (!damage.empty()) throw detail::Failure{ErrorCode::ReadError, damage};
   return bitmap;
 }
 

@@ -134,6 +134,22 @@ std::string takeVipsError() {
   return text;
 }
 
+std::string takeDamageReport() {
+  std::string buffer = vips_error_buffer();
+  vips_error_clear();
+  std::size_t start = 0;
+  while (start < buffer.size()) {
+    std::size_t end = std::min(buffer.find('\n', start), buffer.size());
+    std::string line = buffer.substr(start, end - start);
+    start = end + 1;
+    bool strayBytes = line.starts_with("VipsJpeg: Corrupt JPEG data: ") &&
+                      line.find(" extraneous bytes before marker ") != std::string::npos;
+    bool scanParameters = line == "VipsJpeg: Invalid SOS parameters for sequential JPEG";
+    if (!line.empty() && !strayBytes && !scanParameters) return line;
+  }
+  return {};
+}
+
 Status failureStatus(ErrorCode code, const std::string& detail) {
   Status status;
   status.code = code;

@@ -61,6 +61,12 @@ Bitmap toBitmap(const vips::VImage& image);
 // The first line of libvips' error buffer, which is then cleared.
 std::string takeVipsError();
 
+// The first line of libvips' error buffer that reports damage, which is then
+// cleared; empty when there is none. The JPEG decoder's warnings about stray
+// bytes before a marker and about scan parameters are no damage: the whole
+// picture is read, and many cameras write such files.
+std::string takeDamageReport();
+
 Status failureStatus(ErrorCode code, const std::string& detail);
 
 // Runs body, turning every failure into a Status; fallback is the code for
@@ -69,7 +75,10 @@ template <typename Body>
 Status guarded(ErrorCode fallback, Body&& body) {
   try {
     if (!isReady()) return failureStatus(ErrorCode::NotInitialised, {});
+    // A warning left by an earlier call is never this call's reason.
+    vips_error_clear();
     body();
+    vips_error_clear();
     return {};
   } catch (const Failure& failure) {
     takeVipsError();

@@ -96,13 +96,22 @@ Bgr pixelAt(const imagelib::Bitmap& bitmap, int x, int y) {
   return {p[0], p[1], p[2]};
 }
 
+namespace {
+
+std::vector<char> readBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void writeBytes(const std::string& path, const std::vector<char>& bytes) {
+  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
+}
+
+}  // namespace
+
 void writeJpegClaimingSize(const std::string& path, int width, int height) {
   writeTestImage(path, {16, 16});
-  std::vector<char> bytes;
-  {
-    std::ifstream in(path, std::ios::binary);
-    bytes.assign(std::istreambuf_iterator<char>(in), {});
-  }
+  std::vector<char> bytes = readBytes(path);
   for (std::size_t i = 0; i + 8 < bytes.size(); ++i) {
     auto marker = static_cast<unsigned char>(bytes[i + 1]);
     if (static_cast<unsigned char>(bytes[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
@@ -113,7 +122,20 @@ void writeJpegClaimingSize(const std::string& path, int width, int height) {
       break;
     }
   }
-  std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::streamsize(bytes.size()));
+  writeBytes(path, bytes);
+}
+
+void writeJpegWithStrayBytes(const std::string& path) {
+  writeTestImage(path, {64, 48});
+  std::vector<char> bytes = readBytes(path);
+  // Before the first quantisation table, after the start of image.
+  for (std::size_t i = 2; i + 1 < bytes.size(); ++i) {
+    if (static_cast<unsigned char>(bytes[i]) == 0xFF && static_cast<unsigned char>(bytes[i + 1]) == 0xDB) {
+      bytes.insert(bytes.begin() + static_cast<std::ptrdiff_t>(i), 40, '\x11');
+      break;
+    }
+  }
+  writeBytes(path, bytes);
 }
 
 }  // namespace velvara::testing

@@ -42,4 +42,8 @@ Bgr pixelAt(const imagelib::Bitmap& bitmap, int x, int y);
 // A JPEG whose header claims width x height while holding a tiny picture.
 void writeJpegClaimingSize(const std::string& path, int width, int height);
 
+// A JPEG with stray bytes before one of its markers: it reads, with a
+// warning from the decoder.
+void writeJpegWithStrayBytes(const std::string& path);
+
 }  // namespace velvara::testing

@@ -205,6 +205,19 @@ TEST_F(ImageLibraryTest, FailedSaveKeepsTheExistingFileAndLeavesNoPartialFile) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
 
+TEST_F(ImageLibraryTest, ADecoderWarningIsNeverTheReasonOfALaterFailure) {
+  std::string path = dir.file("stray.jpg");
+  testing::writeJpegWithStrayBytes(path);
+  Bitmap bitmap, small;
+  ImageInfo info;
+  ASSERT_TRUE(loadBitmap(path, bitmap).ok());
+  ASSERT_TRUE(loadResized(path, 32, 24, small).ok());
+  ASSERT_TRUE(readImageInfo(path, info).ok());
+  Status status = saveJpeg(bitmap, dir.file("nowhere/x.jpg"), 90);
+  EXPECT_EQ(status.code, ErrorCode::WriteError);
+  EXPECT_EQ(status.text.find("Corrupt"), std::string::npos) << status.text;
+}
+
 TEST_F(ImageLibraryTest, DamagedFilesAreErrorsWithTexts) {
   std::string truncated = write("cut.jpg", {300, 200});
   std::filesystem::resize_file(truncated, std::filesystem::file_size(truncated) / 2);
