@@ -34,6 +34,7 @@ void OutputFile::line(std::string_view text) {
 
 void OutputFile::close() {
   std::unique_ptr<std::FILE, Closer> file = std::move(file_);
+  if (!file) return;
   errno = 0;
   if (std::fflush(file.get()) != 0) throwFromErrno(path_, errno);
   if (std::fclose(file.release()) != 0) throwFromErrno(path_, errno);

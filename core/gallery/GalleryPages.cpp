@@ -2,6 +2,7 @@
 
 #include "core/gallery/HtmlText.h"
 #include "core/helpers/Paths.h"
+#include "core/model/OutputFileName.h"
 
 namespace velvara::core {
 
@@ -126,8 +127,8 @@ CellArguments cellArgumentsFor(const GallerySettings& settings, const ImageItem&
   cell.link = shadowbox || withLinks ? image.linkUrl : std::string();
   cell.linkText = !shadowbox && withLinks ? image.linkText : std::string();
   cell.tooltip = image.tooltip;
-  cell.thumb = "thumbs/" + galleryFileReference(image.outputBaseName) + ".jpg";
-  cell.photo = "photos/" + galleryFileReference(image.outputBaseName) + ".jpg";
+  cell.thumb = "thumbs/" + galleryFileReference(outputFileName(image)) + ".jpg";
+  cell.photo = "photos/" + galleryFileReference(outputFileName(image)) + ".jpg";
   cell.target = image.openInSameWindow ? "_self" : "_blank";
   cell.fileName = getFileName(image.sourcePath, true);
   return cell;

@@ -4,6 +4,7 @@
 
 #include "core/helpers/Paths.h"
 #include "core/helpers/Urls.h"
+#include "core/model/OutputFileName.h"
 #include "core/model/SettingsCheck.h"
 #include "core/production/ImageProduction.h"
 #include "core/production/JpegOutput.h"
@@ -153,8 +154,8 @@ bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library
       if (!image.thumbnailCached) continue;
       host.setCaption(image.sourcePath);
       host.processEvents();
-      makeImagePair(host, image.sourcePath, *sizes, keepAspect, thumbs + "/" + image.outputBaseName + ".jpg",
-                    photos + "/" + image.outputBaseName + ".jpg");
+      makeImagePair(host, image.sourcePath, *sizes, keepAspect, thumbs + "/" + outputFileName(image) + ".jpg",
+                    photos + "/" + outputFileName(image) + ".jpg");
       const std::string& link = image.linkUrl;
       if (shadowbox && !link.empty() && !isHttpUrl(link) && !isHtmlFile(link) && pathExists(link)) {
         copyLinkedFile(link, gallery);

@@ -395,6 +395,8 @@ TEST(CellArgumentsFor, LinksFollowTheStyleAndImageLinksSetting) {
   }
   image.openInSameWindow = false;
   EXPECT_EQ(cellArgumentsFor(GallerySettings{}, image).target, "_blank");
+  image.outputBaseName = "../a\\b";
+  EXPECT_EQ(cellArgumentsFor(GallerySettings{}, image).thumb, "thumbs/.._a_b.jpg");
 }
 
 TEST_F(MakeGallery, PagesArePureAsciiWhateverTheTitles) {

@@ -117,6 +117,16 @@ TEST_F(ImageProductionTest, ManyColourModelsAndFormatsAreProduced) {
   EXPECT_GT(testing::pixelAt(output("photos", "alpha"), 600, 250).blue, 240);
 }
 
+TEST_F(ImageProductionTest, ABaseNameWithFolderSeparatorsStaysInItsFolder) {
+  addPicture("a", {40, 30});
+  project.images.item(0).outputBaseName = "../../escaped\\x";
+  ASSERT_TRUE(makeGalleryImages(host, project, library));
+  EXPECT_TRUE(fs::exists(dir.file("out/thumbs/.._.._escaped_x.jpg")));
+  EXPECT_TRUE(fs::exists(dir.file("out/photos/.._.._escaped_x.jpg")));
+  EXPECT_FALSE(fs::exists(dir.file("escaped\\x.jpg")));
+  EXPECT_FALSE(fs::exists(dir.file("out/escaped\\x.jpg")));
+}
+
 TEST_F(ImageProductionTest, TwoImagesRunWithoutProgressAndWindowChanges) {
   addPicture("a", {40, 30});
   addPicture("b", {40, 30});
