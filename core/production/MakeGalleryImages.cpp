@@ -2,6 +2,7 @@
 #include <optional>
 #include <system_error>
 
+#include "core/gallery/GalleryCells.h"
 #include "core/helpers/Paths.h"
 #include "core/helpers/Urls.h"
 #include "core/model/OutputFileName.h"
@@ -156,7 +157,9 @@ bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library
       host.processEvents();
       makeImagePair(host, image.sourcePath, *sizes, keepAspect, thumbs + "/" + outputFileName(image) + ".jpg",
                     photos + "/" + outputFileName(image) + ".jpg");
-      const std::string& link = image.linkUrl;
+      // The page links to the substituted address, so that is the file the
+      // gallery needs a copy of.
+      const std::string link = substituteLink(image.linkUrl, getFileName(image.sourcePath, true));
       if (shadowbox && !link.empty() && !isHttpUrl(link) && !isHtmlFile(link) && pathExists(link)) {
         copyLinkedFile(link, gallery);
       }

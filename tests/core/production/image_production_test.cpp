@@ -221,10 +221,14 @@ TEST_F(ImageProductionTest, ShadowboxCopiesLinkedLocalFilesOnly) {
   project.images.item(1).linkUrl = "http://127.0.0.1/x.mp4";
   addPicture("c", {40, 30});
   project.images.item(2).linkUrl = dir.file("docs/page.html");
+  std::ofstream(dir.file("docs/d.jpg")) << "the large original of d";
+  addPicture("d", {40, 30});
+  project.images.item(3).linkUrl = dir.file("docs/%");
   ASSERT_TRUE(makeGalleryImages(host, project, library));
   EXPECT_TRUE(fs::exists(dir.file("out/gallery/movie.mp4")));
+  EXPECT_TRUE(fs::exists(dir.file("out/gallery/d.jpg")));
   EXPECT_FALSE(fs::exists(dir.file("out/gallery/stale.pdf")));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("out/gallery")), {}), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.file("out/gallery")), {}), 2);
 }
 
 TEST_F(ImageProductionTest, ALinkNamingAFolderEndsProductionWithTheWindowEnabled) {
