@@ -1,4 +1,6 @@
+#include "platform/imagelib/InProcess.h"
 #include "platform/imagelib/Library.h"
+#include "platform/imagelib/SeparateDecoding.h"
 #include "platform/imagelib/VipsSupport.h"
 
 namespace velvara::imagelib {
@@ -47,28 +49,58 @@ Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, 
 
 }  // namespace
 
-Status readImageInfo(const std::string& path, ImageInfo& info) {
-  return detail::guarded(ErrorCode::ReadError, [&] {
-    detail::checkReadable(path);
-    info = infoOf(detail::openHeader(path));
+namespace detail {
+
+Status readImageInfoInProcess(const std::string& path, ImageInfo& info) {
+  return guarded(ErrorCode::ReadError, [&] {
+    checkReadable(path);
+    info = infoOf(openHeader(path));
   });
 }
 
-Status loadBitmap(const std::string& path, Bitmap& bitmap) {
-  return detail::guarded(ErrorCode::ReadError, [&] {
-    detail::checkReadable(path);
-    vips::VImage header = detail::openHeader(path);
+Status loadBitmapInProcess(const std::string& path, Bitmap& bitmap) {
+  return guarded(ErrorCode::ReadError, [&] {
+    checkReadable(path);
+    vips::VImage header = openHeader(path);
     ImageInfo info = infoOf(header);
     bitmap = decodeTo(path, header, info.width, info.height);
   });
 }
 
-Status loadResized(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap) {
-  return detail::guarded(ErrorCode::ReadError, [&] {
-    if (width <= 0 || height <= 0) throw detail::Failure{ErrorCode::BadParameters, "size"};
-    detail::checkReadable(path);
-    bitmap = decodeTo(path, detail::openHeader(path), width, height);
+Status loadResizedInProcess(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap) {
+  return guarded(ErrorCode::ReadError, [&] {
+    if (width <= 0 || height <= 0) throw Failure{ErrorCode::BadParameters, "size"};
+    checkReadable(path);
+    bitmap = decodeTo(path, openHeader(path), width, height);
   });
+}
+
+}  // namespace detail
+
+// Formats whose decoder can end the process on a damaged file are decoded
+// by the helper program; all others here, where they are fastest.
+Status readImageInfo(const std::string& path, ImageInfo& info) {
+  if (!detail::decodedSeparately(path)) return detail::readImageInfoInProcess(path, info);
+  detail::DecodeReply reply;
+  Status status = detail::decodeSeparately({detail::DecodeTask::Info, path, 0, 0}, reply);
+  if (status.ok()) info = reply.info;
+  return status;
+}
+
+Status loadBitmap(const std::string& path, Bitmap& bitmap) {
+  if (!detail::decodedSeparately(path)) return detail::loadBitmapInProcess(path, bitmap);
+  detail::DecodeReply reply;
+  Status status = detail::decodeSeparately({detail::DecodeTask::Bitmap, path, 0, 0}, reply);
+  if (status.ok()) bitmap = std::move(reply.bitmap);
+  return status;
+}
+
+Status loadResized(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap) {
+  if (!detail::decodedSeparately(path)) return detail::loadResizedInProcess(path, width, height, bitmap);
+  detail::DecodeReply reply;
+  Status status = detail::decodeSeparately({detail::DecodeTask::Resized, path, width, height}, reply);
+  if (status.ok()) bitmap = std::move(reply.bitmap);
+  return status;
 }
 
 }  // namespace velvara::imagelib
