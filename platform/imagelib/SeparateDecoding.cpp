@@ -1,6 +1,7 @@
 #include "platform/imagelib/SeparateDecoding.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +44,49 @@ class UniqueFd {
 
  private:
   int fd_;
+};
+
+// Our helper process, waited for once; killed and waited for when it is let
+// go unwaited, so it never outlives the call or is left a zombie.
+class ChildProcess {
+ public:
+  explicit ChildProcess(pid_t pid) : pid_(pid) {}
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+  ~ChildProcess() {
+    if (pid_ <= 0) return;
+    ::kill(pid_, SIGKILL);
+    wait();
+  }
+
+  // The wait status; -1 when it cannot be had.
+  int wait() {
+    int status = 0;
+    while (::waitpid(pid_, &status, 0) < 0) {
+      if (errno != EINTR) {
+        status = -1;
+        break;
+      }
+    }
+    pid_ = -1;
+    return status;
+  }
+
+ private:
+  pid_t pid_;
+};
+
+class SpawnAttributes {
+ public:
+  SpawnAttributes() { posix_spawnattr_init(&attributes_); }
+  SpawnAttributes(const SpawnAttributes&) = delete;
+  SpawnAttributes& operator=(const SpawnAttributes&) = delete;
+  ~SpawnAttributes() { posix_spawnattr_destroy(&attributes_); }
+
+  posix_spawnattr_t* get() { return &attributes_; }
+
+ private:
+  posix_spawnattr_t attributes_;
 };
 
 class FileActions {
@@ -89,8 +133,18 @@ pid_t startHelper(const std::string& helper, const DecodeRequest& request, Uniqu
   std::vector<char*> argv;
   for (std::string& argument : arguments) argv.push_back(argument.data());
   argv.push_back(nullptr);
+  // The helper starts with no signal blocked and SIGPIPE at its default,
+  // whatever the calling thread has set: its own crash must end it.
+  SpawnAttributes attributes;
+  sigset_t none, pipe;
+  sigemptyset(&none);
+  sigemptyset(&pipe);
+  sigaddset(&pipe, SIGPIPE);
+  posix_spawnattr_setsigmask(attributes.get(), &none);
+  posix_spawnattr_setsigdefault(attributes.get(), &pipe);
+  posix_spawnattr_setflags(attributes.get(), POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
   pid_t child = -1;
-  int error = posix_spawn(&child, helper.c_str(), actions.get(), nullptr, argv.data(), environ);
+  int error = posix_spawn(&child, helper.c_str(), actions.get(), attributes.get(), argv.data(), environ);
   if (error != 0) {
     problem = std::strerror(error);
     return -1;
@@ -104,14 +158,6 @@ std::size_t readSome(int fd, std::uint8_t* data, std::size_t size) {
     if (got >= 0) return static_cast<std::size_t>(got);
     if (errno != EINTR) return 0;
   }
-}
-
-int waitFor(pid_t child) {
-  int status = 0;
-  while (::waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) return -1;
-  }
-  return status;
 }
 
 }  // namespace
@@ -129,6 +175,7 @@ std::string decoderHelperPath() {
   if (configured != nullptr && *configured != '\0') return configured;
   std::error_code ec;
   std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return {};
   return (self.parent_path() / "velvara-decode").string();
 }
 
@@ -143,16 +190,18 @@ Status decodeSeparately(const DecodeRequest& request, DecodeReply& reply) {
   const std::string helper = decoderHelperPath();
   UniqueFd output;
   std::string problem;
-  pid_t child = startHelper(helper, request, output, problem);
-  if (child < 0) {
+  if (helper.empty()) return failureStatus(ErrorCode::ReadError, "the JPEG 2000 decoder could not be found");
+  pid_t started = startHelper(helper, request, output, problem);
+  if (started < 0) {
     return failureStatus(ErrorCode::ReadError, "the JPEG 2000 decoder " + helper + " could not be started: " + problem);
   }
+  ChildProcess child(started);
   DecodeReply answer;
   const int fd = output.get();
   problem = readReply([fd](std::uint8_t* data, std::size_t size) { return readSome(fd, data, size); }, request, answer);
   // A helper still writing after a refused answer ends on the closed pipe.
   output.reset();
-  int status = waitFor(child);
+  int status = child.wait();
   if (status < 0) return failureStatus(ErrorCode::ReadError, std::string(kFailed) + " (it could not be waited for)");
   if (WIFSIGNALED(status) && (problem.empty() || WTERMSIG(status) != SIGPIPE)) {
     return failureStatus(ErrorCode::ReadError,
