@@ -188,9 +188,9 @@ Status decodeSeparately(const DecodeRequest& request, DecodeReply& reply) {
     }
   }
   const std::string helper = decoderHelperPath();
+  if (helper.empty()) return failureStatus(ErrorCode::ReadError, "the JPEG 2000 decoder could not be found");
   UniqueFd output;
   std::string problem;
-  if (helper.empty()) return failureStatus(ErrorCode::ReadError, "the JPEG 2000 decoder could not be found");
   pid_t started = startHelper(helper, request, output, problem);
   if (started < 0) {
     return failureStatus(ErrorCode::ReadError, "the JPEG 2000 decoder " + helper + " could not be started: " + problem);
