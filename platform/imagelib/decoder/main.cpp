@@ -7,7 +7,8 @@
 //
 // The answer is one frame (platform/imagelib/DecoderReply.h) on standard
 // output; the exit status is 0 whenever a frame was written, the picture's
-// own failure included.
+// own failure included. Otherwise it is 2 for a wrong command line, 3 when
+// the frame cannot be written and 4 when libvips does not start.
 #include <unistd.h>
 
 #include <cerrno>
@@ -86,7 +87,8 @@ int main(int argc, char** argv) {
   // prints there lands on standard error, where it cannot corrupt the frame.
   const int answer = ::dup(STDOUT_FILENO);
   if (answer < 0 || ::dup2(STDERR_FILENO, STDOUT_FILENO) < 0) return 3;
-  libraryInit();
+  // Without its image library the helper has no answer about the file.
+  if (!libraryInit()) return 4;
   detail::DecodeReply reply = run(request);
   libraryExit();
   std::vector<std::uint8_t> head = detail::encodeReplyHead(reply);
