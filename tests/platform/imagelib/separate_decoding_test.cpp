@@ -145,7 +145,7 @@ TEST_F(SeparateDecodingTest, TheHelperGivesTheSamePicturesAsDecodingInProcess) {
   }
 }
 
-TEST_F(SeparateDecodingTest, TheHelpersOwnRefusalsArriveUnchanged) {
+TEST_F(SeparateDecodingTest, RefusalsReadAsTheyDoInProcess) {
   std::string path = write("plain.jp2");
   Bitmap bitmap;
   Status bad = loadResized(path, 0, 20, bitmap);
