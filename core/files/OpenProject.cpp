@@ -37,7 +37,11 @@ OpenProjectResult openProject(Host& host, Project& project, KeyedCollection<std:
 
   project.projectFile = path;
   project.settings = std::move(contents->settings);
-  project.images.replaceAfterLoad(std::move(contents->images));
+  if (contents->oldFormat) {
+    project.images.replaceAfterOldLoad(std::move(contents->images));
+  } else {
+    project.images.replaceAfterLoad(std::move(contents->images));
+  }
   for (const auto& item : project.images.items()) rememberUrl(urlHistory, item.linkUrl);
   saveUrlList(host, urlHistory, dataFolder);
   host.settingsSetValues();

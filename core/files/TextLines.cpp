@@ -17,13 +17,6 @@ std::vector<std::string> splitFileLines(std::string_view bytes) {
   return lines;
 }
 
-std::string_view trimBlanks(std::string_view text) {
-  auto first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  auto last = text.find_last_not_of(' ');
-  return text.substr(first, last - first + 1);
-}
-
 void appendFileLine(std::string& out, std::string_view utf8) {
   out += encodeFileText(utf8);
   out += "\r\n";

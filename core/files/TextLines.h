@@ -7,13 +7,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/helpers/Blanks.h"
+
 namespace velvara::core {
 
 // The decoded lines of a file's bytes; a last line without an ending counts.
 std::vector<std::string> splitFileLines(std::string_view bytes);
-
-// Blanks removed at both ends (only blanks, as the formats have always done).
-std::string_view trimBlanks(std::string_view text);
 
 // Appends the encoded text and CR LF.
 void appendFileLine(std::string& out, std::string_view utf8);

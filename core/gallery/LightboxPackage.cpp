@@ -10,6 +10,7 @@
 
 #include "core/gallery/FileOutput.h"
 #include "core/gallery/PackageFolder.h"
+#include "core/helpers/Blanks.h"
 #include "core/text/Encoding.h"
 
 namespace velvara::core {
@@ -27,12 +28,6 @@ std::vector<std::string> splitAt(const std::string& text, char separator) {
     if (end == std::string::npos) return pieces;
     start = end + 1;
   }
-}
-
-std::string trimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // The decimal number a text starts with, after leading blanks ("10.5px" gives
@@ -102,7 +97,7 @@ CssFont splitCssFont(const std::string& font) {
   result.sizePx = std::max(roundHalfToEven(leadingNumber(pieces[0])), 6);
   std::string* families[] = {&result.family1, &result.family2, &result.family3};
   for (std::size_t i = 1; i < pieces.size() && i <= std::size(families); ++i) {
-    if (!pieces[i].empty()) *families[i - 1] = trimBlanks(pieces[i]);
+    if (!pieces[i].empty()) *families[i - 1] = std::string(trimBlanks(pieces[i]));
   }
   return result;
 }

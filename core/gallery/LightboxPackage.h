@@ -11,10 +11,8 @@
 
 namespace velvara::core {
 
-// The embedded package and the default of GallerySettings::lightboxStyle.
+// The embedded package.
 inline constexpr const char* kLightboxAssetGroup = "LIGHTBOX204";
-inline constexpr const char* kDefaultLightboxStyle =
-    "#000000*#ffffff*#ffffff*10px Verdana, Helvetica, sans-serif*bold*#666666";
 
 // Prepares folder (the gallery folder, without a trailing "/"): creates it when
 // missing; else, with clearFolder and files directly in it, asks first and on

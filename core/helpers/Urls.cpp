@@ -1,5 +1,7 @@
 #include "core/helpers/Urls.h"
 
+#include "core/helpers/Blanks.h"
+
 #include <string_view>
 #include <vector>
 
@@ -14,14 +16,6 @@ bool startsWithNoCase(std::string_view text, std::string_view lowerPrefix) {
 
 bool endsWithNoCase(std::string_view text, std::string_view lowerSuffix) {
   return text.size() >= lowerSuffix.size() && foldKeyCase(text.substr(text.size() - lowerSuffix.size())) == lowerSuffix;
-}
-
-// Blanks only, as addresses typed by users carry them; tabs stay.
-std::string trimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
 }
 
 void dropTrailingSlash(std::string& text) {

@@ -36,7 +36,7 @@ void setDefaultSettings(GallerySettings& s, const std::string& webTitle, const s
   s.homeCaption = "";
   s.homeUrl = "";
   s.keepAspectRatio = 1;
-  s.lightboxStyle = "#000000*#ffffff*#ffffff*10px Verdana, Helvetica, sans-serif*bold*#666666";
+  s.lightboxStyle = kDefaultLightboxStyle;
   s.addParentLink = 0;
   s.addImageLinks = 0;
   s.galleryStyle = 0;

@@ -11,6 +11,11 @@ class StringService;
 
 namespace velvara::core {
 
+// Overlay colour, image box, caption area, caption font, caption weight and
+// caption colour of the Lightbox overlay, joined by "*".
+inline constexpr const char* kDefaultLightboxStyle =
+    "#000000*#ffffff*#ffffff*10px Verdana, Helvetica, sans-serif*bold*#666666";
+
 enum class GalleryStyle : std::int16_t { Lightbox = 0, Shadowbox = 1, Simple = 2 };
 
 struct GallerySettings {

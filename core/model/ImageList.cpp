@@ -23,6 +23,12 @@ void ImageList::replaceAfterLoad(std::vector<ImageItem> items) {
   capacity_ = count() + kGrowthStep;
 }
 
+void ImageList::replaceAfterOldLoad(std::vector<ImageItem> items) {
+  const std::int32_t capacity = capacity_;
+  replaceAfterLoad(std::move(items));
+  if (count() <= capacity + 1) capacity_ = capacity;
+}
+
 void ImageList::clear() {
   items_.clear();
   bitmaps_.clear();

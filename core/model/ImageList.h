@@ -43,6 +43,11 @@ class ImageList {
   // and the capacity becomes count + 100.
   void replaceAfterLoad(std::vector<ImageItem> items);
 
+  // The same for the records of an old project file, which leave the
+  // capacity as it is, unless they need more slots than it gives (0 to the
+  // capacity): then it becomes count + 100 as for a current file.
+  void replaceAfterOldLoad(std::vector<ImageItem> items);
+
   // Frees every preview, removes every record; the capacity stays.
   void clear();
 

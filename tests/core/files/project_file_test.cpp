@@ -33,6 +33,21 @@ class ProjectFileTest : public ::testing::Test {
   KeyedCollection<std::string> urlHistory;
 };
 
+TEST_F(ProjectFileTest, AnOldProjectKeepsTheCapacityUnlessItDoesNotFit) {
+  const struct {
+    int images;
+    int capacity;
+  } cases[] = {{3, 200}, {201, 200}, {202, 302}};
+  for (const auto& c : cases) {
+    Project fresh;
+    std::string path = dir.file("old" + std::to_string(c.images) + ".vlr");
+    writeFile(path, testing::makeOldProjectFile(GallerySettings{}, std::vector<OldImageItem>(c.images)));
+    ASSERT_TRUE(openProject(host, fresh, urlHistory, dir.path().string(), path, false).loaded);
+    EXPECT_EQ(fresh.images.count(), c.images);
+    EXPECT_EQ(fresh.images.capacity(), c.capacity) << c.images << " images";
+  }
+}
+
 TEST_F(ProjectFileTest, OpeningLoadsEverythingAndTellsTheWindowWhatToDo) {
   auto settings = testing::sampleSettings();
   std::vector<ImageItem> images(5);
