@@ -43,10 +43,18 @@ std::string documentsFolder() {
   return fromUserDirs.empty() ? home + "/Documents" : fromUserDirs;
 }
 
-std::string programFolder() {
+namespace {
+
+std::filesystem::path executablePath() {
   std::error_code error;
   auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : exe.parent_path().string();
+  return error ? std::filesystem::path() : exe;
 }
+
+}  // namespace
+
+std::string programFolder() { return executablePath().parent_path().string(); }
+
+std::string programName() { return executablePath().stem().string(); }
 
 }  // namespace velvara::shell

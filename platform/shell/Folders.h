@@ -11,4 +11,7 @@ std::string documentsFolder();
 // The folder of the running executable.
 std::string programFolder();
 
+// The running executable's file name without its extension.
+std::string programName();
+
 }  // namespace velvara::shell

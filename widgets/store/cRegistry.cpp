@@ -1,21 +1,14 @@
 #include "widgets/store/cRegistry.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
+
+#include "platform/shell/Folders.h"
 
 namespace velvara::widgets {
 
 namespace {
 
-// The running program's file name without its extension.
-std::string programName() {
-  std::error_code error;
-  const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : exe.stem().string();
-}
-
-std::string errorSource() { return programName() + ".cRegistry"; }
+std::string errorSource() { return shell::programName() + ".cRegistry"; }
 
 std::uint32_t swapEndian(std::uint32_t value) {
   return (value >> 24) | ((value >> 8) & 0xFF00u) | ((value << 8) & 0xFF0000u) | (value << 24);
@@ -114,7 +107,7 @@ long cRegistry::writeByType(const Variant& vValue) {
     }
     case registry::kRegBinary: {
       const Bytes* bytes = std::get_if<Bytes>(&vValue);
-      if (!bytes) throw RegistryError(kErrRegistry, kDefaultErrorDescription, programName());
+      if (!bytes) throw RegistryError(kErrRegistry, kDefaultErrorDescription, shell::programName());
       return store_.setValue(root(), sectionKey_, valueKey_, registry::kRegBinary, *bytes);
     }
     case registry::kRegDword:
