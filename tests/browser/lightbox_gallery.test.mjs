@@ -2,14 +2,13 @@
 // thumbnail with its image and caption (inner link included), steps by its
 // hover areas and by key, fits a photo larger than the window, closes every
 // way it offers, and the paging links reach every page. The gallery is made
-// by the build driver when the build has one (lib/gallery.mjs).
+// by the build driver (lib/gallery.mjs).
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { scenario } from './lib/harness.mjs';
 import { assertFitsWindow, imageGeometry, thumbnails, waitForClosed, waitForImage, waitForLightbox } from './lib/lightbox.mjs';
-import { makeGallery } from './lib/gallery.mjs';
-import { LIGHTBOX } from './lib/standin-gallery.mjs';
+import { LIGHTBOX, makeGallery } from './lib/gallery.mjs';
 
 scenario('lightbox_gallery', async (t) => {
   const root = path.join(t.workDir, 'www');

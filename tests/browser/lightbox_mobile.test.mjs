@@ -1,13 +1,12 @@
 // The Lightbox overlay on a phone: taps open, step and close it, and a photo
 // far larger than the screen is fitted into the window. The gallery is made by
-// the build driver when the build has one (lib/gallery.mjs).
+// the build driver (lib/gallery.mjs).
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { scenario } from './lib/harness.mjs';
 import { assertFitsWindow, imageGeometry, thumbnails, waitForClosed, waitForImage, waitForLightbox } from './lib/lightbox.mjs';
-import { makeGallery } from './lib/gallery.mjs';
-import { LIGHTBOX } from './lib/standin-gallery.mjs';
+import { LIGHTBOX, makeGallery } from './lib/gallery.mjs';
 
 const phone = {
   viewport: { width: 390, height: 844 },

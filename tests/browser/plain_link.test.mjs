@@ -4,8 +4,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { scenario } from './lib/harness.mjs';
-import { makeGallery } from './lib/gallery.mjs';
-import { PLAIN_LINK } from './lib/standin-gallery.mjs';
+import { makeGallery, PLAIN_LINK } from './lib/gallery.mjs';
 
 scenario('plain_link', async (t) => {
   const root = path.join(t.workDir, 'www');
