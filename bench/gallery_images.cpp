@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -20,38 +21,13 @@
 
 #include "core/imaging/AddImage.h"
 #include "core/production/ImageProduction.h"
-#include "i18n/StringService.h"
+#include "tools/gallery_build/ConsoleHost.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace velvara;
 using Clock = std::chrono::steady_clock;
-
-class SilentHost : public core::Host {
- public:
-  const i18n::StringService& strings() const override { return strings_; }
-  core::MessageAnswer showMessage(const core::Message& message) override {
-    std::fprintf(stderr, "message: %s\n", message.text.c_str());
-    return core::MessageAnswer::Ok;
-  }
-  std::optional<std::string> askFileName(const core::FileDialogRequest&) override { return std::nullopt; }
-  void setCaption(const std::string&) override {}
-  void restoreCaption() override {}
-  void showBusyPanel(const std::string&) override {}
-  void hideBusyPanel() override {}
-  void showProgress(int, int) override {}
-  void setProgress(int) override {}
-  void hideProgress() override {}
-  void setMainWindowEnabled(bool) override {}
-  void processEvents() override {}
-  void openDocument(const std::string&) override {}
-  void settingsGetValues() override {}
-  void settingsSetValues() override {}
-
- private:
-  i18n::StringService strings_;
-};
 
 // A photo-like picture: smooth gradients and waves under film grain, so the
 // JPEG is about as large as a camera's.
@@ -141,7 +117,7 @@ int produce(const fs::path& folder, int count, const std::string& dest) {
   std::vector<std::string> photos;
   for (int i = 0; i < count; ++i) photos.push_back((folder / ("photo" + std::to_string(i) + ".jpg")).string());
   core::Project project = projectOf(photos, dest);
-  SilentHost host;
+  tools::ConsoleHost host(true, std::cout, std::cerr);
   bool ok = core::makeGalleryImages(host, project, library);
   std::printf("peak %.0f\n", peakMemoryKiB());
   core::gflExit(library);
@@ -179,7 +155,7 @@ int main(int argc, char** argv) {
   double wallB = seconds(start);
 
   // (c) previews of the whole set, as adding them does.
-  SilentHost host;
+  tools::ConsoleHost host(true, std::cout, std::cerr);
   core::Project project;
   start = Clock::now();
   for (const std::string& photo : photos) core::addImage(host, project, library, photo, 120, 120, true);
