@@ -1,11 +1,11 @@
 #pragma once
-// Everything the core needs from whoever runs it: messages and questions,
+// Everything the core needs from whoever runs it: the prompts of every window,
 // the main window's caption and progress bar, the event loop, the shell and
 // the settings editor. The main window implements it with Qt; tests with a
 // scripted fake that records every call.
-#include <optional>
 #include <string>
-#include <vector>
+
+#include "core/host/Prompts.h"
 
 namespace velvara::i18n {
 class StringService;
@@ -13,45 +13,9 @@ class StringService;
 
 namespace velvara::core {
 
-enum class MessageIcon { None, Information, Exclamation, Question, Critical };
-enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
-
-struct Message {
-  MessageIcon icon = MessageIcon::None;
-  MessageButtons buttons = MessageButtons::Ok;
-  // Nothing: the program's default title ("Velvara"). An empty text is an
-  // empty title.
-  std::optional<std::string> title;
-  std::string text;
-};
-
-// One open or save question. filter is in the form
-// "description|patterns|description|patterns..."; patterns are joined by ";".
-struct FileDialogRequest {
-  std::string startFolder;
-  std::string proposedPath;
-  std::string title;
-  std::string filter;
-  bool mustExist = false;
-  // A save question also asks before overwriting a file and hides the
-  // read-only choice.
-  bool isSave = false;
-  // The same filter as the platform's dialog takes it, one entry per pair:
-  // "description (pattern pattern)".
-  std::vector<std::string> nameFilters;
-};
-
-class Host {
+class Host : public Prompts {
  public:
-  virtual ~Host() = default;
-
   virtual const i18n::StringService& strings() const = 0;
-
-  virtual MessageAnswer showMessage(const Message& message) = 0;
-
-  // The chosen file's full path; nothing when the user cancelled.
-  virtual std::optional<std::string> askFileName(const FileDialogRequest& request) = 0;
 
   // The main window's caption serves as the status line during long work;
   // restoreCaption puts the normal caption back.

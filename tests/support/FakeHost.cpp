@@ -50,12 +50,49 @@ core::MessageAnswer FakeHost::showMessage(const core::Message& message) {
   }
 }
 
+namespace {
+
+// The next scripted answer, or nothing (cancel) once the script has run out.
+template <typename T>
+std::optional<T> nextAnswer(std::deque<std::optional<T>>& script) {
+  std::optional<T> answer;
+  if (!script.empty()) {
+    answer.swap(script.front());
+    script.pop_front();
+  }
+  return answer;
+}
+
+}  // namespace
+
 std::optional<std::string> FakeHost::askFileName(const core::FileDialogRequest& request) {
   fileRequests.push_back(request);
-  if (fileNames.empty()) return std::nullopt;
-  auto name = fileNames.front();
-  fileNames.pop_front();
-  return name;
+  return nextAnswer(fileNames);
+}
+
+std::optional<std::vector<std::string>> FakeHost::askFileNames(const core::FileDialogRequest& request) {
+  fileRequests.push_back(request);
+  return nextAnswer(fileNameLists);
+}
+
+std::optional<std::string> FakeHost::askText(const core::InputBoxRequest& request) {
+  textRequests.push_back(request);
+  return nextAnswer(texts);
+}
+
+std::optional<std::string> FakeHost::askFolder(const core::FolderDialogRequest& request) {
+  folderRequests.push_back(request);
+  return nextAnswer(folders);
+}
+
+std::optional<std::uint32_t> FakeHost::askColor(std::uint32_t initial, const std::string& title) {
+  colorRequests.emplace_back(initial, title);
+  return nextAnswer(colors);
+}
+
+std::optional<core::FontChoice> FakeHost::askFont(const core::FontChoice& initial) {
+  fontRequests.push_back(initial);
+  return nextAnswer(fonts);
 }
 
 }  // namespace velvara::testing

@@ -1,6 +1,8 @@
 #pragma once
 // A host that records every call and answers questions from a script, so core
-// routines can be tested without windows.
+// routines can be tested without windows. Windows take it as their Prompts:
+// every dialog a window opens is recorded here and answered from the script.
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <string>
@@ -18,11 +20,24 @@ class FakeHost : public core::Host {
   // Answers for the coming message boxes, in order; once they run out every
   // box is answered with its first button (Ok or Yes).
   std::deque<core::MessageAnswer> answers;
-  // Answers for the coming file dialogs, in order; nothing means cancel.
+  // Answers for the coming dialogs of each kind, in order; nothing means
+  // cancel, and so does a dialog the script has no answer left for.
   std::deque<std::optional<std::string>> fileNames;
+  std::deque<std::optional<std::vector<std::string>>> fileNameLists;
+  std::deque<std::optional<std::string>> texts;
+  std::deque<std::optional<std::string>> folders;
+  std::deque<std::optional<std::uint32_t>> colors;
+  std::deque<std::optional<core::FontChoice>> fonts;
 
   std::vector<core::Message> messages;
+  // Single and multiple file dialogs, in the order they were opened.
   std::vector<core::FileDialogRequest> fileRequests;
+  std::vector<core::InputBoxRequest> textRequests;
+  std::vector<core::FolderDialogRequest> folderRequests;
+  // The colour each colour dialog opened on, with its title.
+  std::vector<std::pair<std::uint32_t, std::string>> colorRequests;
+  std::vector<core::FontChoice> fontRequests;
+  int beeps = 0;
   std::vector<std::string> captions;
   int captionRestores = 0;
   std::vector<std::string> busyPanels;
@@ -41,6 +56,12 @@ class FakeHost : public core::Host {
   const i18n::StringService& strings() const override { return stringService; }
   core::MessageAnswer showMessage(const core::Message& message) override;
   std::optional<std::string> askFileName(const core::FileDialogRequest& request) override;
+  std::optional<std::vector<std::string>> askFileNames(const core::FileDialogRequest& request) override;
+  std::optional<std::string> askText(const core::InputBoxRequest& request) override;
+  std::optional<std::string> askFolder(const core::FolderDialogRequest& request) override;
+  std::optional<std::uint32_t> askColor(std::uint32_t initial, const std::string& title) override;
+  std::optional<core::FontChoice> askFont(const core::FontChoice& initial) override;
+  void beep() override { ++beeps; }
   void setCaption(const std::string& caption) override { captions.push_back(caption); }
   void restoreCaption() override { ++captionRestores; }
   void showBusyPanel(const std::string& caption) override { busyPanels.push_back(caption); }

@@ -15,7 +15,14 @@ class ConsoleHost : public core::Host {
 
   const i18n::StringService& strings() const override { return strings_; }
   core::MessageAnswer showMessage(const core::Message& message) override;
+  // Nobody is there to answer a dialog: each is cancelled.
   std::optional<std::string> askFileName(const core::FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::vector<std::string>> askFileNames(const core::FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> askText(const core::InputBoxRequest&) override { return std::nullopt; }
+  std::optional<std::string> askFolder(const core::FolderDialogRequest&) override { return std::nullopt; }
+  std::optional<std::uint32_t> askColor(std::uint32_t, const std::string&) override { return std::nullopt; }
+  std::optional<core::FontChoice> askFont(const core::FontChoice&) override { return std::nullopt; }
+  void beep() override {}
   void setCaption(const std::string&) override {}
   void restoreCaption() override {}
   void showBusyPanel(const std::string&) override {}

@@ -1,0 +1,14 @@
+// The main of every widget test program: a QApplication on the offscreen
+// platform (unless the environment names another), then every GoogleTest
+// test in it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  ::testing::InitGoogleTest(&argc, argv);
+  QApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}
