@@ -1,0 +1,45 @@
+#pragma once
+// The numeric box's text field: a line edit whose keys, focus changes and
+// mouse events go to the box first, so that the box filters what is typed
+// and commits on leaving.
+#include <QLineEdit>
+
+namespace velvara::widgets {
+
+class usNumericBox;
+
+class ValueField : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  ValueField(usNumericBox& box, QWidget* parent);
+
+  // Hands the key to the line edit itself, past the box's filter.
+  void typeKey(QKeyEvent& event) { QLineEdit::keyPressEvent(&event); }
+
+  // Runs move, a focus change that the box has already validated, so that
+  // the field's focus loss does not validate it again.
+  template <typename Move>
+  void leaveValidated(Move&& move) {
+    leavingValidated_ = true;
+    move();
+    leavingValidated_ = false;
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+ private:
+  usNumericBox& box_;
+  bool leavingValidated_ = false;
+};
+
+}  // namespace velvara::widgets
