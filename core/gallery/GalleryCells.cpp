@@ -59,23 +59,20 @@ void writeCellShadowbox(PageLines& lines, const GallerySettings& settings, const
 void writeCellLightbox(PageLines& lines, const GallerySettings& settings, const CellArguments& cell) {
   const std::string link = substituteLink(cell.link, cell.fileName);
   const std::string shown = cell.linkText.empty() ? "&gt;&gt;" : cell.linkText;
-  std::string innerInText;
-  std::string innerInTitle;
+  std::string inner;
   if (!link.empty()) {
-    innerInText =
+    inner =
         " <a class='linkDevalVr' href='" + inSingleQuotes(link) + "' target='" + cell.target + "'>" + shown + "</a>";
-    // The overlay reads the title back as markup to show the link in its
-    // caption.
-    innerInTitle = " <a class='linkDevalVr' href='" + inSingleQuotesWithinAttribute(link) + "' target='" + cell.target +
-                   "'>" + shown + "</a>";
   }
   lines.push_back(imageComment(cell));
   lines.push_back("<td class='tdImg'>");
+  // The overlay reads the title back as markup and shows it as its caption:
+  // the caption then is the same markup as the cell's own title line.
   lines.push_back("<a href='" + inSingleQuotes(cell.photo) + "' rel='lightbox[id0]' title=\"" +
-                  inDoubleQuotes(cell.title + innerInTitle) + "\">");
+                  markupInDoubleQuotes(cell.title + inner) + "\">");
   lines.push_back("<img class='eImage' alt=\"" + inDoubleQuotes(cell.alt) + "\" title=\"" +
                   inDoubleQuotes(cell.tooltip) + "\" src=\"" + inDoubleQuotes(cell.thumb) + "\"></a>");
-  lines.push_back(titleLine(settings, cell.title + innerInText));
+  lines.push_back(titleLine(settings, cell.title + inner));
   lines.push_back("</td>");
 }
 

@@ -23,7 +23,7 @@ std::string inDoubleQuotes(std::string_view text) { return replaceChar(text, '"'
 
 std::string inSingleQuotes(std::string_view text) { return replaceChar(text, '\'', "&#39;"); }
 
-std::string inSingleQuotesWithinAttribute(std::string_view text) { return replaceChar(text, '\'', "&amp;#39;"); }
+std::string markupInDoubleQuotes(std::string_view markup) { return inDoubleQuotes(replaceChar(markup, '&', "&amp;")); }
 
 std::string galleryFileReference(std::string_view name) {
   static constexpr char kHex[] = "0123456789ABCDEF";

@@ -15,10 +15,12 @@ std::string inDoubleQuotes(std::string_view text);
 // Text for an attribute value in single quotes: "'" as "&#39;".
 std::string inSingleQuotes(std::string_view text);
 
-// Text for a single-quoted attribute of markup that itself stands inside a
-// double-quoted attribute: the outer attribute is decoded once before the
-// inner markup is read, so "'" is written "&amp;#39;".
-std::string inSingleQuotesWithinAttribute(std::string_view text);
+// Markup for a double-quoted attribute that a script reads back and parses as
+// markup again: '&' as "&amp;" first, then '"' as "&quot;". Decoding the
+// attribute gives back exactly the markup, so a character reference inside it
+// ("&#39;" in a single-quoted value) keeps its meaning at the second level
+// instead of turning into the quote it stands for.
+std::string markupInDoubleQuotes(std::string_view markup);
 
 // A name of one of the gallery's own files for use in an address: "%", "#",
 // "?", "&" (in an attribute "&copy." or "&amp;" would be read as a character)

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "tests/support/TempDir.h"
 
 namespace velvara::core {
@@ -27,6 +29,64 @@ CellArguments cell(const std::string& link, const std::string& linkText = "", co
   c.target = target;
   c.fileName = "IMG_01.JPG";
   return c;
+}
+
+// Character references decoded once, as a browser decodes an attribute value.
+std::string decodeReferences(const std::string& text) {
+  static const std::map<std::string, std::string> named = {{"amp", "&"}, {"quot", "\""}, {"lt", "<"}, {"gt", ">"}};
+  std::string out;
+  for (std::string::size_type i = 0; i < text.size(); ++i) {
+    const auto end = text.find(';', i);
+    if (text[i] != '&' || end == std::string::npos) {
+      out += text[i];
+      continue;
+    }
+    const std::string name = text.substr(i + 1, end - i - 1);
+    if (named.count(name)) {
+      out += named.at(name);
+    } else if (name.size() > 1 && name[0] == '#') {
+      const bool hex = name[1] == 'x' || name[1] == 'X';
+      out += static_cast<char>(std::stoi(name.substr(hex ? 2 : 1), nullptr, hex ? 16 : 10));
+    } else {
+      out += text[i];
+      continue;
+    }
+    i = end;
+  }
+  return out;
+}
+
+// The attributes of the tag that starts at markup[at], read the way a
+// browser's tokenizer reads them: names in order, values decoded.
+struct Tag {
+  std::vector<std::string> names;
+  std::map<std::string, std::string> values;
+};
+
+Tag tagAt(const std::string& markup, std::string::size_type at) {
+  Tag tag;
+  std::string::size_type i = markup.find_first_of(" >", at);
+  while (i < markup.size() && markup[i] != '>') {
+    if (markup[i] == ' ') {
+      ++i;
+      continue;
+    }
+    const auto nameEnd = markup.find_first_of(" =>", i);
+    const std::string name = markup.substr(i, nameEnd - i);
+    i = nameEnd;
+    std::string value;
+    if (i < markup.size() && markup[i] == '=') {
+      const char quote = markup[i + 1];
+      const auto valueStart = quote == '\'' || quote == '"' ? i + 2 : i + 1;
+      const auto valueEnd =
+          quote == '\'' || quote == '"' ? markup.find(quote, valueStart) : markup.find_first_of(" >", valueStart);
+      value = decodeReferences(markup.substr(valueStart, valueEnd - valueStart));
+      i = quote == '\'' || quote == '"' ? valueEnd + 1 : valueEnd;
+    }
+    tag.names.push_back(name);
+    tag.values[name] = value;
+  }
+  return tag;
 }
 
 TEST(LinkSubstitution, ReplacesFromTheSlashPercentOnWithTheFileName) {
@@ -77,7 +137,7 @@ TEST(LightboxCell, LinkWithoutTextShowsArrowsInTitleAndCaption) {
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[2],
             "<a href='photos/IMG_01.jpg' rel='lightbox[id0]' title=\"Sunset <a class='linkDevalVr' "
-            "href='site/IMG_01.JPG' target='_blank'>&gt;&gt;</a>\">");
+            "href='site/IMG_01.JPG' target='_blank'>&amp;gt;&amp;gt;</a>\">");
   EXPECT_EQ(lines[4],
             "<p align=center><font class='tdTitle'>Sunset <a class='linkDevalVr' href='site/IMG_01.JPG' "
             "target='_blank'>&gt;&gt;</a></font></p>");
@@ -107,6 +167,38 @@ TEST(LightboxCell, QuotesCannotEndTheirAttributes) {
   EXPECT_EQ(lines[4],
             "<p align=center><font class='tdTitle'>A \"big\" <b>day</b> <a class='linkDevalVr' "
             "href='it&#39;s.html' target='_blank'>say \"hi\"</a></font></p>");
+}
+
+// The overlay takes the title attribute, which the browser has decoded once,
+// and parses it as markup again: that markup must be the cell's own title
+// line, and no text of a field may add an attribute at either level.
+TEST(LightboxCell, CaptionMarkupIsTheTitleLineAtBothLevels) {
+  const struct {
+    const char* title;
+    const char* link;
+  } cases[] = {
+      {"Sunset", "http://e.test/it&#39; onmouseover=&#39;alert(1)"},
+      {"Sunset", "it' onmouseover='x"},
+      {"Sunset", "a&amp;#39; b=&amp;#39;c"},
+      {"Sunset", "x\" onclick=\"y"},
+      {"Tom &amp; Jerry &lt;3", "q?a=1&b=2&#x27; c=&#x27;d"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.link);
+    CellArguments arguments = cell(c.link, "More");
+    arguments.title = c.title;
+    PageLines lines;
+    writeCellLightbox(lines, cellSettings(), arguments);
+    Tag outer = tagAt(lines[2], 0);
+    EXPECT_EQ(outer.names, (std::vector<std::string>{"href", "rel", "title"}));
+    const std::string caption = outer.values["title"];
+    const std::string titleLine = lines[4];
+    const auto lineStart = titleLine.find("'tdTitle'>") + 10;
+    EXPECT_EQ(caption, titleLine.substr(lineStart, titleLine.rfind("</font>") - lineStart));
+    Tag inner = tagAt(caption, caption.find("<a"));
+    EXPECT_EQ(inner.names, (std::vector<std::string>{"class", "href", "target"}));
+    EXPECT_EQ(inner.values["href"], decodeReferences(c.link));
+  }
 }
 
 TEST(ShadowboxCell, EmptyLinkOpensTheLargeImageWithSizePart) {
