@@ -57,6 +57,11 @@ std::optional<std::string> galleryBuildProblem(const GallerySettings& settings) 
   }
   std::string problem;
   if (!gallerySizes(settings, problem)) return problem;
+  // The alignment is written unquoted into every cell and into the style
+  // sheet, so any other text would become markup there.
+  if (settings.titleAlign != "left" && settings.titleAlign != "center" && settings.titleAlign != "right") {
+    return "The image title alignment must be 'left', 'center' or 'right': '" + settings.titleAlign + "'.";
+  }
   return std::nullopt;
 }
 

@@ -23,8 +23,9 @@ struct GallerySizes {
 std::optional<GallerySizes> gallerySizes(const GallerySettings& settings, std::string& problem);
 
 // What is wrong with the settings for a gallery build, as a message for the
-// user; nothing when columns and rows are at least 1 and gallerySizes accepts
-// the sizes and quality.
+// user; nothing when columns and rows are at least 1, gallerySizes accepts
+// the sizes and quality, and the title alignment is "left", "center" or
+// "right" (exactly).
 std::optional<std::string> galleryBuildProblem(const GallerySettings& settings);
 
 }  // namespace velvara::core

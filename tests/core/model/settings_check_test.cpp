@@ -14,6 +14,7 @@ GallerySettings usable() {
   settings.imageWidth = "750";
   settings.imageHeight = "500";
   settings.jpegQuality = "90";
+  settings.titleAlign = "center";
   return settings;
 }
 
@@ -72,6 +73,22 @@ TEST(GalleryBuildProblem, NeedsAColumnAndARowBeforeTheSizes) {
   settings.columns = 1;
   EXPECT_EQ(galleryBuildProblem(settings),
             std::optional<std::string>("The thumbnail width must be a whole number from 1 to 100000: 'x'."));
+}
+
+TEST(GalleryBuildProblem, TitleAlignmentIsOneOfThreeExactWords) {
+  for (const char* align : {"left", "center", "right"}) {
+    GallerySettings settings = usable();
+    settings.titleAlign = align;
+    EXPECT_EQ(galleryBuildProblem(settings), std::nullopt) << align;
+  }
+  for (const char* align : {"", "Left", "center ", "justify", "center onmouseover=alert(1)", "right>"}) {
+    GallerySettings settings = usable();
+    settings.titleAlign = align;
+    EXPECT_EQ(galleryBuildProblem(settings),
+              std::optional<std::string>(std::string("The image title alignment must be 'left', 'center' or "
+                                                     "'right': '") +
+                                         align + "'."));
+  }
 }
 
 }  // namespace
