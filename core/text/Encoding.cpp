@@ -123,12 +123,23 @@ std::string hexUpper(char32_t value) {
   return digits;
 }
 
+// The control characters that may not stand in a page, raw or as a
+// reference: all but tab, line feed, form feed and carriage return.
+bool isForbiddenControl(char32_t cp) {
+  if (cp == '\t' || cp == '\n' || cp == '\f' || cp == '\r') return false;
+  return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F);
+}
+
+constexpr char32_t kReplacementCharacter = 0xFFFD;
+
 template <typename Escape>
 std::string escapeNonAscii(std::string_view utf8, Escape escape) {
   std::string out;
   out.reserve(utf8.size());
   forEachCodePoint(utf8, [&](char32_t cp) {
-    if (cp < 0x80) {
+    if (isForbiddenControl(cp)) {
+      out += escape(kReplacementCharacter);
+    } else if (cp < 0x80) {
       out += static_cast<char>(cp);
     } else {
       out += escape(cp);

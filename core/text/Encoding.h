@@ -23,10 +23,13 @@ std::string encodeFileText(std::string_view utf8);
 std::string decodeFileText(std::string_view bytes);
 
 // Every non-ASCII character as a numeric character reference ("&#233;");
-// everything else as it is.
+// everything else as it is. A control character other than tab, LF, FF and
+// CR (NUL, ESC, DEL, the C1 controls) has no place in a page and is written
+// as U+FFFD, the replacement character a browser shows for NUL.
 std::string htmlEscapeNonAscii(std::string_view utf8);
 
-// Every non-ASCII character as a CSS escape ("\E9 "); everything else as it is.
+// Every non-ASCII character as a CSS escape ("\E9 "), and the control
+// characters htmlEscapeNonAscii replaces as "\FFFD "; everything else as it is.
 std::string cssEscapeNonAscii(std::string_view utf8);
 
 }  // namespace velvara::core

@@ -123,7 +123,11 @@ TEST(HtmlEscape, NonAsciiBecomesDecimalReferences) {
       {"5\u20AC", "5&#8364;"},
       {"\u65E5\u672C", "&#26085;&#26412;"},
       {"\U0001F600!", "&#128512;!"},
-      {"\u0081", "&#129;"},
+      {"\u0081", "&#65533;"},  // a C1 control
+      {"a\x01"
+       "b\x1B\x7F",
+       "a&#65533;b&#65533;&#65533;"},
+      {"\t\n\f\r", "\t\n\f\r"},
       {"a\xE9z", "a&#233;z"},        // a stray byte as its Windows-1252 character
       {"\x80", "&#8364;"},           // likewise
       {"\xF0\x9F", "&#240;&#376;"},  // a sequence cut short
@@ -132,6 +136,8 @@ TEST(HtmlEscape, NonAsciiBecomesDecimalReferences) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(htmlEscapeNonAscii(c.text), c.html);
   }
+  EXPECT_EQ(htmlEscapeNonAscii(std::string("a\0b", 3)), "a&#65533;b");
+  EXPECT_EQ(cssEscapeNonAscii(std::string("a\0b\u009F", 5)), "a\\FFFD b\\FFFD ");
 }
 
 TEST(CssEscape, NonAsciiBecomesHexEscapesEndedByABlank) {
