@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "core/host/Host.h"
@@ -82,6 +83,30 @@ std::string resolveTarget(const std::string& path) {
   return ignored ? path : target.string();
 }
 
+// Makes a new file beside path, lets write fill it, and renames it over the
+// file (or the link) at path.
+std::error_code replaceFile(const std::string& path, LinkAtPath link,
+                            const std::function<std::error_code(int fd)>& write) {
+  const std::string target = link == LinkAtPath::ReplaceTarget ? resolveTarget(path) : path;
+  struct stat existing {};
+  const bool exists = ::lstat(target.c_str(), &existing) == 0;
+  const bool regular = exists && S_ISREG(existing.st_mode);
+  // Renaming over a file would replace it even when it is read-only; a file
+  // the user protected is refused as writing into it would be. A link that
+  // is replaced keeps nothing of what it points to.
+  if (regular && ::access(target.c_str(), W_OK) != 0) return lastError();
+  TemporaryFile temp(target);
+  if (temp.error()) return temp.error();
+  if (regular && ::fchmod(temp.fd(), existing.st_mode & 07777) != 0) return lastError();
+
+  if (auto error = write(temp.fd())) return error;
+  if (::fsync(temp.fd()) != 0) return lastError();
+  if (auto error = temp.close()) return error;
+  if (::rename(temp.path().c_str(), target.c_str()) != 0) return lastError();
+  temp.keep();
+  return {};
+}
+
 }  // namespace
 
 std::vector<std::uint8_t> readWholeFile(const std::string& path, std::error_code& error) {
@@ -105,25 +130,21 @@ std::vector<std::uint8_t> readWholeFile(const std::string& path, std::error_code
   return bytes;
 }
 
-std::error_code replaceFileAtomically(const std::string& path, std::string_view bytes) {
-  std::string target = resolveTarget(path);
-  // Renaming over a file would replace it even when it is read-only; a file
-  // the user protected is refused as writing into it would be.
-  if (::access(target.c_str(), F_OK) == 0 && ::access(target.c_str(), W_OK) != 0) return lastError();
-  TemporaryFile temp(target);
-  if (temp.error()) return temp.error();
+std::error_code replaceFileAtomically(const std::string& path, std::string_view bytes, LinkAtPath link) {
+  return replaceFile(path, link, [bytes](int fd) { return writeAll(fd, bytes); });
+}
 
-  struct stat existing {};
-  if (::stat(target.c_str(), &existing) == 0 && ::fchmod(temp.fd(), existing.st_mode & 07777) != 0) {
-    return lastError();
-  }
-
-  if (auto error = writeAll(temp.fd(), bytes)) return error;
-  if (::fsync(temp.fd()) != 0) return lastError();
-  if (auto error = temp.close()) return error;
-  if (::rename(temp.path().c_str(), target.c_str()) != 0) return lastError();
-  temp.keep();
-  return {};
+std::error_code copyFileAtomically(const std::string& source, const std::string& path) {
+  FilePtr input(std::fopen(source.c_str(), "rb"));
+  if (!input) return lastError();
+  return replaceFile(path, LinkAtPath::ReplaceLink, [&input](int fd) -> std::error_code {
+    char chunk[65536];
+    for (;;) {
+      const std::size_t got = std::fread(chunk, 1, sizeof chunk, input.get());
+      if (auto error = writeAll(fd, std::string_view(chunk, got))) return error;
+      if (got < sizeof chunk) return std::ferror(input.get()) ? lastError() : std::error_code();
+    }
+  });
 }
 
 void reportFileError(Host& host, const std::string& path, const std::error_code& error) {

@@ -1,41 +1,42 @@
 #pragma once
-// Writing the gallery's generated files. Every failure (a folder that vanished,
-// no permission, a full disk) is thrown as a GalleryFileError naming the file,
-// also when it only shows when the file is closed.
-#include <cstdio>
-#include <memory>
+// Writing the gallery's generated files. Each file is written beside its place
+// and renamed into it, so a link found there is replaced, never followed: no
+// build writes outside the gallery folder. Every failure (a folder that
+// vanished, no permission, a full disk) is thrown as a GalleryFileError naming
+// the file.
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/gallery/GalleryFileError.h"
 
 namespace velvara::core {
 
-// A file created anew (an existing file is replaced) and written piece by
-// piece. The bytes are written as given: callers make text lines pure ASCII.
+// A file made anew (an existing file or link is replaced) from the pieces
+// written to it, all at once when it is closed. The bytes are written as
+// given: callers make text lines pure ASCII.
 class OutputFile {
  public:
-  explicit OutputFile(std::string path);
+  explicit OutputFile(std::string path) : path_(std::move(path)) {}
 
-  void write(std::string_view bytes);
+  void write(std::string_view bytes) { bytes_ += bytes; }
   // text followed by CR LF.
   void line(std::string_view text);
-  // Flushes and closes the file; a failure to do so is thrown. A file
-  // destroyed without close() (after an error elsewhere) closes silently.
+  // Puts the file in place; a failure to do so is thrown. A file destroyed
+  // without close() (after an error elsewhere) leaves the place as it was.
   void close();
 
   const std::string& path() const { return path_; }
 
  private:
-  struct Closer {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-  };
-
   std::string path_;
-  std::unique_ptr<std::FILE, Closer> file_;
+  std::string bytes_;
 };
 
-// Creates path anew holding exactly bytes.
+// Makes path anew holding exactly bytes.
 void writeWholeFile(const std::string& path, std::string_view bytes);
+
+// Makes path anew as a copy of the file source.
+void copyWholeFile(const std::string& source, const std::string& path);
 
 }  // namespace velvara::core

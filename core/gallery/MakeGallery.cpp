@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/gallery/FileOutput.h"
+#include "core/gallery/GalleryFolderCheck.h"
 #include "core/gallery/GalleryPages.h"
 #include "core/gallery/LightboxPackage.h"
 #include "core/gallery/ShadowboxPackage.h"
@@ -77,7 +78,9 @@ bool makeGallery(Host& host, Project& project, ImageLibrary& library, bool htmlO
     host.showMessage(box);
     return false;
   }
-  if (auto problem = galleryBuildProblem(settings)) {
+  auto problem = galleryBuildProblem(settings);
+  if (!problem) problem = galleryFolderProblem(project, htmlOnly);
+  if (problem) {
     Message box;
     box.icon = MessageIcon::Exclamation;
     box.text = *problem;

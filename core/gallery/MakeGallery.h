@@ -11,8 +11,9 @@ namespace velvara::core {
 // images are made and the Lightbox package neither asks about nor empties a
 // folder that holds files. True when the build ran to its end (the first page
 // was handed to the host to open); false when it stopped: no images, settings
-// it cannot use, the user declined, or a folder or file could not be made or
-// written (each reported to the user). The caption is restored in every case
+// it cannot use, a destination it may not build in (galleryFolderProblem), the
+// user declined, or a folder or file could not be made or written (each
+// reported to the user). The caption is restored in every case
 // after it was first set. An empty lightboxStyle becomes the default.
 bool makeGallery(Host& host, Project& project, ImageLibrary& library, bool htmlOnly);
 

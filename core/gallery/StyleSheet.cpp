@@ -22,10 +22,9 @@ std::string copyBackgroundImage(const std::string& image, const std::string& lib
   if (image.empty() || !fs::is_regular_file(image, code)) return {};
   const std::string name = getFileName(image, true);
   const std::string copy = libraryFolder + "/" + name;
-  if (!fs::equivalent(image, copy, code)) {
-    fs::copy_file(image, copy, fs::copy_options::overwrite_existing, code);
-    if (code) throw GalleryFileError(copy, code);
-  }
+  // An image that already is the library's file needs no copy; a link there
+  // is replaced by a copy, so the gallery holds the picture itself.
+  if (fs::is_symlink(copy, code) || !fs::equivalent(image, copy, code)) copyWholeFile(image, copy);
   // The sheet quotes the name in url('...'): an apostrophe must not end it.
   std::string reference;
   for (const char c : galleryFileReference(name)) {

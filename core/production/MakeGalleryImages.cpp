@@ -2,6 +2,7 @@
 #include <optional>
 #include <system_error>
 
+#include "core/files/FileAccess.h"
 #include "core/gallery/GalleryCells.h"
 #include "core/helpers/Paths.h"
 #include "core/helpers/Urls.h"
@@ -109,7 +110,9 @@ void copyLinkedFile(const std::string& link, const std::string& galleryFolder) {
   std::string target = galleryFolder + "/" + getFileName(link, true);
   std::error_code error;
   if (fs::is_directory(link, error)) throw FolderFailure{link, std::make_error_code(std::errc::is_a_directory)};
-  fs::copy_file(link, target, fs::copy_options::overwrite_existing, error);
+  // Written beside its place and renamed into it, so a link there is
+  // replaced, never followed.
+  error = copyFileAtomically(link, target);
   if (error) throw FolderFailure{link, error};
 }
 

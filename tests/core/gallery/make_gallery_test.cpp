@@ -355,6 +355,134 @@ TEST_F(MakeGallery, PlainLinkStyleWithImageLinksSkipsImagesWithoutLink) {
                                   "Image:/photos/IMG_03.JPG"}));
 }
 
+void writeText(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+// A folder the build makes or writes into that is a link to a folder
+// elsewhere stops the build before anything is touched: the other folder
+// keeps its files and gets none of the build's.
+TEST_F(MakeGallery, ALinkedGallerySubfolderStopsTheBuildUntouched) {
+  const struct {
+    std::int16_t style;
+    const char* subfolder;
+    bool htmlOnly;
+    bool refused;
+  } cases[] = {
+      {0, "images", false, true}, {0, "thumbs", false, true},    {0, "photos", false, true},
+      {0, "library", true, true}, {2, "images", true, true},     {1, "gallery", true, true},
+      {1, "src", true, true},     {1, "src/player", true, true}, {0, "thumbs", true, false},
+  };
+  addImages(1);
+  const fs::path outside = dir.path() / "outside";
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "style " << c.style << ", " << c.subfolder << ", html only " << c.htmlOnly);
+    fs::remove_all(dest);
+    fs::remove_all(outside);
+    fs::create_directories(outside);
+    writeText(outside / "mine.txt", "mine");
+    const fs::path link = dest / c.subfolder;
+    fs::create_directories(link.parent_path());
+    fs::create_directory_symlink(outside, link);
+    host.messages.clear();
+    project.settings.galleryStyle = c.style;
+
+    EXPECT_EQ(build(c.htmlOnly), !c.refused);
+    EXPECT_EQ(readFile(outside / "mine.txt"), "mine");
+    EXPECT_TRUE(fs::is_symlink(link));
+    if (!c.refused) continue;
+    EXPECT_EQ(std::distance(fs::directory_iterator(outside), fs::directory_iterator()), 1);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
+    EXPECT_NE(host.messages[0].text.find("'" + link.string() + "' is a symbolic link"), std::string::npos);
+    EXPECT_FALSE(fs::exists(dest / "index.html"));
+  }
+}
+
+// Every file the build writes replaces a link in its place instead of
+// writing into the file the link points to.
+TEST_F(MakeGallery, OutputFilesReplaceLinksInsteadOfWritingThroughThem) {
+  addImages(1);
+  writeText(dir.path() / "back.png", "picture");
+  project.settings.pageBackImage = (dir.path() / "back.png").string();
+  const fs::path outside = dir.path() / "outside";
+  fs::create_directories(outside);
+  fs::create_directories(dest / "library");
+  const char* outputs[] = {"index.html", "lightbox.css", "prototype.js", "library/ktvlr.css", "library/back.png"};
+  for (const char* output : outputs) {
+    const fs::path target = outside / fs::path(output).filename();
+    writeText(target, "mine");
+    fs::create_symlink(target, dest / output);
+  }
+  ASSERT_TRUE(build());
+  for (const char* output : outputs) {
+    SCOPED_TRACE(output);
+    EXPECT_EQ(readFile(outside / fs::path(output).filename()), "mine");
+    EXPECT_EQ(fs::symlink_status(dest / output).type(), fs::file_type::regular);
+  }
+  EXPECT_EQ(readFile(dest / "library" / "back.png"), "picture");
+}
+
+// A file the build reads or links to that lies directly in a folder whose
+// files the build deletes stops the build before anything is deleted; in a
+// subfolder, which stays, it does not.
+TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
+  enum Kind { Source, PageBack, CellBack, LinkedFile };
+  const struct {
+    std::int16_t style;
+    bool htmlOnly;
+    const char* folder;
+    Kind kind;
+    bool refused;
+  } cases[] = {
+      {0, false, "photos", Source, true},
+      {0, false, "thumbs", PageBack, true},
+      {0, false, "images", CellBack, true},
+      {0, false, "", Source, true},
+      {1, true, "", Source, true},
+      {1, false, "gallery", LinkedFile, true},
+      {0, false, "photos/kept", Source, false},
+      {0, true, "photos", Source, false},
+      {2, false, "thumbs", LinkedFile, true},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(::testing::Message() << "style " << c.style << ", " << c.folder << ", kind " << c.kind);
+    fs::remove_all(dest);
+    items.clear();
+    addImages(1);
+    project.settings.galleryStyle = c.style;
+    project.settings.addImageLinks = 1;
+    project.settings.pageBackImage.clear();
+    project.settings.cellBackImage.clear();
+    const fs::path folder = *c.folder ? dest / c.folder : dest;
+    fs::create_directories(folder);
+    const std::string file = (folder / "mine.jpg").string();
+    writeText(file, "mine");
+    writeText(folder / "other.txt", "other");
+    switch (c.kind) {
+      case Source:
+        items[0].sourcePath = file;
+        break;
+      case PageBack:
+        project.settings.pageBackImage = file;
+        break;
+      case CellBack:
+        project.settings.cellBackImage = file;
+        break;
+      case LinkedFile:
+        items[0].linkUrl = file;
+        break;
+    }
+    project.images.replaceAfterLoad(items);
+    host.messages.clear();
+
+    EXPECT_EQ(build(c.htmlOnly), !c.refused);
+    EXPECT_EQ(readFile(file), "mine");
+    if (!c.refused) continue;
+    EXPECT_EQ(readFile(folder / "other.txt"), "other");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text.find("'" + file + "' lies in '" + folder.string() + "'"), 0u);
+  }
+}
+
 TEST(CellArgumentsFor, LinksFollowTheStyleAndImageLinksSetting) {
   ImageItem image;
   image.sourcePath = "/photos/Pic 1.JPG";
