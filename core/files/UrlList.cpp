@@ -1,6 +1,7 @@
 #include "core/files/UrlList.h"
 
 #include "core/files/FileAccess.h"
+#include "core/files/FileLock.h"
 #include "core/files/UrlListFormat.h"
 #include "core/helpers/Paths.h"
 
@@ -30,9 +31,18 @@ bool loadUrlList(Host& host, KeyedCollection<std::string>& urlHistory, const std
 }
 
 bool saveUrlList(Host& host, KeyedCollection<std::string>& urlHistory, const std::string& dataFolder) {
-  if (!loadUrlList(host, urlHistory, dataFolder)) return false;
-  if (dataFolder.empty() || urlHistory.empty()) return true;
+  if (dataFolder.empty()) return true;
   std::string path = urlListPath(dataFolder);
+  // Another running copy that read the file before this one replaced it
+  // would replace it in turn without this copy's addresses: reading, merging
+  // and replacing take turns under one lock.
+  FileLock lock(path + ".lock");
+  if (lock.error()) {
+    reportFileError(host, path + ".lock", lock.error());
+    return false;
+  }
+  if (!loadUrlList(host, urlHistory, dataFolder)) return false;
+  if (urlHistory.empty()) return true;
   if (auto error = replaceFileAtomically(path, formatUrlList(urlHistory))) {
     reportFileError(host, path, error);
     return false;

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "core/files/UrlList.h"
 #include "core/files/UrlListFormat.h"
@@ -84,6 +87,38 @@ TEST_F(UrlListTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
   EXPECT_TRUE(std::filesystem::is_directory(urlsFile()));
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, urlsFile());
+}
+
+// Several processes save at once, each a new address at a time; every
+// address of every process is in the file at the end.
+TEST_F(UrlListTest, ProcessesSavingAtOnceLoseNoAddress) {
+  constexpr int kProcesses = 4;
+  constexpr int kRounds = 60;
+  std::vector<pid_t> children;
+  for (int process = 0; process < kProcesses; ++process) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      testing::FakeHost childHost;
+      int failures = 0;
+      for (int round = 0; round < kRounds; ++round) {
+        KeyedCollection<std::string> urls;
+        rememberUrl(urls, "http://127.0.0.1/" + std::to_string(process) + "/" + std::to_string(round));
+        failures += !saveUrlList(childHost, urls, dir.path().string());
+      }
+      _exit(failures == 0 ? 0 : 1);
+    }
+    children.push_back(child);
+  }
+  for (const pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  KeyedCollection<std::string> saved;
+  ASSERT_TRUE(loadUrlList(host, saved, dir.path().string()));
+  const std::vector<std::string> keys = keysOf(saved);
+  EXPECT_EQ(std::set<std::string>(keys.begin(), keys.end()).size(), std::size_t{kProcesses * kRounds});
 }
 
 }  // namespace
