@@ -10,6 +10,8 @@ import { scenario } from './lib/harness.mjs';
 import { assertFitsWindow, imageGeometry, thumbnails, waitForClosed, waitForImage, waitForLightbox } from './lib/lightbox.mjs';
 import { LIGHTBOX, makeGallery } from './lib/gallery.mjs';
 
+const HOSTILE_QUERY = "?q=&#39; onmouseover=&#39;window.hacked=1";
+
 scenario('lightbox_gallery', async (t) => {
   const root = path.join(t.workDir, 'www');
   fs.mkdirSync(path.join(root, 'sites'), { recursive: true });
@@ -23,7 +25,9 @@ scenario('lightbox_gallery', async (t) => {
     return {
       title: `Photo ${n}`,
       tooltip: `Tooltip ${n}`,
-      link: `${base}sites/site${n}.html`,
+      // Photo 03's link tries to break out of the caption's attribute once
+      // the overlay parses the title it has read.
+      link: `${base}sites/site${n}.html${i === 2 ? HOSTILE_QUERY : ''}`,
       linkText: i === 0 ? '' : `Visit ${n}`,
       width: i === 1 ? 3000 : 640,
       height: i === 1 ? 2000 : 480,
@@ -49,6 +53,23 @@ scenario('lightbox_gallery', async (t) => {
     assert.equal(await inner.getAttribute('href'), `${base}sites/site01.html`);
     assert.equal(await inner.getAttribute('target'), '_blank');
     assert.equal(page.url(), `${base}gallery/vlr.html`, 'the thumbnail link must not navigate');
+  });
+
+  await t.step('a link cannot add an attribute to the caption', async () => {
+    await page.keyboard.press('Escape');
+    await waitForClosed(page);
+    await thumbnails(page).nth(2).click();
+    await waitForImage(page, photos[2], 'Image 3 of 4');
+    const inner = page.locator('#caption a.linkDevalVr');
+    const names = await inner.evaluate((link) => link.getAttributeNames());
+    assert.deepEqual(names, ['class', 'href', 'target']);
+    assert.equal(await inner.getAttribute('href'), `${base}sites/site03.html?q=' onmouseover='window.hacked=1`);
+    await inner.hover();
+    assert.equal(await page.evaluate(() => window.hacked), undefined);
+    await page.keyboard.press('Escape');
+    await waitForClosed(page);
+    await thumbnails(page).nth(0).click();
+    await waitForImage(page, photos[0], 'Image 1 of 4');
   });
 
   await t.step('the neighbour is preloaded and the first image has no way back', async () => {
