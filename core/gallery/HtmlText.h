@@ -1,9 +1,10 @@
 #pragma once
 // How user text enters generated pages. Titles, tooltips and links are
 // written as the user typed them, HTML included, except for the one quote
-// character that would end the attribute they stand in. References to the
-// gallery's own files are percent-encoded where a character would change the
-// address.
+// character that would end the attribute they stand in; markup that a script
+// parses again from an attribute is escaped for that attribute as a whole.
+// References to the gallery's own files are percent-encoded where a character
+// would change the address.
 #include <string>
 #include <string_view>
 
