@@ -12,7 +12,6 @@ The output is the same byte for byte on every run.
 import math
 import struct
 import sys
-import zlib
 from pathlib import Path
 
 # The GIF writer shared by the image generators is in tools/imagegen; importing
@@ -20,6 +19,7 @@ from pathlib import Path
 sys.dont_write_bytecode = True
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
 from imagegen.gif import gif_bytes
+from imagegen.png import png_bytes
 
 ICON_SIZE = 16
 SUPERSAMPLE = 4
@@ -86,18 +86,6 @@ def draw_icon(name):
             row.append((255, 255, 255, alpha))
         rows.append(row)
     return rows
-
-
-def png_bytes(rows):
-    height, width = len(rows), len(rows[0])
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    raw = b"".join(b"\x00" + bytes(channel for pixel in row for channel in pixel) for row in rows)
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)
-    return b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b"")
 
 
 def loading_gif():

@@ -72,6 +72,12 @@ QFont PropertyBag::readFont(std::string_view name, const QFont& defaultValue) co
   return font ? *font : defaultValue;
 }
 
+QImage PropertyBag::readPicture(std::string_view name, const QImage& defaultValue) const {
+  const PropertyValue* value = find(name);
+  const auto* picture = value ? std::get_if<QImage>(value) : nullptr;
+  return picture ? *picture : defaultValue;
+}
+
 void PropertyBag::write(std::string_view name, const PropertyValue& value, const PropertyValue& defaultValue) {
   auto existing = std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return e.first == name; });
   if (value == defaultValue) {

@@ -24,6 +24,7 @@
 // number may be given as a whole number or with a fraction; the reader takes
 // it in the entry's own type.
 #include <QFont>
+#include <QImage>
 #include <cstdint>
 #include <initializer_list>
 #include <map>
@@ -37,8 +38,8 @@
 namespace velvara::widgets {
 
 // One stored value: a Boolean, a whole number (16 or 32 bits), a number with
-// a fraction, a text or a font.
-using PropertyValue = std::variant<bool, std::int32_t, double, std::string, QFont>;
+// a fraction, a text, a font or a picture.
+using PropertyValue = std::variant<bool, std::int32_t, double, std::string, QFont, QImage>;
 
 class PropertyBag {
  public:
@@ -52,6 +53,7 @@ class PropertyBag {
   double readDouble(std::string_view name, double defaultValue) const;
   std::string readText(std::string_view name, const std::string& defaultValue) const;
   QFont readFont(std::string_view name, const QFont& defaultValue) const;
+  QImage readPicture(std::string_view name, const QImage& defaultValue) const;
 
   // Stores value under name, replacing an earlier entry, unless it equals
   // defaultValue: then the entry is removed, so the bag holds only what
