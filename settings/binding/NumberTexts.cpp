@@ -57,8 +57,13 @@ std::string utf8(char32_t c) {
 std::optional<std::int32_t> wholeNumber(std::string_view text, bool sixteenBits) {
   const std::string_view trimmed = core::trimBlanks(text);
   const LeadingRun run = readLeadingRun(trimmed);
-  if (run.length == 0 || run.length != trimmed.size() || !std::isfinite(run.value)) return std::nullopt;
-  const double rounded = std::nearbyint(run.value);  // the default rounding mode sends halves to even
+  if (run.length == 0 || run.length != trimmed.size()) return std::nullopt;
+  return wholeNumber(run.value, sixteenBits);
+}
+
+std::optional<std::int32_t> wholeNumber(double value, bool sixteenBits) {
+  if (!std::isfinite(value)) return std::nullopt;
+  const double rounded = std::nearbyint(value);  // the default rounding mode sends halves to even
   const double low = sixteenBits ? std::numeric_limits<std::int16_t>::min() : std::numeric_limits<std::int32_t>::min();
   const double high = sixteenBits ? std::numeric_limits<std::int16_t>::max() : std::numeric_limits<std::int32_t>::max();
   if (rounded < low || rounded > high) return std::nullopt;

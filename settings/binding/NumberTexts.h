@@ -14,6 +14,10 @@ namespace velvara::settings {
 // (or, with sixteenBits, the 16-bit) range.
 std::optional<std::int32_t> wholeNumber(std::string_view text, bool sixteenBits = false);
 
+// The number rounded to a whole number, halves to the even neighbour;
+// nothing outside the 32-bit (or 16-bit) range.
+std::optional<std::int32_t> wholeNumber(double value, bool sixteenBits = false);
+
 // The number formed by the longest leading run of the text that reads as a
 // decimal number, after leading blanks, with "." as the point; 0 when the
 // text does not begin with a number.

@@ -1,0 +1,40 @@
+#include "settings/SettingsEditor.h"
+
+#include <QWidget>
+
+#include "settings/frmSettings.h"
+
+namespace velvara::settings {
+
+SettingsEditor::SettingsEditor(SettingsServices services, QWidget* owner) : services_(services), owner_(owner) {}
+
+SettingsEditor::~SettingsEditor() = default;
+
+frmSettings& SettingsEditor::load() {
+  // Without a Qt parent, so that this editor alone decides when the dialog
+  // goes, whichever of it and the owner is destroyed first.
+  if (!dialog_) dialog_ = std::make_unique<frmSettings>(services_);
+  return *dialog_;
+}
+
+void SettingsEditor::getValues() { load().getValues(); }
+
+void SettingsEditor::setValues() { load().setValues(); }
+
+void SettingsEditor::show() {
+  frmSettings& dialog = load();
+  if (owner_) {
+    dialog.adjustSize();
+    dialog.move(owner_->geometry().center() - dialog.rect().center());
+  }
+  dialog.showModal();
+  if (dialog_->closed()) dialog_.reset();
+}
+
+void SettingsEditor::unload() {
+  if (!dialog_) return;
+  dialog_->queryUnload();
+  dialog_.reset();
+}
+
+}  // namespace velvara::settings
