@@ -178,11 +178,10 @@ void frmSettings::getValues() {
   }
   s.pageBackImage = txtBackGroundImage[0]->text().toStdString();
   s.cellBackImage = txtBackGroundImage[1]->text().toStdString();
-  s.lightboxStyle = joinLightboxStyle({cmdLightbox_color[0]->color(), cmdLightbox_color[1]->color(),
-                                       cmdLightbox_color[2]->color(), cmdLightbox_color[3]->color(),
-                                       boxText(*usImageDataContainer_size),
-                                       lblImageContainerSample->fontName().toStdString(),
-                                       lblImageContainerSample->bold()});
+  s.lightboxStyle =
+      joinLightboxStyle({cmdLightbox_color[0]->color(), cmdLightbox_color[1]->color(), cmdLightbox_color[2]->color(),
+                         cmdLightbox_color[3]->color(), boxText(*usImageDataContainer_size),
+                         lblImageContainerSample->fontName().toStdString(), lblImageContainerSample->bold()});
 }
 
 }  // namespace velvara::settings

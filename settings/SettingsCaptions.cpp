@@ -1,10 +1,12 @@
 // The settings dialog's texts in the current language, set when it loads
 // and again on every language change.
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTabWidget>
 
 #include "i18n/StringService.h"

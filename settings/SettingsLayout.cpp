@@ -94,6 +94,9 @@ QGroupBox* frmSettings::buildTitleFrame() {
   lblWebTitle_font_name = new FontSample(this);
   lblWebTitle_font_name->setObjectName("lblWebTitle_font_name");
   lblWebTitle_font_name->setFixedHeight(kTitleSampleHeight);
+  // As designed: a sample starts at its box's size, since filling the box
+  // with the number it already holds does not size the sample.
+  lblWebTitle_font_name->setFontSize(usWebTitle_font_size->value());
   lblBackground_color = label("lblBackground_color");
   cmdBackground_color = colorButton("cmdBackground_color");
   chkAddParentUrl = new QCheckBox(this);
@@ -141,7 +144,8 @@ QGroupBox* frmSettings::buildCellFrame() {
   usSlide_cell_spacing = numericBox("usSlide_cell_spacing");
   usSlide_cell_padding = numericBox("usSlide_cell_padding");
   lblSlide_border_color = label("lblSlide_border_color");
-  for (int index = 0; index < 4; ++index) cmdSlide_border_color[index] = colorButton(indexed("cmdSlide_border_color", index));
+  for (int index = 0; index < 4; ++index)
+    cmdSlide_border_color[index] = colorButton(indexed("cmdSlide_border_color", index));
   cmdSlide_padding_color = colorButton("cmdSlide_padding_color");
   lblCellBackgroundImage = label("lblCellBackgroundImage");
 
@@ -199,6 +203,7 @@ QGroupBox* frmSettings::buildThumbFrame() {
   lblImg_font_name = new FontSample(this);
   lblImg_font_name->setObjectName("lblImg_font_name");
   lblImg_font_name->setFixedHeight(kSampleHeight);
+  lblImg_font_name->setFontSize(usImg_font_size->value());
   lblImg_title_color = label("lblImg_title_color");
   cmdImg_title_color = colorButton("cmdImg_title_color");
   lblImg_title_align = label("lblImg_title_align");
@@ -326,6 +331,7 @@ QWidget* frmSettings::buildLightboxTab() {
   lblImageContainerSample = new FontSample(this);
   lblImageContainerSample->setObjectName("lblImageContainerSample");
   lblImageContainerSample->setFixedHeight(kSampleHeight);
+  lblImageContainerSample->setFontSize(usImageDataContainer_size->value());
   look->addWidget(lblImageContainerSample, 1);
 
   imgLigthboxSettings = label("imgLigthboxSettings");

@@ -1,5 +1,6 @@
 #include "settings/frmSettings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>

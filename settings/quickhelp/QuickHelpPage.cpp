@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <vector>
 
 #include "i18n/StringService.h"
 
@@ -11,52 +13,59 @@ namespace {
 
 constexpr int kFirstInfo = 14;
 constexpr int kFirstDetail = 6;
-constexpr int kLabelWidth = 205;
-constexpr int kLeftColumn = 8;
-constexpr int kRightColumn = 648;
+constexpr int kLabelWidth = 190;
+constexpr int kLeftColumn = 6;
+constexpr int kRightColumn = 556;
+constexpr int kLabelGap = 6;
 
-const QRect kPage(230, 12, 400, 500);
-const QRect kParentLink(250, 26, 110, 9);
-const QRect kWebTitle(250, 46, 200, 18);
-// The cells of the drawing: two by two, 15 pixels apart.
-const QRect kCells[] = {{255, 90, 170, 195}, {440, 90, 170, 195}, {255, 300, 170, 195}, {440, 300, 170, 195}};
+const QRect kPage(210, 12, 330, 500);
+const QRect kParentLink(226, 26, 100, 9);
+const QRect kWebTitle(226, 46, 180, 18);
+// The cells of the drawing: two by two, 14 pixels apart.
+const QRect kCells[] = {{228, 90, 140, 195}, {382, 90, 140, 195}, {228, 300, 140, 195}, {382, 300, 140, 195}};
 constexpr int kBorder = 5;
-constexpr int kPadding = 16;
+constexpr int kPadding = 12;
+
+QRect thumbnailIn(const QRect& cell) {
+  return {cell.left() + kBorder + kPadding, cell.top() + kBorder + kPadding + 6,
+          cell.width() - 2 * (kBorder + kPadding), 92};
+}
 
 struct Annotation {
   int info;    // lblInfo index
   int detail;  // Label3 index, or 0 for none
   int textId;
-  int tipId;  // 0: no tooltip
-  QPoint at;  // top-left corner of the label
-  QPoint target;
+  int tipId;       // 0: no tooltip
+  bool left;       // in the column left of the drawing
+  int preferredY;  // where the label stands unless the one above it needs the room
+  QPoint target;   // the point of the drawing it names
 };
 
-// Where each label stands and the point of the drawing it names.
-const Annotation kAnnotations[] = {
-    {17, 10, 104, 124, {kLeftColumn, 14}, {305, 30}},
-    {18, 8, 122, 123, {kLeftColumn, 62}, {350, 55}},
-    {25, 0, 106, 0, {kLeftColumn, 112}, {242, 292}},
-    {21, 0, 118, 0, {kLeftColumn, 150}, {340, 104}},
-    {23, 0, 116, 0, {kLeftColumn, 186}, {266, 160}},
-    {16, 9, 125, 126, {kLeftColumn, 222}, {277, 190}},
-    {15, 7, 127, 128, {kLeftColumn, 272}, {300, 232}},
-    {27, 11, 68, 108, {kLeftColumn, 340}, {340, 252}},
-    {19, 0, 121, 0, {kLeftColumn, 400}, {264, 275}},
-    {22, 0, 117, 0, {kRightColumn, 40}, {525, 82}},
-    {14, 0, 129, 0, {kRightColumn, 86}, {432, 200}},
-    {26, 0, 114, 0, {kRightColumn, 130}, {619, 187}},
-    {20, 6, 119, 120, {kRightColumn, 176}, {607, 240}},
-    {24, 0, 115, 0, {kRightColumn, 246}, {590, 262}},
-};
+// Each label, in its column from top to bottom, and what it names.
+std::vector<Annotation> annotations() {
+  const QRect& first = kCells[0];
+  const QRect& second = kCells[1];
+  const QRect thumb = thumbnailIn(first);
+  return {
+      {17, 10, 104, 124, true, 14, kParentLink.center()},
+      {18, 8, 122, 123, true, 62, {kWebTitle.left() + 40, kWebTitle.center().y()}},
+      {25, 0, 106, 0, true, 118, {kPage.left() + 8, kCells[2].top() + 20}},
+      {21, 0, 118, 0, true, 150, {thumb.center().x(), thumb.top() - 8}},
+      {23, 0, 116, 0, true, 186, {thumb.left() - 11, thumb.center().y()}},
+      {16, 9, 125, 126, true, 222, {thumb.left() - 2, thumb.bottom() - 15}},
+      {15, 7, 127, 128, true, 272, {thumb.left() + 20, thumb.bottom() + 16}},
+      {27, 11, 68, 108, true, 340, {thumb.left() + 40, thumb.bottom() + 31}},
+      {19, 0, 121, 0, true, 400, {first.left() + 9, first.bottom() - 12}},
+      {22, 0, 117, 0, false, 40, {second.center().x(), second.top() - 8}},
+      {14, 0, 129, 0, false, 86, {first.right() + 7, first.center().y()}},
+      {26, 0, 114, 0, false, 130, {second.right() + 9, second.center().y()}},
+      {20, 6, 119, 120, false, 176, {second.right() - 2, second.bottom() - 45}},
+      {24, 0, 115, 0, false, 246, {second.right() - 12, second.bottom() - 14}},
+  };
+}
 
 // Detail lines: Label3(6) to Label3(11).
 constexpr int kDetailIds[] = {113, 112, 111, 110, 109, 109};
-
-QRect thumbnailIn(const QRect& cell) {
-  return {cell.left() + kBorder + kPadding, cell.top() + kBorder + kPadding + 6, cell.width() - 2 * (kBorder + kPadding),
-          100};
-}
 
 void drawArrow(QPainter& painter, QPoint from, QPoint to) {
   painter.drawLine(from, to);
@@ -111,24 +120,42 @@ void drawCell(QPainter& painter, const QRect& cell) {
 }  // namespace
 
 QuickHelpPage::QuickHelpPage(QWidget* parent) : QWidget(parent) {
-  for (const auto& note : kAnnotations) {
+  for (const auto& note : annotations()) {
     auto* info = new QLabel(this);
     info->setObjectName(QString("lblInfo_%1").arg(note.info));
     info->setWordWrap(true);
     QFont bold = info->font();
     bold.setBold(true);
     info->setFont(bold);
-    info->setGeometry(note.at.x(), note.at.y(), kLabelWidth, 18);
-    if (note.at.x() == kLeftColumn) info->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    info->setAlignment((note.left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     lblInfo[note.info - kFirstInfo] = info;
     if (note.detail != 0) {
       auto* detail = new QLabel(this);
       detail->setObjectName(QString("Label3_%1").arg(note.detail));
       detail->setWordWrap(true);
-      detail->setGeometry(note.at.x(), note.at.y() + 18, kLabelWidth, 32);
       detail->setAlignment(info->alignment());
       Label3[note.detail - kFirstDetail] = detail;
     }
+  }
+}
+
+void QuickHelpPage::placeLabels() {
+  // Texts of another language may wrap: each label takes the lines it
+  // needs, and the labels below it move down to make room.
+  int bottom[2] = {0, 0};
+  for (const auto& note : annotations()) {
+    int& columnBottom = bottom[note.left ? 0 : 1];
+    const int x = note.left ? kLeftColumn : kRightColumn;
+    int y = std::max(note.preferredY, columnBottom + kLabelGap);
+    QLabel* info = lblInfo[note.info - kFirstInfo];
+    info->setGeometry(x, y, kLabelWidth, info->heightForWidth(kLabelWidth));
+    y += info->height();
+    if (note.detail != 0) {
+      QLabel* detail = Label3[note.detail - kFirstDetail];
+      detail->setGeometry(x, y, kLabelWidth, detail->heightForWidth(kLabelWidth));
+      y += detail->height();
+    }
+    columnBottom = y;
   }
 }
 
@@ -136,7 +163,7 @@ QSize QuickHelpPage::sizeHint() const { return {kRightColumn + kLabelWidth + 8, 
 
 void QuickHelpPage::applyLanguage(const i18n::StringService& strings) {
   const auto t = [&strings](int id) { return QString::fromStdString(strings.loadMlString(id)); };
-  for (const auto& note : kAnnotations) {
+  for (const auto& note : annotations()) {
     QLabel* info = lblInfo[note.info - kFirstInfo];
     info->setText(t(note.textId));
     info->setAccessibleName(t(note.textId));
@@ -146,6 +173,7 @@ void QuickHelpPage::applyLanguage(const i18n::StringService& strings) {
     Label3[index]->setText(t(kDetailIds[index]));
     Label3[index]->setAccessibleName(t(kDetailIds[index]));
   }
+  placeLabels();
 }
 
 void QuickHelpPage::paintEvent(QPaintEvent*) {
@@ -175,10 +203,10 @@ void QuickHelpPage::paintEvent(QPaintEvent*) {
   QPen pointer(QColor("#303030"), 1);
   painter.setPen(pointer);
   painter.setBrush(QColor("#303030"));
-  for (const auto& note : kAnnotations) {
+  for (const auto& note : annotations()) {
     const QLabel* info = lblInfo[note.info - kFirstInfo];
-    const bool left = note.at.x() == kLeftColumn;
-    const QPoint start(left ? info->geometry().right() + 4 : info->geometry().left() - 4, info->geometry().top() + 9);
+    const QPoint start(note.left ? info->geometry().right() + 4 : info->geometry().left() - 4,
+                       info->geometry().top() + 9);
     painter.drawLine(start, note.target);
     painter.drawEllipse(note.target, 2, 2);
   }

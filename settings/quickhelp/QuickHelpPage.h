@@ -26,6 +26,8 @@ class QuickHelpPage : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void placeLabels();
+
   // lblInfo(14) to lblInfo(27), and the detail lines Label3(6) to Label3(11).
   std::array<QLabel*, 14> lblInfo{};
   std::array<QLabel*, 6> Label3{};

@@ -47,9 +47,9 @@ core::GallerySettings afterRoundTrip(core::GallerySettings r) {
   const auto space = parts[3].find(' ');
   const auto comma = parts[3].find(',');
   const std::string family = parts[3].substr(space + 1, comma - space - 1);
-  r.lightboxStyle = upper(parts[0]) + "*" + upper(parts[1]) + "*" + upper(parts[2]) + "*" +
-                    parts[3].substr(0, space) + " " + family + ", Helvetica, sans-serif*" +
-                    (parts[4] == "bold" ? "bold" : "normal") + "*" + upper(parts[5]);
+  r.lightboxStyle = upper(parts[0]) + "*" + upper(parts[1]) + "*" + upper(parts[2]) + "*" + parts[3].substr(0, space) +
+                    " " + family + ", Helvetica, sans-serif*" + (parts[4] == "bold" ? "bold" : "normal") + "*" +
+                    upper(parts[5]);
   return r;
 }
 
@@ -181,8 +181,8 @@ core::GallerySettings randomRecord(std::mt19937& random) {
     return text;
   };
   const auto text = [&] {
-    static const std::vector<std::string> pieces = {"Gallery", " ", "Ä", "ö", "ß", "é", "\"", "'", "<b>", "&", "#",
-                                                    "/", "\\", ":", "日本", "1", "x"};
+    static const std::vector<std::string> pieces = {"Gallery", " ", "Ä", "ö",  "ß", "é",    "\"", "'", "<b>",
+                                                    "&",       "#", "/", "\\", ":", "日本", "1",  "x"};
     std::string out;
     for (int n = pick(0, 6); n > 0; --n) out += pieces[pick(0, static_cast<int>(pieces.size()) - 1)];
     return out;

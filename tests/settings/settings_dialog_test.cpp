@@ -326,9 +326,8 @@ class ClosingTest : public EditorTest {};
 TEST_F(ClosingTest, EveryWayOfClosingKeepsTheEditsAndRewritesTheDefaultSettings) {
   const std::pair<const char*, std::function<void(frmSettings&)>> ways[] = {
       {"close box", [](frmSettings& window) { window.close(); }},
-      {"Exit", [](frmSettings& window) {
-         QTest::mouseClick(window.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
-       }},
+      {"Exit",
+       [](frmSettings& window) { QTest::mouseClick(window.findChild<QPushButton*>("cmdExit"), Qt::LeftButton); }},
       {"Escape", [](frmSettings& window) { QTest::keyClick(&window, Qt::Key_Escape); }},
   };
   const std::string defaultFile = dataFolder.file("default.vlm");
