@@ -11,7 +11,8 @@ packages=(
   libgtest-dev libgmock-dev googletest
   libjs-prototype libjs-scriptaculous
   chromium imagemagick nodejs
-  python3 xvfb xauth
+  python3 xvfb xauth xdotool
+  mate-backgrounds
 )
 
 missing=()

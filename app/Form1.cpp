@@ -1,0 +1,418 @@
+#include "app/Form1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QResizeEvent>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <limits>
+
+#include "app/MainHost.h"
+#include "app/StartupValues.h"
+#include "app/WindowLayout.h"
+#include "core/helpers/Paths.h"
+#include "core/model/ProductInfo.h"
+#include "platform/shell/Folders.h"
+
+namespace velvara::app {
+
+namespace {
+
+// The strip's grey, behind the cells and around them.
+const QColor kStripGrey(0x80, 0x80, 0x80);
+
+// Designed sizes in pixels: the edit panel 7215 by 2895 twips, the tools
+// panel 2055 by 2895.
+constexpr int kDescriptionWidth = 481;
+constexpr int kDescriptionHeight = 193;
+constexpr int kToolsWidth = 137;
+constexpr int kProgressHeight = 16;
+constexpr int kBusyPanelWidth = 320;
+constexpr int kBusyPanelHeight = 64;
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+template <typename W>
+W* named(W* widget, const QString& name) {
+  widget->setObjectName(name);
+  return widget;
+}
+
+void greyBackground(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, kStripGrey);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+void setCaption(QAbstractButton* button, const QString& text) {
+  button->setText(text);
+  button->setAccessibleName(text);
+}
+
+void setCaption(QLabel* label, const QString& text) {
+  label->setText(text);
+  label->setAccessibleName(text);
+}
+
+// The tools panel keeps its designed width in every language: a caption
+// that would not fit its button is set in a smaller type instead of being
+// clipped.
+void fitCaption(QPushButton* button) {
+  constexpr int kPadding = 10;
+  constexpr qreal kSmallestPoint = 6;
+  QFont font = button->parentWidget()->font();
+  while (font.pointSizeF() > kSmallestPoint &&
+         QFontMetrics(font).horizontalAdvance(button->text()) + kPadding > button->width()) {
+    font.setPointSizeF(font.pointSizeF() - 0.5);
+  }
+  button->setFont(font);
+}
+
+void setTooltip(QWidget* widget, const QString& text) {
+  widget->setToolTip(text);
+  // A control without a caption of its own is named by its tooltip.
+  if (widget->accessibleName().isEmpty() || qobject_cast<QLineEdit*>(widget) || qobject_cast<QComboBox*>(widget) ||
+      widget->objectName() == QLatin1String("chkAddSubfolders")) {
+    widget->setAccessibleName(text);
+  }
+}
+
+}  // namespace
+
+Form1::Form1(i18n::StringService& strings, core::Prompts& prompts, ProgramData& data, QWidget* parent)
+    : QMainWindow(parent),
+      strings_(strings),
+      prompts_(prompts),
+      data_(data),
+      host_(std::make_unique<MainHost>(*this, prompts)),
+      recentList_(strings),
+      settingsApplication_(shell::programFolder()) {
+  setObjectName(QStringLiteral("Form1"));
+  createControls();
+  createMenus();
+  connectCommands();
+  resize(9525 / kTwipsPerPixel, 9630 / kTwipsPerPixel);
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls() {
+  auto* client = named(new QWidget(this), QStringLiteral("client"));
+  setCentralWidget(client);
+
+  controls_.pbOuter = named(new QWidget(client), QStringLiteral("pbOuter"));
+  greyBackground(controls_.pbOuter);
+  controls_.pbInner = named(new QWidget(controls_.pbOuter), QStringLiteral("pbInner"));
+  greyBackground(controls_.pbInner);
+  controls_.pbOuter->setAccessibleName(QStringLiteral("pbOuter"));
+  controls_.pbInner->setAccessibleName(QStringLiteral("pbInner"));
+  controls_.VScroll1 = named(new QScrollBar(Qt::Vertical, client), QStringLiteral("VScroll1"));
+  controls_.HScroll1 = named(new QScrollBar(Qt::Horizontal, client), QStringLiteral("HScroll1"));
+  controls_.VScroll1->setAccessibleName(QStringLiteral("VScroll1"));
+  controls_.HScroll1->setAccessibleName(QStringLiteral("HScroll1"));
+  controls_.VScroll1->hide();
+  controls_.HScroll1->hide();
+  controls_.prgBar = named(new QProgressBar(client), QStringLiteral("prgBar"));
+  controls_.prgBar->setAccessibleName(QStringLiteral("prgBar"));
+  controls_.prgBar->setTextVisible(false);
+  controls_.prgBar->setFixedHeight(kProgressHeight);
+  controls_.prgBar->hide();
+
+  createEditPanel();
+  createToolsPanel();
+  createBusyPanel();
+}
+
+void Form1::createEditPanel() {
+  auto& c = controls_;
+  c.frmImageDescription = named(new QFrame(centralWidget()), QStringLiteral("frmImageDescription"));
+  c.frmImageDescription->setFrameShape(QFrame::StyledPanel);
+  c.frmImageDescription->setFixedSize(kDescriptionWidth, kDescriptionHeight);
+  c.frmImageDescription->setAccessibleName(QStringLiteral("frmImageDescription"));
+
+  c.chkAutoUpdate = named(new QCheckBox(c.frmImageDescription), QStringLiteral("chkAutoUpdate"));
+  c.chkAutoUpdate->setGeometry(8, 4, 300, 20);
+  c.chkAutoUpdate->setChecked(true);
+  c.lblPhotos[0] = named(new QLabel(c.frmImageDescription), QStringLiteral("lblPhotos_0"));
+  c.lblPhotos[0]->setGeometry(8, 28, 70, 22);
+  c.txtPhotos[0] = named(new QLineEdit(c.frmImageDescription), QStringLiteral("txtPhotos_0"));
+  c.txtPhotos[0]->setGeometry(80, 28, 392, 22);
+  c.txtPhotos[0]->setEnabled(false);
+
+  c.frmImDesc = named(new QFrame(c.frmImageDescription), QStringLiteral("frmImDesc"));
+  c.frmImDesc->setGeometry(0, 52, kDescriptionWidth, kDescriptionHeight - 52);
+  c.frmImDesc->setAccessibleName(QStringLiteral("frmImDesc"));
+  for (int i = 1; i <= 4; ++i) {
+    c.lblPhotos[i] = named(new QLabel(c.frmImDesc), QStringLiteral("lblPhotos_%1").arg(i));
+    c.lblPhotos[i]->setGeometry(8, (i - 1) * 24, 70, 22);
+  }
+  for (int i = 1; i <= 3; ++i) {
+    c.txtPhotos[i] = named(new QLineEdit(c.frmImDesc), QStringLiteral("txtPhotos_%1").arg(i));
+    c.txtPhotos[i]->setEnabled(false);
+  }
+  c.txtPhotos[1]->setGeometry(80, 0, 392, 22);
+  c.txtPhotos[2]->setGeometry(80, 24, 392, 22);
+  c.comboURL = named(new QComboBox(c.frmImDesc), QStringLiteral("comboURL"));
+  c.comboURL->setEditable(true);
+  c.comboURL->setGeometry(80, 48, 392, 22);
+  c.txtPhotos[3]->setGeometry(80, 72, 392, 22);
+  for (int i = 0; i < 2; ++i) {
+    c.opUrlOpen[i] = named(new QRadioButton(c.frmImDesc), QStringLiteral("opUrlOpen_%1").arg(i));
+    c.opUrlOpen[i]->setGeometry(8, 98 + i * 20, 322, 20);
+    c.cmdUpdateItem[i] = named(new QPushButton(c.frmImDesc), QStringLiteral("cmdUpdateItem_%1").arg(i));
+    c.cmdUpdateItem[i]->setGeometry(334, 96 + i * 22, 138, 22);
+    c.cmdUpdateItem[i]->setEnabled(false);
+  }
+  c.opUrlOpen[0]->setChecked(true);
+}
+
+void Form1::createToolsPanel() {
+  auto& c = controls_;
+  c.frmImagesTools = named(new QFrame(centralWidget()), QStringLiteral("frmImagesTools"));
+  c.frmImagesTools->setFrameShape(QFrame::StyledPanel);
+  c.frmImagesTools->setFixedSize(kToolsWidth, kDescriptionHeight);
+  c.frmImagesTools->setAccessibleName(QStringLiteral("frmImagesTools"));
+  c.cmdAddImage = named(new QPushButton(c.frmImagesTools), QStringLiteral("cmdAddImage"));
+  c.cmdAddImage->setGeometry(4, 6, 129, 26);
+  c.cmdAddFolder = named(new QPushButton(c.frmImagesTools), QStringLiteral("cmdAddFolder"));
+  c.cmdAddFolder->setGeometry(4, 36, 105, 26);
+  c.chkAddSubfolders = named(new QCheckBox(c.frmImagesTools), QStringLiteral("chkAddSubfolders"));
+  c.chkAddSubfolders->setGeometry(114, 39, 20, 20);
+  c.cmdMakeGallery = named(new QPushButton(c.frmImagesTools), QStringLiteral("cmdMakeGallery"));
+  c.cmdMakeGallery->setGeometry(4, 74, 129, 32);
+  c.cmdMakeGallery->setEnabled(false);
+  c.chkHtmlOnly = named(new QCheckBox(c.frmImagesTools), QStringLiteral("chkHtmlOnly"));
+  c.chkHtmlOnly->setGeometry(6, 110, 127, 20);
+  // Pictures per row: caption 1140 twips wide, value 600 twips, and the
+  // spinner.
+  c.usPicInRowCaption = named(new QLabel(c.frmImagesTools), QStringLiteral("usPicInRow_lblBefore"));
+  c.usPicInRowCaption->setGeometry(6, 150, 76, 24);
+  c.usPicInRow = named(new QSpinBox(c.frmImagesTools), QStringLiteral("usPicInRow"));
+  c.usPicInRow->setGeometry(82, 150, 52, 24);
+  c.usPicInRow->setRange(1, std::numeric_limits<int>::max());
+  c.usPicInRow->setValue(4);
+}
+
+void Form1::createBusyPanel() {
+  auto& c = controls_;
+  c.pbLoading = named(new QFrame(centralWidget()), QStringLiteral("pbLoading"));
+  c.pbLoading->setFixedSize(kBusyPanelWidth, kBusyPanelHeight);
+  c.pbLoading->setAutoFillBackground(true);
+  c.pbLoading->setAccessibleName(QStringLiteral("pbLoading"));
+  c.Shape1 = named(new QFrame(c.pbLoading), QStringLiteral("Shape1"));
+  c.Shape1->setFrameShape(QFrame::Box);
+  c.Shape1->setLineWidth(2);
+  c.Shape1->setGeometry(0, 0, kBusyPanelWidth, kBusyPanelHeight);
+  c.lblLoading = named(new QLabel(QStringLiteral("Loading..."), c.pbLoading), QStringLiteral("lblLoading"));
+  QFont font(QStringLiteral("Arial"));
+  font.setPointSize(12);
+  font.setBold(true);
+  c.lblLoading->setFont(font);
+  c.lblLoading->setAlignment(Qt::AlignCenter);
+  c.lblLoading->setGeometry(4, 4, kBusyPanelWidth - 8, kBusyPanelHeight - 8);
+  c.pbLoading->hide();
+}
+
+void Form1::createMenus() {
+  auto& m = menus_;
+  auto action = [this](QMenu* menu, const char* name) {
+    QAction* item = menu->addAction(QString());
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+  };
+  auto separator = [](QMenu* menu, const QString& name) {
+    QAction* item = menu->addSeparator();
+    item->setObjectName(name);
+    return item;
+  };
+  m.mnuFile = named(menuBar()->addMenu(QString()), QStringLiteral("mnuFile"));
+  m.mnuFileAction = m.mnuFile->menuAction();
+  m.mnuNewProject = action(m.mnuFile, "mnuNewProject");
+  m.mnuOpenProject = action(m.mnuFile, "mnuOpenProject");
+  m.mnuSep1 = separator(m.mnuFile, QStringLiteral("mnuSep1"));
+  m.mnuSaveProject = action(m.mnuFile, "mnuSaveProject");
+  m.mnuSaveAs = action(m.mnuFile, "mnuSaveAs");
+  m.mnuSepIO = separator(m.mnuFile, QStringLiteral("mnuSepIO"));
+  m.mnuExport = action(m.mnuFile, "mnuExport");
+  m.mnuImport = action(m.mnuFile, "mnuImport");
+  m.mnuMRU[0] = separator(m.mnuFile, QStringLiteral("mnuMRU_0"));
+  for (int i = 1; i <= 8; ++i) {
+    m.mnuMRU[i] = action(m.mnuFile, "mnuMRU");
+    m.mnuMRU[i]->setObjectName(QStringLiteral("mnuMRU_%1").arg(i));
+    m.mnuMRU[i]->setVisible(false);
+  }
+  m.mnuMRU[9] = separator(m.mnuFile, QStringLiteral("mnuMRU_9"));
+  m.mnuMRU[9]->setVisible(false);
+  m.mnuExit = action(m.mnuFile, "mnuExit");
+  m.mnuSaveProject->setEnabled(false);
+  m.mnuSaveAs->setEnabled(false);
+  m.mnuExport->setEnabled(false);
+
+  m.mnuSettings = menuBar()->addAction(QString());
+  m.mnuSettings->setObjectName(QStringLiteral("mnuSettings"));
+
+  m.mnuPopUp_images = named(menuBar()->addMenu(QString()), QStringLiteral("mnuPopUp_images"));
+  m.mnuPopUp_imagesAction = m.mnuPopUp_images->menuAction();
+  m.mnuSelectAll = action(m.mnuPopUp_images, "mnuSelectAll");
+  m.mnuUnselectAll = action(m.mnuPopUp_images, "mnuUnselectAll");
+  m.mnuRemoveSelected = action(m.mnuPopUp_images, "mnuRemoveSelected");
+  m.mnuRemoveAll = action(m.mnuPopUp_images, "mnuRemoveAll");
+  m.mnuPopUp_sep1 = separator(m.mnuPopUp_images, QStringLiteral("mnuPopUp_sep1"));
+  m.mnuClearImageTitles = action(m.mnuPopUp_images, "mnuClearImageTitles");
+  m.mnuCaptionPrefix = action(m.mnuPopUp_images, "mnuCaptionPrefix");
+  m.mnuCaptionSuffix = action(m.mnuPopUp_images, "mnuCaptionSuffix");
+  m.mnuClearImageTooltips = action(m.mnuPopUp_images, "mnuClearImageTooltips");
+  m.mnuTooltipPrefix = action(m.mnuPopUp_images, "mnuTooltipPrefix");
+  m.mnuTooltipSuffix = action(m.mnuPopUp_images, "mnuTooltipSuffix");
+  m.mnuTooltipEquCaption = action(m.mnuPopUp_images, "mnuTooltipEquCaption");
+
+  m.mnuTools = named(menuBar()->addMenu(QString()), QStringLiteral("mnuTools"));
+  m.mnuToolsAction = m.mnuTools->menuAction();
+  m.mnuLinkCaption = action(m.mnuTools, "mnuLinkCaption");
+  m.mnuSetDefaultLink = action(m.mnuTools, "mnuSetDefaultLink");
+  m.mnuLink_verify = action(m.mnuTools, "mnuLink_verify");
+
+  m.mnuAbout = menuBar()->addAction(QString());
+  m.mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
+}
+
+void Form1::setMainCaption() {
+  std::string caption = std::string(core::kProgramName) + "  v.1.1.1.";
+  const std::string& projectFile = data_.project.projectFile;
+  if (!projectFile.empty()) caption += "  ( " + core::getFileName(projectFile, true) + " )";
+  setWindowTitle(qt(caption));
+}
+
+void Form1::applyLanguage() {
+  auto& c = controls_;
+  auto& m = menus_;
+  const auto s = [this](int id) { return qt(strings_.loadMlString(id)); };
+  setTooltip(c.chkAddSubfolders, s(282));
+  setCaption(c.chkAutoUpdate, s(156));
+  setCaption(c.chkHtmlOnly, s(47));
+  setTooltip(c.chkHtmlOnly, s(48));
+  setCaption(c.cmdAddFolder, s(62));
+  setTooltip(c.cmdAddFolder, s(63));
+  setCaption(c.cmdAddImage, s(54));
+  setTooltip(c.cmdAddImage, s(55));
+  setCaption(c.cmdMakeGallery, s(50));
+  setTooltip(c.cmdMakeGallery, s(51));
+  for (QPushButton* button : {c.cmdAddImage, c.cmdAddFolder, c.cmdMakeGallery}) fitCaption(button);
+  setCaption(c.cmdUpdateItem[0], s(152));
+  setTooltip(c.cmdUpdateItem[0], s(153));
+  setCaption(c.cmdUpdateItem[1], s(154));
+  setTooltip(c.cmdUpdateItem[1], s(155));
+  setTooltip(c.comboURL, s(21));
+  setCaption(c.lblLoading, s(272));
+  setCaption(c.lblPhotos[0], s(72));
+  setCaption(c.lblPhotos[1], s(71));
+  setCaption(c.lblPhotos[2], s(70));
+  setCaption(c.lblPhotos[3], s(69));
+  setCaption(c.lblPhotos[4], s(267));
+  m.mnuAbout->setText(s(147));
+  m.mnuCaptionPrefix->setText(s(164));
+  m.mnuCaptionSuffix->setText(s(165));
+  m.mnuClearImageTitles->setText(s(144));
+  m.mnuClearImageTooltips->setText(s(145));
+  m.mnuExit->setText(s(136));
+  m.mnuExport->setText(s(254));
+  m.mnuFile->setTitle(s(130));
+  m.mnuImport->setText(s(255));
+  m.mnuLink_verify->setText(s(139));
+  m.mnuLinkCaption->setText(s(142));
+  m.mnuNewProject->setText(s(131));
+  m.mnuOpenProject->setText(s(132));
+  m.mnuPopUp_images->setTitle(s(35));
+  m.mnuRemoveAll->setText(s(161));
+  m.mnuRemoveSelected->setText(s(160));
+  m.mnuSaveAs->setText(s(135));
+  m.mnuSaveProject->setText(s(134));
+  m.mnuSelectAll->setText(s(158));
+  m.mnuSetDefaultLink->setText(s(258));
+  m.mnuSettings->setText(s(34));
+  m.mnuTools->setTitle(s(138));
+  m.mnuTooltipEquCaption->setText(s(146));
+  m.mnuTooltipPrefix->setText(s(166));
+  m.mnuTooltipSuffix->setText(s(167));
+  m.mnuUnselectAll->setText(s(159));
+  setCaption(c.opUrlOpen[0], s(59));
+  setCaption(c.opUrlOpen[1], s(58));
+  setTooltip(c.txtPhotos[1], s(60));
+  setTooltip(c.txtPhotos[2], s(64));
+  setCaption(c.usPicInRowCaption, s(217));
+  c.usPicInRow->setAccessibleName(s(217));
+  // The file-name field has no caption or tooltip of its own: its label names it.
+  c.txtPhotos[0]->setAccessibleName(c.lblPhotos[0]->text());
+  c.txtPhotos[3]->setAccessibleName(c.lblPhotos[4]->text());
+}
+
+void Form1::layoutControls() {
+  auto& c = controls_;
+  LayoutInput input;
+  input.clientWidth = centralWidget()->width();
+  input.clientHeight = centralWidget()->height();
+  input.descriptionWidth = c.frmImageDescription->width();
+  input.descriptionHeight = c.frmImageDescription->height();
+  input.toolsWidth = c.frmImagesTools->width();
+  input.vScrollWidth = c.VScroll1->sizeHint().width();
+  input.hScrollHeight = c.HScroll1->sizeHint().height();
+  input.progressHeight = c.prgBar->height();
+  input.projectHasImages = !data_.project.images.empty();
+  input.canvasWidth = c.pbInner->width();
+  input.canvasHeight = c.pbInner->height();
+  input.cellWidth = state_.stripCellWidth;
+  input.cellHeight = state_.stripCellHeight;
+  const Layout layout = layoutWindow(input);
+  const auto place = [](QWidget* widget, const Rect& r) { widget->setGeometry(r.left, r.top, r.width, r.height); };
+  c.frmImageDescription->move(layout.description.left, layout.description.top);
+  c.frmImagesTools->move(layout.tools.left, layout.tools.top);
+  place(c.VScroll1, layout.vScroll);
+  place(c.HScroll1, layout.hScroll);
+  place(c.pbOuter, layout.outer);
+  place(c.pbInner, layout.canvas);
+  place(c.prgBar, layout.progress);
+  const auto setBar = [](QScrollBar* bar, const ScrollBarSetup& setup) {
+    bar->setVisible(setup.visible);
+    if (!setup.visible) return;
+    bar->setMaximum(setup.maximum);
+    bar->setPageStep(setup.largeChange);
+    bar->setSingleStep(setup.smallChange);
+  };
+  setBar(c.VScroll1, layout.vBar);
+  setBar(c.HScroll1, layout.hBar);
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (isMinimized()) return;
+  // The smallest outer size, given as the client size the window system may
+  // not go below.
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const int minimumWidth = minimumOuterWidth(controls_.frmImageDescription->width(), controls_.frmImagesTools->width());
+  setMinimumSize(minimumWidth - frame.width(), kMinimumOuterHeight - frame.height());
+  layoutControls();
+}
+
+void Form1::showBusyPanel(const std::string& text) {
+  auto& c = controls_;
+  setCaption(c.lblLoading, qt(text));
+  const QWidget* client = centralWidget();
+  c.pbLoading->move((client->width() - c.pbLoading->width()) / 2, (client->height() - c.pbLoading->height()) / 2);
+  c.pbLoading->raise();
+  c.pbLoading->show();
+  c.pbLoading->repaint();
+  QCoreApplication::processEvents();
+}
+
+void Form1::hideBusyPanel() { controls_.pbLoading->hide(); }
+
+}  // namespace velvara::app

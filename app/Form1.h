@@ -1,0 +1,216 @@
+#pragma once
+// The main window: the thumbnail strip with its scroll bars, the edit panel
+// and the tools panel below it, the menus, the busy panel and the progress
+// bar; its layout, captions, start-up and shut-down, and "Make web gallery".
+//
+// Where the project editor plugs in: the thumbnail strip (app/strip) works
+// on pbOuter, pbInner, VScroll1, HScroll1 and usPicInRow and owns the cells
+// it creates on pbInner; the edit panel (app/editpanel) works on the
+// controls of frmImageDescription; adding images (app/adding) on cmdAddImage,
+// cmdAddFolder and chkAddSubfolders. The window creates every control and
+// sets its captions; the editor's classes get the controls from controls()
+// and the shared state from state() and data(). The window reaches the
+// editor only through the private editor calls listed below
+// (commitImageDetails ... fillUrlCombo), defined in Form1Editor.cpp.
+#include <QMainWindow>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainState.h"
+#include "app/ProgramData.h"
+#include "core/host/Prompts.h"
+#include "i18n/StringService.h"
+#include "platform/mlruntime/LanguageSupport.h"
+#include "platform/registry/AppSettings.h"
+#include "widgets/store/cMRUFileList.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QSpinBox;
+
+namespace velvara::app {
+
+class MainHost;
+class SettingsEditorLink;
+
+// Every control of the window, by its design name (a control-array member
+// as name and index).
+struct Form1Controls {
+  // The busy panel.
+  QFrame* pbLoading = nullptr;
+  QLabel* lblLoading = nullptr;
+  QFrame* Shape1 = nullptr;
+  // The edit panel.
+  QFrame* frmImageDescription = nullptr;
+  QCheckBox* chkAutoUpdate = nullptr;
+  QFrame* frmImDesc = nullptr;
+  QLineEdit* txtPhotos[4] = {};
+  QLabel* lblPhotos[5] = {};
+  QComboBox* comboURL = nullptr;
+  QRadioButton* opUrlOpen[2] = {};
+  QPushButton* cmdUpdateItem[2] = {};
+  // The strip.
+  QProgressBar* prgBar = nullptr;
+  QWidget* pbOuter = nullptr;
+  QWidget* pbInner = nullptr;
+  QScrollBar* VScroll1 = nullptr;
+  QScrollBar* HScroll1 = nullptr;
+  // The tools panel.
+  QFrame* frmImagesTools = nullptr;
+  QPushButton* cmdAddImage = nullptr;
+  QPushButton* cmdAddFolder = nullptr;
+  QCheckBox* chkAddSubfolders = nullptr;
+  QPushButton* cmdMakeGallery = nullptr;
+  QCheckBox* chkHtmlOnly = nullptr;
+  QSpinBox* usPicInRow = nullptr;
+  QLabel* usPicInRowCaption = nullptr;
+};
+
+struct Form1Menus {
+  QMenu* mnuFile = nullptr;
+  QAction* mnuFileAction = nullptr;
+  QAction* mnuNewProject = nullptr;
+  QAction* mnuOpenProject = nullptr;
+  QAction* mnuSep1 = nullptr;
+  QAction* mnuSaveProject = nullptr;
+  QAction* mnuSaveAs = nullptr;
+  QAction* mnuSepIO = nullptr;
+  QAction* mnuExport = nullptr;
+  QAction* mnuImport = nullptr;
+  QAction* mnuMRU[10] = {};
+  QAction* mnuExit = nullptr;
+  QAction* mnuSettings = nullptr;
+  QMenu* mnuPopUp_images = nullptr;
+  QAction* mnuPopUp_imagesAction = nullptr;
+  QAction* mnuSelectAll = nullptr;
+  QAction* mnuUnselectAll = nullptr;
+  QAction* mnuRemoveSelected = nullptr;
+  QAction* mnuRemoveAll = nullptr;
+  QAction* mnuPopUp_sep1 = nullptr;
+  QAction* mnuClearImageTitles = nullptr;
+  QAction* mnuCaptionPrefix = nullptr;
+  QAction* mnuCaptionSuffix = nullptr;
+  QAction* mnuClearImageTooltips = nullptr;
+  QAction* mnuTooltipPrefix = nullptr;
+  QAction* mnuTooltipSuffix = nullptr;
+  QAction* mnuTooltipEquCaption = nullptr;
+  QMenu* mnuTools = nullptr;
+  QAction* mnuToolsAction = nullptr;
+  QAction* mnuLinkCaption = nullptr;
+  QAction* mnuSetDefaultLink = nullptr;
+  QAction* mnuLink_verify = nullptr;
+  QAction* mnuAbout = nullptr;
+};
+
+class Form1 : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // strings is the program's string service; prompts answers every question
+  // the window and the core put to the user; data is the program's data,
+  // which the window fills when it loads.
+  Form1(i18n::StringService& strings, core::Prompts& prompts, ProgramData& data, QWidget* parent = nullptr);
+  ~Form1() override;
+
+  // The window's loading, before it is first shown: captions, recent
+  // projects, image library, data folder, settings, remembered addresses,
+  // placement, pictures per row, then the project named by the command-line
+  // arguments (the program's arguments without its own name).
+  void formLoad(const std::vector<std::string>& arguments);
+
+  Form1Controls& controls() { return controls_; }
+  Form1Menus& menus() { return menus_; }
+  MainState& state() { return state_; }
+  ProgramData& data() { return data_; }
+  i18n::StringService& strings() { return strings_; }
+  MainHost& host() { return *host_; }
+  widgets::cMRUFileList& recentList() { return recentList_; }
+
+  // The settings editor registers itself here (nullptr to unregister).
+  void setSettingsEditor(SettingsEditorLink* editor);
+
+  // "Velvara  v.1.1.1." and, with a project file, "  ( name.vlr )".
+  void setMainCaption();
+  void applyLanguage();
+  void showBusyPanel(const std::string& text);
+  void hideBusyPanel();
+  // The layout of the window's parts for its current client size.
+  void layoutControls();
+
+  // Whether a gallery is being made; the window then refuses to make another
+  // or to close.
+  bool makingGallery() const { return makingGallery_; }
+
+  void open_project(const std::string& path, bool addToRecent);
+  void save_project(bool askName);
+  void refresh_recent_menu();
+  void add_recent_project(const std::string& path);
+  // "Make web gallery", Export, Links and Images usable exactly when the
+  // project holds images.
+  void applyImageCommandsRule();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void createControls();
+  void createEditPanel();
+  void createToolsPanel();
+  void createBusyPanel();
+  void createMenus();
+  void connectCommands();
+
+  // Start-up and shut-down steps.
+  void loadRecentProjects();
+  void restorePlacement();
+  void restorePicturesPerRow();
+  void formQueryUnload();
+  void formUnload();
+  void mnuExit_Click();
+  void cmdMakeGallery_Click();
+  void usPicInRow_Change(int value);
+  std::string settingsValue(const char* key, const std::string& defaultValue) const;
+  void saveSettingsValue(const char* key, const std::string& value) const;
+  std::string defaultSettingsPath() const;
+
+  // Editor calls: the strip and the edit panel take these over.
+  void commitImageDetails();
+  void showImageDetails(int index);
+  void setOpenModeCaptions();
+  void fillUrlCombo();
+  void reloadAllSlides();
+  void arrangeSlides();
+  void clearImageList();
+
+  i18n::StringService& strings_;
+  core::Prompts& prompts_;
+  ProgramData& data_;
+  MainState state_;
+  std::unique_ptr<MainHost> host_;
+  widgets::cMRUFileList recentList_;
+  std::unique_ptr<mlruntime::LanguageSupport> languageSupport_;
+  registry::AppSettings appSettings_;
+  // The "settings" section belongs to the folder that holds the program.
+  std::string settingsApplication_;
+  Form1Controls controls_;
+  Form1Menus menus_;
+  bool makingGallery_ = false;
+  bool unloaded_ = false;
+  // Outer size to apply once the window system has framed the window.
+  int pendingOuterWidth_ = 0;
+  int pendingOuterHeight_ = 0;
+};
+
+}  // namespace velvara::app

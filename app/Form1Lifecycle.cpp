@@ -1,0 +1,264 @@
+// The main window's loading, its closing and the commands that load and save
+// the project.
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <filesystem>
+
+#include "app/Form1.h"
+#include "app/MainHost.h"
+#include "app/SettingsEditorLink.h"
+#include "app/StartupValues.h"
+#include "core/files/OpenProject.h"
+#include "core/files/SaveProject.h"
+#include "core/files/SettingsFile.h"
+#include "core/files/UrlList.h"
+#include "core/folders/DataFolder.h"
+#include "core/gallery/MakeGallery.h"
+#include "core/helpers/WebColors.h"
+#include "core/imaging/ReadableFormats.h"
+#include "widgets/store/cRegistry.h"
+
+namespace velvara::app {
+
+namespace {
+
+constexpr const char* kRecentProjectsKey = "Software\\Velvara\\mru_projects";
+constexpr const char* kSettingsSection = "settings";
+constexpr std::int32_t kRecentCapacity = 8;
+
+}  // namespace
+
+std::string Form1::settingsValue(const char* key, const std::string& defaultValue) const {
+  return appSettings_.getSetting(settingsApplication_, kSettingsSection, key, defaultValue);
+}
+
+void Form1::saveSettingsValue(const char* key, const std::string& value) const {
+  appSettings_.saveSetting(settingsApplication_, kSettingsSection, key, value);
+}
+
+std::string Form1::defaultSettingsPath() const { return data_.dataFolder + "/default.vlm"; }
+
+void Form1::setSettingsEditor(SettingsEditorLink* editor) { host_->setSettingsEditor(editor); }
+
+void Form1::formLoad(const std::vector<std::string>& arguments) {
+  languageSupport_ = std::make_unique<mlruntime::LanguageSupport>([this](int langId, const std::string& langName) {
+    strings_.setCurrentLanguage(langId, langName);
+    applyLanguage();
+  });
+  applyLanguage();
+  loadRecentProjects();
+
+  core::gflInit(data_.library);
+  data_.library.supportedExtensions = core::readableExtensions();
+  data_.dataFolder = core::chooseDataFolder();
+  data_.sourceFolder = data_.dataFolder;
+  data_.sourceFolder = settingsValue("source_folder", data_.sourceFolder);
+
+  core::setDefaultSettings(data_.project.settings, strings_);
+  if (std::filesystem::is_regular_file(defaultSettingsPath())) {
+    core::loadSettingsFile(*host_, data_.project.settings, defaultSettingsPath(), false);
+  }
+  data_.urlHistory.clear();
+  core::loadUrlList(*host_, data_.urlHistory, data_.dataFolder);
+  fillUrlCombo();
+  data_.webColorTable = core::buildWebColorTable();
+
+  state_.firstSelected = -1;
+  state_.lastSelected = -1;
+  controls_.pbInner->move(0, 0);
+  state_.stripCellWidth = 140;
+  state_.stripCellHeight = 140;
+  state_.previewBoxWidth = 120;
+  state_.previewBoxHeight = state_.stripCellHeight - 20;
+
+  restorePlacement();
+  restorePicturesPerRow();
+
+  if (const auto path = commandLineProject(arguments)) open_project(*path, true);
+}
+
+void Form1::loadRecentProjects() {
+  widgets::cRegistry registry(strings_);
+  registry.setClassKey(widgets::kHkeyCurrentUser);
+  registry.setSectionKey(kRecentProjectsKey);
+  recentList_.load(registry);
+  recentList_.setMaxFileCount(kRecentCapacity);
+  refresh_recent_menu();
+  setMainCaption();
+}
+
+void Form1::restorePlacement() {
+  const StoredPlacement placement = placementToApply(settingsValue("width", "9525"), settingsValue("height", "9630"),
+                                                     settingsValue("left", "-10"), settingsValue("top", "-10"));
+  if (placement.width) pendingOuterWidth_ = *placement.width / kTwipsPerPixel;
+  if (placement.height) pendingOuterHeight_ = *placement.height / kTwipsPerPixel;
+  // Before the window is framed its outer size is its own size; showEvent
+  // takes the frame off once the window system has added one.
+  resize(pendingOuterWidth_ > 0 ? pendingOuterWidth_ : width(),
+         pendingOuterHeight_ > 0 ? pendingOuterHeight_ : height());
+  QPoint position = pos();
+  if (placement.left) position.setX(*placement.left / kTwipsPerPixel);
+  if (placement.top) position.setY(*placement.top / kTwipsPerPixel);
+  if (placement.left || placement.top) move(position);
+}
+
+void Form1::restorePicturesPerRow() {
+  const PicturesPerRow stored = picturesPerRowFrom(settingsValue("picinrow", "4"), controls_.usPicInRow->minimum(),
+                                                   controls_.usPicInRow->maximum());
+  state_.picInRow = stored.value;
+  if (controls_.usPicInRow->value() == stored.value) {
+    usPicInRow_Change(stored.value);
+  } else {
+    controls_.usPicInRow->setValue(stored.value);
+  }
+}
+
+void Form1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (pendingOuterWidth_ <= 0 && pendingOuterHeight_ <= 0) return;
+  // The window system frames the window only once it is mapped.
+  QTimer::singleShot(0, this, [this] {
+    const QSize frame = frameGeometry().size() - geometry().size();
+    if (!frame.isEmpty() && frame != QSize(0, 0)) {
+      resize((pendingOuterWidth_ > 0 ? pendingOuterWidth_ : frameGeometry().width()) - frame.width(),
+             (pendingOuterHeight_ > 0 ? pendingOuterHeight_ : frameGeometry().height()) - frame.height());
+    }
+    pendingOuterWidth_ = 0;
+    pendingOuterHeight_ = 0;
+  });
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+  if (makingGallery_) {
+    event->ignore();
+    return;
+  }
+  if (!unloaded_) {
+    formQueryUnload();
+    formUnload();
+    unloaded_ = true;
+  }
+  event->accept();
+}
+
+void Form1::formQueryUnload() {
+  core::saveSettingsFile(*host_, data_.project.settings, defaultSettingsPath());
+  core::saveUrlList(*host_, data_.urlHistory, data_.dataFolder);
+  clearImageList();
+
+  saveSettingsValue("source_folder", data_.sourceFolder);
+  saveSettingsValue("picinrow", std::to_string(state_.picInRow));
+  if (!isMinimized()) {
+    const QRect frame = frameGeometry();
+    saveSettingsValue("width", std::to_string(frame.width() * kTwipsPerPixel));
+    saveSettingsValue("height", std::to_string(frame.height() * kTwipsPerPixel));
+    saveSettingsValue("left", std::to_string(frame.left() * kTwipsPerPixel));
+    saveSettingsValue("top", std::to_string(frame.top() * kTwipsPerPixel));
+  }
+
+  widgets::cRegistry registry(strings_);
+  registry.setClassKey(widgets::kHkeyCurrentUser);
+  registry.setSectionKey(kRecentProjectsKey);
+  recentList_.save(registry);
+}
+
+void Form1::formUnload() {
+  if (SettingsEditorLink* editor = host_->settingsEditor()) editor->unload();
+  languageSupport_.reset();
+}
+
+void Form1::mnuExit_Click() {
+  if (!data_.project.images.empty()) save_project(data_.project.projectFile.empty());
+  close();
+}
+
+void Form1::cmdMakeGallery_Click() {
+  if (makingGallery_) return;
+  makingGallery_ = true;
+  showBusyPanel(controls_.cmdMakeGallery->text().toStdString());
+  commitImageDetails();
+  core::makeGallery(*host_, data_.project, data_.library, controls_.chkHtmlOnly->isChecked());
+  hideBusyPanel();
+  makingGallery_ = false;
+}
+
+void Form1::usPicInRow_Change(int value) {
+  state_.picInRow = value;
+  arrangeSlides();
+}
+
+void Form1::open_project(const std::string& path, bool addToRecent) {
+  commitImageDetails();
+  const core::OpenProjectResult result =
+      core::openProject(*host_, data_.project, data_.urlHistory, data_.dataFolder, path, addToRecent);
+  if (!result.loaded) return;
+  fillUrlCombo();
+  reloadAllSlides();
+  arrangeSlides();
+  menus_.mnuSaveProject->setEnabled(true);
+  menus_.mnuSaveAs->setEnabled(true);
+  applyImageCommandsRule();
+  setMainCaption();
+  if (result.addToRecent) {
+    add_recent_project(result.recentPath);
+  } else {
+    refresh_recent_menu();
+  }
+  setMainCaption();
+  hideBusyPanel();
+  setOpenModeCaptions();
+}
+
+void Form1::save_project(bool askName) {
+  commitImageDetails();
+  const core::SaveProjectResult result = core::saveProject(*host_, data_.project, data_.dataFolder, askName);
+  if (result.saved) {
+    menus_.mnuSaveProject->setEnabled(true);
+    add_recent_project(result.recentPath);
+  }
+  setMainCaption();
+}
+
+void Form1::applyImageCommandsRule() {
+  const bool hasImages = !data_.project.images.empty();
+  controls_.cmdMakeGallery->setEnabled(hasImages);
+  menus_.mnuExport->setEnabled(hasImages);
+  menus_.mnuToolsAction->setEnabled(hasImages);
+  menus_.mnuPopUp_imagesAction->setEnabled(hasImages);
+}
+
+void Form1::refresh_recent_menu() {
+  const std::int32_t count = std::min(recentList_.fileCount(), kRecentCapacity);
+  for (std::int32_t i = 1; i <= count; ++i) {
+    if (!recentList_.fileExists(i)) continue;
+    QAction* item = menus_.mnuMRU[i];
+    item->setCheckable(true);
+    item->setChecked(recentList_.sFile(i) == data_.project.projectFile);
+    item->setVisible(true);
+    item->setText(QString::fromStdString(recentList_.menuCaption(i)));
+    item->setData(QString::number(i));
+  }
+  menus_.mnuMRU[9]->setVisible(count > 0);
+}
+
+void Form1::add_recent_project(const std::string& path) {
+  recentList_.addFile(path);
+  refresh_recent_menu();
+}
+
+void Form1::connectCommands() {
+  connect(menus_.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+  connect(controls_.cmdMakeGallery, &QPushButton::clicked, this, &Form1::cmdMakeGallery_Click);
+  connect(controls_.usPicInRow, &QSpinBox::valueChanged, this, &Form1::usPicInRow_Change);
+  for (int i = 1; i <= 8; ++i) {
+    connect(menus_.mnuMRU[i], &QAction::triggered, this, [this, i] {
+      const std::int32_t entry = menus_.mnuMRU[i]->data().toString().toInt();
+      open_project(recentList_.sFile(entry), false);
+    });
+  }
+}
+
+}  // namespace velvara::app

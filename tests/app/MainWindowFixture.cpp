@@ -1,0 +1,66 @@
+#include "tests/app/MainWindowFixture.h"
+
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "app/MainHost.h"
+#include "core/files/ProjectFileFormat.h"
+#include "platform/shell/Folders.h"
+#include "tests/support/TestImages.h"
+
+namespace velvara::app::testing {
+
+MainWindowFixture::MainWindowFixture() {
+  std::filesystem::create_directories(dir_.path() / "home" / "Documents");
+  std::filesystem::create_directories(dir_.path() / "config");
+  setenv("HOME", dir_.file("home").c_str(), 1);
+  setenv("XDG_CONFIG_HOME", dir_.file("config").c_str(), 1);
+  strings_.setCurrentLanguage(i18n::kEnglishUk);
+}
+
+MainWindowFixture::~MainWindowFixture() {
+  if (window_) window_->close();
+}
+
+Form1& MainWindowFixture::start(const std::vector<std::string>& arguments) {
+  window_ = std::make_unique<Form1>(strings_, prompts_, data_);
+  window_->host().setDocumentOpener([this](const std::string& path) { openedDocuments_.push_back(path); });
+  window_->formLoad(arguments);
+  window_->show();
+  // The window takes its outer size once the platform has framed it.
+  QTest::qWait(1);
+  return *window_;
+}
+
+std::string MainWindowFixture::stored(const char* key) const {
+  return registry::AppSettings().getSetting(shell::programFolder(), "settings", key, "<none>");
+}
+
+void MainWindowFixture::store(const char* key, const std::string& value) const {
+  registry::AppSettings().saveSetting(shell::programFolder(), "settings", key, value);
+}
+
+std::string MainWindowFixture::writeProject(const std::string& name, int count, bool links) {
+  core::GallerySettings settings;
+  core::setDefaultSettings(settings, "Test gallery", "");
+  settings.destFolder = galleryFolder();
+  std::vector<core::ImageItem> images;
+  for (int i = 1; i <= count; ++i) {
+    core::ImageItem item;
+    item.sourcePath = dir_.file("photo" + std::to_string(i) + ".jpg");
+    if (!std::filesystem::exists(item.sourcePath)) {
+      velvara::testing::writeTestImage(item.sourcePath, {.width = 80 + 10 * i, .height = 60});
+    }
+    item.title = item.tooltip = item.outputBaseName = "photo" + std::to_string(i);
+    item.linkText = "3D";
+    if (links) item.linkUrl = "http://127.0.0.1/" + std::to_string(i);
+    images.push_back(item);
+  }
+  const std::string path = dir_.file(name);
+  std::ofstream(path, std::ios::binary) << core::serializeProjectFile(settings, images);
+  return path;
+}
+
+}  // namespace velvara::app::testing

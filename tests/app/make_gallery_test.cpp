@@ -1,0 +1,76 @@
+// "Make web gallery" on the main window: the gallery of the open project is
+// written and opened, and while it is being made the window neither starts a
+// second one nor closes.
+#include <QCheckBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "tests/app/MainWindowFixture.h"
+
+namespace velvara::app::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+using MakeGalleryTest = MainWindowFixture;
+
+TEST_F(MakeGalleryTest, TheButtonWritesTheGalleryOfTheOpenProjectAndOpensItsFirstPage) {
+  for (const bool htmlOnly : {false, true}) {
+    SCOPED_TRACE(htmlOnly);
+    fs::remove_all(galleryFolder());
+    openedDocuments_.clear();
+    Form1& window = start({writeProject("trip.vlr", 3)});
+    if (htmlOnly) QTest::mouseClick(window.controls().chkHtmlOnly, Qt::LeftButton);
+    QTest::mouseClick(window.controls().cmdMakeGallery, Qt::LeftButton);
+    EXPECT_TRUE(prompts_.messages.empty());
+    ASSERT_EQ(openedDocuments_.size(), 1u);
+    EXPECT_EQ(fs::path(openedDocuments_[0]), fs::path(galleryFolder()) / "index.html");
+    EXPECT_TRUE(fs::is_regular_file(fs::path(galleryFolder()) / "library" / "ktvlr.css"));
+    EXPECT_EQ(fs::exists(fs::path(galleryFolder()) / "photos" / "photo3.jpg"), !htmlOnly);
+    EXPECT_EQ(fs::exists(fs::path(galleryFolder()) / "thumbs" / "photo3.jpg"), !htmlOnly);
+    EXPECT_FALSE(window.controls().pbLoading->isVisible());
+    EXPECT_EQ(window.windowTitle(), "Velvara  v.1.1.1.  ( trip.vlr )");
+    EXPECT_TRUE(window.isEnabled());
+    window.close();
+  }
+}
+
+// Answers the question about a destination folder that holds files while
+// trying to close the window and to start a second gallery.
+class InterruptingPrompts : public velvara::testing::FakeHost {
+ public:
+  Form1* window = nullptr;
+  bool stillOpen = false;
+  int questions = 0;
+  core::MessageAnswer showMessage(const core::Message& message) override {
+    ++questions;
+    window->close();
+    QTest::mouseClick(window->controls().cmdMakeGallery, Qt::LeftButton);
+    stillOpen = window->isVisible();
+    FakeHost::showMessage(message);
+    return core::MessageAnswer::No;
+  }
+};
+
+TEST_F(MakeGalleryTest, WhileAGalleryIsMadeTheWindowRefusesToCloseOrToStartAnother) {
+  fs::create_directories(galleryFolder());
+  std::ofstream(fs::path(galleryFolder()) / "old.html") << "old";
+  InterruptingPrompts prompts;
+  window_ = std::make_unique<Form1>(strings_, prompts, data_);
+  prompts.window = window_.get();
+  window_->formLoad({writeProject("trip.vlr", 2)});
+  window_->show();
+  QTest::mouseClick(window_->controls().cmdMakeGallery, Qt::LeftButton);
+  EXPECT_EQ(prompts.questions, 1);
+  EXPECT_TRUE(prompts.stillOpen);
+  EXPECT_FALSE(window_->makingGallery());
+  EXPECT_TRUE(fs::exists(fs::path(galleryFolder()) / "old.html"));
+  window_->close();
+  EXPECT_FALSE(window_->isVisible());
+}
+
+}  // namespace
+}  // namespace velvara::app::testing
