@@ -1,7 +1,6 @@
 #include "core/imaging/AddImage.h"
 
 #include "core/helpers/Paths.h"
-#include "core/imaging/FitSize.h"
 #include "i18n/StringService.h"
 #include "platform/imagelib/Library.h"
 
@@ -29,9 +28,15 @@ void showDuplicate(Host& host, const std::string& path) {
 bool addImage(Host& host, Project& project, ImageLibrary& library, const std::string& path, std::int32_t boxWidth,
               std::int32_t boxHeight, bool keepAspect) {
   project.images.growIfFull();
+  if (!isSupportedImageExt(library, getFileExtension(path))) return false;
+  return addLoadedImage(host, project, path, loadPreview(path, boxWidth, boxHeight, keepAspect));
+}
+
+bool addLoadedImage(Host& host, Project& project, const std::string& path, LoadedPreview&& preview) {
+  project.images.growIfFull();
   ImageItem item;
   imagelib::Bitmap bitmap;
-  if (!newImage(host, project, library, path, item, bitmap, boxWidth, boxHeight, keepAspect)) return false;
+  if (!acceptPreview(host, project, path, std::move(preview), item, bitmap)) return false;
   project.images.append(std::move(item), std::move(bitmap));
   return true;
 }
@@ -39,28 +44,26 @@ bool addImage(Host& host, Project& project, ImageLibrary& library, const std::st
 bool newImage(Host& host, const Project& project, ImageLibrary& library, const std::string& path, ImageItem& item,
               imagelib::Bitmap& bitmap, std::int32_t boxWidth, std::int32_t boxHeight, bool keepAspect) {
   if (!isSupportedImageExt(library, getFileExtension(path))) return false;
+  return acceptPreview(host, project, path, loadPreview(path, boxWidth, boxHeight, keepAspect), item, bitmap);
+}
+
+bool acceptPreview(Host& host, const Project& project, const std::string& path, LoadedPreview&& preview,
+                   ImageItem& item, imagelib::Bitmap& bitmap) {
+  if (!preview.readable) return false;
   for (const ImageItem& existing : project.images.items()) {
     if (existing.sourcePath == path) {
       showDuplicate(host, path);
       return false;
     }
   }
-  imagelib::ImageInfo info;
-  if (!imagelib::readImageInfo(path, info).ok()) return false;
-
-  // Decoding straight to the preview size reads a large photo at a fraction
-  // of its resolution; the result is the loaded picture resized to the box.
-  PixelSize size = fitToBox(info.width, info.height, boxWidth, boxHeight, keepAspect);
-  imagelib::Bitmap preview;
-  imagelib::Status status = imagelib::loadResized(path, size.width, size.height, preview);
-  if (!status.ok()) {
-    if (isReadFailure(status.code)) return false;
+  if (!preview.status.ok()) {
+    if (isReadFailure(preview.status.code)) return false;
     Message message;
-    message.text = "proc:NewImage/err2: " + status.text;
+    message.text = "proc:NewImage/err2: " + preview.status.text;
     host.showMessage(message);
     return false;
   }
-  bitmap = std::move(preview);
+  bitmap = std::move(preview.bitmap);
 
   item = ImageItem();
   item.sourcePath = path;

@@ -14,6 +14,8 @@ struct ImageLibrary {
   bool gflReady = false;
   // Lower-case extensions of every readable format, key = item = extension.
   std::optional<KeyedCollection<std::string>> supportedExtensions;
+  // How many pictures are decoded at once; 0: one per core.
+  int workerCount = 0;
 };
 
 // Starts the image library once per run; later calls do nothing.

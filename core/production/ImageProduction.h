@@ -17,9 +17,15 @@ namespace velvara::core {
 // than two images; the event loop is served once per image.
 //
 // Failures of single pictures are reported per file and production goes on.
-// A folder that cannot be made, a file that cannot be deleted or copied, or a
-// size setting that is not a number ends production with a message: the
-// result is then false, with the window enabled and the caption restored.
+// A folder that cannot be made, a file that cannot be deleted or copied, a
+// gallery JPEG that cannot be written (a full disk), or a size setting that is
+// not a number ends production with a message: the result is then false, with
+// the window enabled and the caption restored, and no file of a later image
+// is left behind.
+//
+// The pictures are made by library.workerCount workers at once (one per core
+// when 0); every call on host happens in this thread, in the order and at the
+// turn a loop over the images would make it.
 bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library);
 
 // Turns src into one JPEG at dst that fits the box: resized (keeping the

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -6,18 +7,17 @@
 #include "core/gallery/GalleryCells.h"
 #include "core/helpers/Paths.h"
 #include "core/helpers/Urls.h"
+#include "core/jobs/OrderedRun.h"
 #include "core/model/OutputFileName.h"
 #include "core/model/SettingsCheck.h"
+#include "core/production/ImageJob.h"
 #include "core/production/ImageProduction.h"
-#include "core/production/JpegOutput.h"
+#include "platform/imagelib/Library.h"
 
 namespace velvara::core {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr int kThumbQuality = 80;
-constexpr int kSharpen = 25;
 
 // Sizes and quality that are not numbers can only come from a hand-made
 // file; they are refused before any folder is touched, with the warning the
@@ -69,43 +69,6 @@ void emptyOrMakeFolder(const std::string& path) {
   if (error) throw FolderFailure{path, error};
 }
 
-// Both sizes of one photo from a single decode when the thumbnail is no
-// larger than the large image: the thumbnail is then made from the large
-// image before it is sharpened, so each output is resized, then sharpened.
-void makeImagePair(Host& host, const std::string& src, const GallerySizes& sizes, bool keepAspect,
-                   const std::string& thumbDst, const std::string& photoDst) {
-  imagelib::ImageInfo info;
-  imagelib::Status status = imagelib::readImageInfo(src, info);
-  if (!status.ok()) {
-    production::reportSaveFailure(host, thumbDst, status.text);
-    production::reportSaveFailure(host, photoDst, status.text);
-    return;
-  }
-  PixelSize thumbSize = production::outputSize(info, sizes.thumbWidth, sizes.thumbHeight, keepAspect);
-  PixelSize photoSize = production::outputSize(info, sizes.imageWidth, sizes.imageHeight, keepAspect);
-  if (thumbSize.width > photoSize.width || thumbSize.height > photoSize.height) {
-    makeJpeg(host, src, sizes.thumbWidth, sizes.thumbHeight, thumbDst, keepAspect, kThumbQuality, kSharpen);
-    makeJpeg(host, src, sizes.imageWidth, sizes.imageHeight, photoDst, keepAspect,
-             static_cast<std::int16_t>(sizes.jpegQuality), kSharpen);
-    return;
-  }
-  imagelib::Bitmap photo;
-  status = production::decode(src, info, photoSize, photo);
-  if (!status.ok()) {
-    production::reportDecodeFailure(host, thumbDst, status);
-    production::reportDecodeFailure(host, photoDst, status);
-    return;
-  }
-  imagelib::Bitmap thumb;
-  status = imagelib::resize(photo, thumbSize.width, thumbSize.height, imagelib::ResizeMethod::Lanczos, thumb);
-  if (status.ok()) {
-    production::sharpenAndSave(host, std::move(thumb), thumbDst, kThumbQuality, kSharpen);
-  } else {
-    production::reportResizeFailure(host, thumbDst, status.text);
-  }
-  production::sharpenAndSave(host, std::move(photo), photoDst, sizes.jpegQuality, kSharpen);
-}
-
 void copyLinkedFile(const std::string& link, const std::string& galleryFolder) {
   std::string target = galleryFolder + "/" + getFileName(link, true);
   std::error_code error;
@@ -114,6 +77,14 @@ void copyLinkedFile(const std::string& link, const std::string& galleryFolder) {
   // replaced, never followed.
   error = copyFileAtomically(link, target);
   if (error) throw FolderFailure{link, error};
+}
+
+void reportFolderFailure(Host& host, const FolderFailure& failure) {
+  Message message;
+  message.icon = MessageIcon::Critical;
+  message.title = failure.path;
+  message.text = failure.path + "\r\n" + failure.error.message();
+  host.showMessage(message);
 }
 
 void finish(Host& host) {
@@ -152,32 +123,66 @@ bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library
       host.setProgress(1);
       host.setMainWindowEnabled(false);
     }
-    for (std::int32_t i = 0; i < images.count(); ++i) {
-      if (showProgress) host.setProgress(i + 1);
-      const ImageItem& image = images.item(i);
-      if (!image.thumbnailCached) continue;
-      host.setCaption(image.sourcePath);
-      host.processEvents();
-      makeImagePair(host, image.sourcePath, *sizes, keepAspect, thumbs + "/" + outputFileName(image) + ".jpg",
-                    photos + "/" + outputFileName(image) + ".jpg");
-      // The page links to the substituted address, so that is the file the
-      // gallery needs a copy of.
-      const std::string link = substituteLink(image.linkUrl, getFileName(image.sourcePath, true));
-      if (shadowbox && !link.empty() && !isHttpUrl(link) && !isHtmlFile(link) && pathExists(link)) {
-        copyLinkedFile(link, gallery);
-      }
-    }
   } catch (const FolderFailure& failure) {
-    Message message;
-    message.icon = MessageIcon::Critical;
-    message.title = failure.path;
-    message.text = failure.path + "\r\n" + failure.error.message();
-    host.showMessage(message);
+    reportFolderFailure(host, failure);
     finish(host);
     return false;
   }
+
+  // The images are made by the workers, ahead of the turn at which each is
+  // reported here, in list order, as one loop over the list would. The
+  // workers read only the jobs, made here before they start.
+  std::vector<std::optional<ImageJob>> jobs(static_cast<std::size_t>(images.count()));
+  for (std::size_t i = 0; i < jobs.size(); ++i) {
+    const ImageItem& image = images.items()[i];
+    if (!image.thumbnailCached) continue;
+    ImageJob& job = jobs[i].emplace();
+    job.source = image.sourcePath;
+    job.sizes = *sizes;
+    job.keepAspect = keepAspect;
+    job.thumbPath = thumbs + "/" + outputFileName(image) + ".jpg";
+    job.photoPath = photos + "/" + outputFileName(image) + ".jpg";
+  }
+  const int workers = library.workerCount > 0 ? library.workerCount : workersForThisMachine();
+  imagelib::setThreadsPerPicture(std::max(1, workersForThisMachine() / workers));
+  bool completed = true;
+  runInOrder<ImageOutcome>(
+      jobs.size(), workers, [&](std::size_t i) { return jobs[i] ? makeImageFiles(*jobs[i]) : ImageOutcome(); },
+      [&](std::size_t i, ImageOutcome& outcome) {
+        if (showProgress) host.setProgress(static_cast<int>(i) + 1);
+        const ImageItem& image = images.item(static_cast<std::int32_t>(i));
+        if (!image.thumbnailCached) return true;
+        host.setCaption(image.sourcePath);
+        host.processEvents();
+        for (const Message& message : outcome.messages) host.showMessage(message);
+        if (outcome.writeFailed) {
+          completed = false;
+          return false;
+        }
+        // The page links to the substituted address, so that is the file the
+        // gallery needs a copy of.
+        const std::string link = substituteLink(image.linkUrl, getFileName(image.sourcePath, true));
+        if (shadowbox && !link.empty() && !isHttpUrl(link) && !isHtmlFile(link) && pathExists(link)) {
+          try {
+            copyLinkedFile(link, gallery);
+          } catch (const FolderFailure& failure) {
+            reportFolderFailure(host, failure);
+            completed = false;
+            return false;
+          }
+        }
+        return true;
+      },
+      [](std::size_t, ImageOutcome& outcome) {
+        // Made ahead of a turn that never came: a run that stopped there
+        // leaves none of its files.
+        for (const std::string& file : outcome.written) {
+          std::error_code ignored;
+          fs::remove(file, ignored);
+        }
+      });
   finish(host);
-  return true;
+  return completed;
 }
 
 }  // namespace velvara::core

@@ -40,6 +40,8 @@ bool libraryInit() {
   return true;
 }
 
+void setThreadsPerPicture(int threads) { vips_concurrency_set(threads < 1 ? 1 : threads); }
+
 void libraryExit() {
   if (!detail::isReady()) return;
   vips_shutdown();

@@ -17,10 +17,24 @@ namespace velvara::imagelib {
 // Pictures with more pixels than this are refused before decoding.
 inline constexpr std::int64_t kMaxPixels = 250'000'000;
 
-// Starts the library; false when it cannot start. Call once per run.
+// The most memory one decode may need, in bytes: the picture held whole
+// where its file must be decoded whole (an interlaced PNG, a progressive
+// JPEG), plus the decoded result. Pictures that need more are refused as too
+// large before decoding, and decodes in several threads at once wait until
+// together they fit it, so that no input makes the program grow past 1 GiB.
+inline constexpr std::int64_t kMaxDecodeBytes = std::int64_t{512} << 20;
+
+// Starts the library; false when it cannot start. Call once per run, before
+// any other call and before a second thread uses the library; every other
+// call may then be made from any thread.
 bool libraryInit();
 // Ends the library; no other call may follow.
 void libraryExit();
+
+// How many threads the library's own work on one picture may use; callers
+// that work on several pictures at once lower it so that together they do
+// not ask for more threads than the machine has cores.
+void setThreadsPerPicture(int threads);
 
 // What the file says about the picture, without decoding its pixels.
 struct ImageInfo {

@@ -33,15 +33,20 @@ Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, 
   if (header.get_typeof(VIPS_META_ICC_NAME) != 0 && header.interpretation() != VIPS_INTERPRETATION_CMYK) {
     options->set("export_profile", "srgb");
   }
+  // The result is held twice on its way out: as libvips' pixels and as ours.
+  detail::DecodeReservation reservation(detail::bytesHeldWhole(header) + std::int64_t{width} * height * 6,
+                                        header.width(), header.height());
   vips::VImage image = vips::VImage::thumbnail(path.c_str(), width, options);
   vips::VImage pipeline = detail::exactSize(detail::toSrgb8(image), width, height);
   // A damaged tile decoded on a worker thread can be reported only in the
   // error buffer while the pipeline still completes: such a picture counts
-  // as unreadable, never as half-loaded. Messages left while opening (the
-  // HEIF reader's probing) are not about the pixels, so they are dropped
-  // first.
-  vips_error_clear();
+  // as unreadable, never as half-loaded. Beside other calls any word in the
+  // buffer sends the call round again alone (see guarded); alone, messages
+  // left while opening (the HEIF reader's probing) are not about the pixels,
+  // so they are dropped first.
+  if (detail::runningAlone()) vips_error_clear();
   Bitmap bitmap = detail::toBitmap(pipeline);
+  if (!detail::runningAlone()) return bitmap;
   std::string damage = detail::takeDamageReport();
   if (!damage.empty()) throw detail::Failure{ErrorCode::ReadError, damage};
   return bitmap;

@@ -1,14 +1,45 @@
 #include "platform/imagelib/VipsSupport.h"
 
 #include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <mutex>
 
 namespace velvara::imagelib::detail {
 namespace {
 
-bool ready = false;
+std::atomic<bool> ready = false;
+
+// The gate of CallGate: any number of shared holders, or one alone. A call
+// waiting to run alone keeps new shared holders out, so it is never starved.
+struct GateState {
+  std::mutex mutex;
+  std::condition_variable changed;
+  int shared = 0;
+  int aloneWaiting = 0;
+  bool alone = false;
+};
+
+GateState& gate() {
+  static GateState state;
+  return state;
+}
+
+thread_local bool callAlone = false;
+
+struct BudgetState {
+  std::mutex mutex;
+  std::condition_variable changed;
+  std::int64_t inUse = 0;
+};
+
+BudgetState& budget() {
+  static BudgetState state;
+  return state;
+}
 
 std::string firstLine(std::string text) {
   auto end = text.find('\n');
@@ -28,6 +59,79 @@ bool beginsWith(const std::string& path, std::string_view magic) {
 bool isReady() { return ready; }
 void setReady(bool value) { ready = value; }
 
+CallGate::Shared::Shared() {
+  GateState& state = gate();
+  std::unique_lock lock(state.mutex);
+  state.changed.wait(lock, [&] { return !state.alone && state.aloneWaiting == 0; });
+  ++state.shared;
+}
+
+CallGate::Shared::~Shared() {
+  GateState& state = gate();
+  std::lock_guard lock(state.mutex);
+  if (--state.shared == 0) state.changed.notify_all();
+}
+
+CallGate::Alone::Alone() {
+  GateState& state = gate();
+  std::unique_lock lock(state.mutex);
+  ++state.aloneWaiting;
+  state.changed.wait(lock, [&] { return !state.alone && state.shared == 0; });
+  --state.aloneWaiting;
+  state.alone = true;
+  callAlone = true;
+  // Whatever earlier calls left is nobody's report any more.
+  vips_error_clear();
+}
+
+CallGate::Alone::~Alone() {
+  vips_error_clear();
+  callAlone = false;
+  GateState& state = gate();
+  std::lock_guard lock(state.mutex);
+  state.alone = false;
+  state.changed.notify_all();
+}
+
+bool runningAlone() { return callAlone; }
+
+bool errorBufferHasText() {
+  // Only alone calls clear the buffer, and none runs while the caller holds
+  // the gate shared: whatever the caller's call wrote is still there. Text
+  // another thread appends meanwhile only sends the caller round once more.
+  return vips_error_buffer()[0] != '\0';
+}
+
+std::int64_t bytesHeldWhole(const vips::VImage& header) {
+  const std::int64_t samples = std::int64_t{header.width()} * header.height() * header.bands();
+  const char* loader = header.get_typeof(VIPS_META_LOADER) != 0 ? header.get_string(VIPS_META_LOADER) : "";
+  const bool interlaced = header.get_typeof("interlaced") != 0 && header.get_int("interlaced") != 0;
+  const bool jpeg = std::string_view(loader) == "jpegload";
+  if (interlaced && jpeg) return samples * 2;
+  for (std::string_view whole : {"gifload", "heifload", "jxlload", "magickload"}) {
+    if (whole == loader) return samples * static_cast<std::int64_t>(vips_format_sizeof(header.format()));
+  }
+  if (interlaced) return samples * static_cast<std::int64_t>(vips_format_sizeof(header.format()));
+  return 0;
+}
+
+DecodeReservation::DecodeReservation(std::int64_t bytes, int width, int height) : bytes_(bytes) {
+  if (bytes > kMaxDecodeBytes) {
+    throw Failure{ErrorCode::TooLarge, std::to_string(width) + " x " + std::to_string(height)};
+  }
+  BudgetState& state = budget();
+  std::unique_lock lock(state.mutex);
+  state.changed.wait(lock, [&] { return state.inUse == 0 || state.inUse + bytes <= kMaxDecodeBytes; });
+  state.inUse += bytes;
+}
+
+DecodeReservation::~DecodeReservation() {
+  BudgetState& state = budget();
+  std::lock_guard lock(state.mutex);
+  state.inUse -= bytes_;
+  state.changed.notify_all();
+}
+
 void checkReadable(const std::string& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) throw Failure{ErrorCode::FileNotFound, path};
@@ -46,7 +150,8 @@ vips::VImage openHeader(const std::string& path) {
   vips::VImage image = vips::VImage::new_from_file(
       path.c_str(),
       vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
-  if (static_cast<std::int64_t>(image.width()) * image.height() > kMaxPixels) {
+  if (static_cast<std::int64_t>(image.width()) * image.height() > kMaxPixels ||
+      bytesHeldWhole(image) > kMaxDecodeBytes) {
     throw Failure{ErrorCode::TooLarge, std::to_string(image.width()) + " x " + std::to_string(image.height())};
   }
   return image;

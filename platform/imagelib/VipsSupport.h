@@ -37,6 +37,27 @@ bool loaderAvailable(std::string_view loader);
 bool isReady();
 void setReady(bool ready);
 
+// The bytes a decode of header's picture holds beyond its result: the whole
+// picture for a file that must be decoded whole (interlaced PNG and GIF,
+// progressive JPEG, whose decoder keeps a 16-bit coefficient for every
+// sample, and the formats whose decoders know no other way), else nothing,
+// as the picture streams through in strips.
+std::int64_t bytesHeldWhole(const vips::VImage& header);
+
+// Holds what a decode needs from the budget that every decode in the
+// process shares, waiting while decodes in other threads hold too much of
+// it. Throws Failure (too large) when bytes exceed kMaxDecodeBytes.
+class DecodeReservation {
+ public:
+  DecodeReservation(std::int64_t bytes, int width, int height);
+  DecodeReservation(const DecodeReservation&) = delete;
+  DecodeReservation& operator=(const DecodeReservation&) = delete;
+  ~DecodeReservation();
+
+ private:
+  std::int64_t bytes_;
+};
+
 // Throws Failure unless path is a file that one of our picture formats reads.
 void checkReadable(const std::string& path);
 
@@ -58,33 +79,61 @@ vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage
 // Computes image and stores it as a 24-bit bottom-up BGR bitmap.
 Bitmap toBitmap(const vips::VImage& image);
 
-// The first line of libvips' error buffer, which is then cleared.
+// The first line of libvips' error buffer, which is then cleared. Only for
+// a call that runs alone (see guarded) or before any other call can run.
 std::string takeVipsError();
 
 // The first line of libvips' error buffer that reports damage, which is then
 // cleared; empty when there is none. The JPEG decoder's warnings about stray
 // bytes before a marker and about scan parameters are no damage: the whole
-// picture is read, and many cameras write such files.
+// picture is read, and many cameras write such files. Only for a call that
+// runs alone.
 std::string takeDamageReport();
 
 Status failureStatus(ErrorCode code, const std::string& detail);
 
-// Runs body, turning every failure into a Status; fallback is the code for
-// libvips' own errors.
+// libvips keeps one error buffer for the whole process, and its decoders
+// report damage only there, without naming the file. Calls therefore run
+// side by side as long as none of them leaves a word in the buffer; a call
+// that ends with the buffer not empty cannot tell whose words they are, and
+// is run again alone: every other call finishes first and none starts, the
+// buffer is cleared and then read as this call's own report. Sound pictures
+// never wait; damaged ones get the same verdict and text in any thread.
+class CallGate {
+ public:
+  // Holds the gate shared for one call, or alone.
+  class Shared {
+   public:
+    Shared();
+    ~Shared();
+    Shared(const Shared&) = delete;
+    Shared& operator=(const Shared&) = delete;
+  };
+  class Alone {
+   public:
+    Alone();
+    ~Alone();
+    Alone(const Alone&) = delete;
+    Alone& operator=(const Alone&) = delete;
+  };
+};
+
+// Whether the calling thread's call runs alone, so that it may read and
+// clear libvips' error buffer.
+bool runningAlone();
+
+// Whether libvips' error buffer holds any text.
+bool errorBufferHasText();
+
 template <typename Body>
-Status guarded(ErrorCode fallback, Body&& body) {
+Status attempt(ErrorCode fallback, Body& body) {
   try {
-    if (!isReady()) return failureStatus(ErrorCode::NotInitialised, {});
-    // A warning left by an earlier call is never this call's reason.
-    vips_error_clear();
     body();
-    vips_error_clear();
     return {};
   } catch (const Failure& failure) {
-    takeVipsError();
     return failureStatus(failure.code, failure.detail);
   } catch (const vips::VError& error) {
-    std::string detail = takeVipsError();
+    std::string detail = runningAlone() ? takeVipsError() : std::string();
     if (detail.empty()) detail = error.what();
     return failureStatus(fallback, detail);
   } catch (const std::bad_alloc&) {
@@ -92,6 +141,21 @@ Status guarded(ErrorCode fallback, Body&& body) {
   } catch (const std::exception& error) {
     return failureStatus(fallback, error.what());
   }
+}
+
+// Runs body, turning every failure into a Status; fallback is the code for
+// libvips' own errors. Body may run twice (see CallGate): first beside
+// other calls, then alone.
+template <typename Body>
+Status guarded(ErrorCode fallback, Body&& body) {
+  if (!isReady()) return failureStatus(ErrorCode::NotInitialised, {});
+  {
+    CallGate::Shared shared;
+    Status status = attempt(fallback, body);
+    if (!errorBufferHasText()) return status;
+  }
+  CallGate::Alone alone;
+  return attempt(fallback, body);
 }
 
 }  // namespace velvara::imagelib::detail

@@ -138,4 +138,45 @@ void writeJpegWithStrayBytes(const std::string& path) {
   writeBytes(path, bytes);
 }
 
+void writeJpegWithDamagedScan(const std::string& path) {
+  writeTestImage(path, {600, 400});
+  std::vector<char> bytes = readBytes(path);
+  const std::size_t at = bytes.size() / 2;
+  bytes[at] = '\xFF';
+  bytes[at + 1] = '\xD3';
+  writeBytes(path, bytes);
+}
+
+namespace {
+
+std::uint32_t crc32(const std::string& bytes) {
+  std::uint32_t crc = 0xFFFFFFFFu;
+  for (unsigned char byte : bytes) {
+    crc ^= byte;
+    for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+  }
+  return ~crc;
+}
+
+std::string bigEndian(std::uint32_t value) {
+  return {static_cast<char>(value >> 24), static_cast<char>(value >> 16), static_cast<char>(value >> 8),
+          static_cast<char>(value)};
+}
+
+std::string chunk(const std::string& type, const std::string& data) {
+  return bigEndian(static_cast<std::uint32_t>(data.size())) + type + data + bigEndian(crc32(type + data));
+}
+
+}  // namespace
+
+void writePngHeader(const std::string& path, int width, int height, int bitDepth, bool interlaced) {
+  const std::string header = bigEndian(static_cast<std::uint32_t>(width)) +
+                             bigEndian(static_cast<std::uint32_t>(height)) + static_cast<char>(bitDepth) +
+                             std::string("\x06\x00\x00", 3) + static_cast<char>(interlaced ? 1 : 0);
+  // An empty stored zlib stream.
+  const std::string data("\x78\x01\x01\x00\x00\xFF\xFF\x00\x00\x00\x01", 11);
+  std::ofstream(path, std::ios::binary) << std::string("\x89PNG\r\n\x1A\n", 8) << chunk("IHDR", header)
+                                        << chunk("IDAT", data) << chunk("IEND", "");
+}
+
 }  // namespace velvara::testing

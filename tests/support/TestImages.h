@@ -46,4 +46,13 @@ void writeJpegClaimingSize(const std::string& path, int width, int height);
 // warning from the decoder.
 void writeJpegWithStrayBytes(const std::string& path);
 
+// A JPEG with a restart marker in the middle of its picture data: the
+// decoder warns that the data ends early and still decodes to the end.
+void writeJpegWithDamagedScan(const std::string& path);
+
+// A PNG that declares width x height at bitDepth (8 or 16) with four bands,
+// interlaced or not, followed by a tiny picture-data chunk: enough for its
+// header to be read, never to be decoded.
+void writePngHeader(const std::string& path, int width, int height, int bitDepth, bool interlaced);
+
 }  // namespace velvara::testing

@@ -1,10 +1,11 @@
-// velvara-gallery-build PROJECT.vlr [--html-only] [--answer yes|no]
+// velvara-gallery-build PROJECT.vlr [--html-only] [--answer yes|no] [--workers N]
 //
 // Makes the gallery of a project file into the project's destination folder
 // without a window, for tests and benchmarks: the project is loaded and its
 // previews cached as the main window does after opening it, then the gallery
-// is built. Messages go to standard error, the page the shell would open to
-// standard output. Exit status 0 only when the build ran to its end.
+// is built, N pictures at once (default: one per core). Messages go to
+// standard error, the page the shell would open to standard output. Exit
+// status 0 only when the build ran to its end.
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -15,7 +16,7 @@
 #include "core/gallery/MakeGallery.h"
 #include "core/helpers/KeyedCollection.h"
 #include "core/imaging/ImageLibrary.h"
-#include "core/imaging/LoadFitted.h"
+#include "core/imaging/PreviewLoading.h"
 #include "core/model/Project.h"
 #include "tools/gallery_build/ConsoleHost.h"
 
@@ -31,6 +32,7 @@ struct Options {
   std::string projectPath;
   bool htmlOnly = false;
   bool answerYes = false;
+  int workers = 0;
 };
 
 bool parseOptions(int argc, char** argv, Options& options) {
@@ -41,6 +43,8 @@ bool parseOptions(int argc, char** argv, Options& options) {
     } else if (arg == "--answer" && i + 1 < argc &&
                (std::string_view(argv[i + 1]) == "yes" || std::string_view(argv[i + 1]) == "no")) {
       options.answerYes = std::string_view(argv[++i]) == "yes";
+    } else if (arg == "--workers" && i + 1 < argc && std::atoi(argv[i + 1]) > 0) {
+      options.workers = std::atoi(argv[++i]);
     } else if (options.projectPath.empty() && !arg.starts_with("--")) {
       options.projectPath = arg;
     } else {
@@ -74,12 +78,11 @@ class ScratchFolder {
 // Caches every image's preview as the thumbnail strip does after a load; only
 // images whose file loads get gallery JPEGs.
 void cachePreviews(core::ImageLibrary& library, core::Project& project) {
-  for (std::int32_t i = 0; i < project.images.count(); ++i) {
-    imagelib::Bitmap preview;
-    if (core::loadFitted(library, project.images.item(i).sourcePath, kPreviewBox, kPreviewBox, preview)) {
-      project.images.setPreview(i, std::move(preview));
-    }
-  }
+  std::vector<std::string> paths;
+  for (const core::ImageItem& image : project.images.items()) paths.push_back(image.sourcePath);
+  core::loadPreviews(library, paths, kPreviewBox, kPreviewBox, true, [&](std::size_t i, core::LoadedPreview& preview) {
+    if (preview.loaded()) project.images.setPreview(static_cast<std::int32_t>(i), std::move(preview.bitmap));
+  });
 }
 
 int run(const Options& options) {
@@ -95,6 +98,7 @@ int run(const Options& options) {
   }
 
   core::ImageLibrary library;
+  library.workerCount = options.workers;
   core::gflInit(library);
   bool built = false;
   {
@@ -115,7 +119,7 @@ int run(const Options& options) {
 int main(int argc, char** argv) {
   Options options;
   if (!parseOptions(argc, argv, options)) {
-    std::cerr << "usage: velvara-gallery-build PROJECT.vlr [--html-only] [--answer yes|no]" << std::endl;
+    std::cerr << "usage: velvara-gallery-build PROJECT.vlr [--html-only] [--answer yes|no] [--workers N]" << std::endl;
     return kUsageError;
   }
   return run(options);

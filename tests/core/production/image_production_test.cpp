@@ -1,9 +1,14 @@
 #include "core/production/ImageProduction.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <sstream>
 
 #include "core/imaging/FitSize.h"
 #include "platform/imagelib/Library.h"
@@ -16,6 +21,62 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::TestColor;
+
+// Every call production makes on its host, in one list, in order.
+class RecordingHost : public testing::FakeHost {
+ public:
+  std::vector<std::string> calls;
+
+  MessageAnswer showMessage(const Message& message) override {
+    calls.push_back("message " + message.title.value_or("") + " | " + message.text);
+    return FakeHost::showMessage(message);
+  }
+  void setCaption(const std::string& caption) override { calls.push_back("caption " + caption); }
+  void restoreCaption() override { calls.push_back("restore caption"); }
+  void showProgress(int minimum, int maximum) override {
+    calls.push_back("progress " + std::to_string(minimum) + "-" + std::to_string(maximum));
+  }
+  void setProgress(int value) override { calls.push_back("progress " + std::to_string(value)); }
+  void hideProgress() override { calls.push_back("hide progress"); }
+  void setMainWindowEnabled(bool enabled) override { calls.push_back(enabled ? "enable" : "disable"); }
+  void processEvents() override { calls.push_back("events"); }
+};
+
+// A fingerprint of the contents of every file below folder, by path.
+std::map<std::string, std::size_t> filesBelow(const std::string& folder) {
+  std::map<std::string, std::size_t> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    files[entry.path().string()] = std::hash<std::string>()(bytes.str());
+  }
+  return files;
+}
+
+// Files larger than bytes cannot be written while it lives: a write past the
+// limit fails as it would on a full disk.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved_;
+    limited.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &limited);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, oldHandler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*oldHandler_)(int) = nullptr;
+};
 
 class ImageProductionTest : public ::testing::Test {
  protected:
@@ -276,6 +337,68 @@ TEST_F(ImageProductionTest, SizeSettingsThatAreNotNumbersAreRefusedBeforeAnythin
   EXPECT_EQ(host.captionRestores, 1);
   project.settings.imageWidth = " 750 ";
   EXPECT_TRUE(makeGalleryImages(host, project, library));
+}
+
+TEST_F(ImageProductionTest, OneWorkerAndEightMakeTheSameCallsAndTheSameFiles) {
+  // Failures at the start, in the middle and at the end, an image without a
+  // preview, a picture that only warns and one the decoder finds damaged.
+  addPath("missing", dir.file("src/missing.jpg"));
+  for (int i = 0; i < 5; ++i) addPicture("a" + std::to_string(i), {900 + 50 * i, 600, TestColor::Rgb, i == 2 ? 6 : 0});
+  testing::writeJpegWithStrayBytes(dir.file("src/stray.jpg"));
+  addPath("stray", dir.file("src/stray.jpg"));
+  std::ofstream(dir.file("src/text.jpg")) << "not a picture";
+  addPath("text", dir.file("src/text.jpg"));
+  testing::writeJpegWithDamagedScan(dir.file("src/scan.jpg"));
+  addPath("scan", dir.file("src/scan.jpg"));
+  addPicture("uncached", {300, 200});
+  project.images.releasePreview(project.images.count() - 1);
+  for (int i = 0; i < 5; ++i) addPicture("b" + std::to_string(i), {400, 700 + 10 * i}, i == 3 ? "png" : "jpg");
+  testing::writeJpegClaimingSize(dir.file("src/bomb.jpg"), 20000, 20000);
+  addPath("bomb", dir.file("src/bomb.jpg"));
+
+  std::vector<std::string> calls[2];
+  std::map<std::string, std::size_t> files[2];
+  for (int run = 0; run < 2; ++run) {
+    library.workerCount = run == 0 ? 1 : 8;
+    RecordingHost recording;
+    ASSERT_TRUE(makeGalleryImages(recording, project, library));
+    calls[run] = recording.calls;
+    files[run] = filesBelow(dir.file("out"));
+  }
+  EXPECT_EQ(calls[0], calls[1]);
+  EXPECT_EQ(files[0], files[1]);
+  EXPECT_EQ(files[0].size(), 2u * 11);
+  // The damaged scan is refused whichever thread decodes it.
+  const auto scanFailure = std::find_if(calls[0].begin(), calls[0].end(), [&](const std::string& call) {
+    return call.starts_with("message " + dir.file("out/thumbs/scan.jpg"));
+  });
+  EXPECT_NE(scanFailure, calls[0].end());
+  EXPECT_EQ(std::count_if(calls[0].begin(), calls[0].end(), [](const std::string& c) { return c == "events"; }), 16);
+}
+
+TEST_F(ImageProductionTest, AJpegThatCannotBeWrittenEndsProductionAndLeavesNoFileOfALaterImage) {
+  for (int i = 0; i < 8; ++i) {
+    addPicture("p" + std::to_string(i), i == 3 ? testing::TestImage{2400, 1600} : testing::TestImage{40, 30});
+  }
+  library.workerCount = 8;
+  bool made = true;
+  {
+    FileSizeLimit limit(16 * 1024);
+    made = makeGalleryImages(host, project, library);
+  }
+  EXPECT_FALSE(made);
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_EQ(host.messages[0].title, dir.file("out/photos/p3.jpg"));
+  EXPECT_EQ(host.messages[0].text, "proc:NewImage/err2: Error while writing the file: " +
+                                       dir.file("out/photos/p3.jpg") + ": " + std::strerror(EFBIG));
+  EXPECT_EQ(host.windowEnabledChanges, (std::vector<bool>{false, true}));
+  EXPECT_EQ(host.captionRestores, 1);
+  EXPECT_EQ(host.captions.back(), dir.file("src/p3.jpg"));
+  std::vector<std::string> left;
+  for (const auto& [path, bytes] : filesBelow(dir.file("out"))) left.push_back(fs::path(path).filename().string());
+  std::sort(left.begin(), left.end());
+  EXPECT_EQ(left, (std::vector<std::string>{"p0.jpg", "p0.jpg", "p1.jpg", "p1.jpg", "p2.jpg", "p2.jpg", "p3.jpg"}));
+  EXPECT_TRUE(fs::exists(dir.file("out/thumbs/p3.jpg")));
 }
 
 }  // namespace

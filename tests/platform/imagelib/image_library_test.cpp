@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -246,6 +249,56 @@ TEST_F(ImageLibraryTest, DamagedFilesAreErrorsWithTexts) {
     EXPECT_FALSE(bitmap.hasData());
     EXPECT_FALSE(small.hasData());
   }
+}
+
+TEST_F(ImageLibraryTest, PicturesThatMustBeDecodedWholeAreCappedByTheirBytes) {
+  // 240 million pixels pass the pixel cap; held whole at 16 bits and four
+  // bands an interlaced one needs 1.9 GB, streamed in strips it needs little.
+  struct Case {
+    const char* name;
+    int bitDepth;
+    bool interlaced;
+    bool refused;
+  };
+  for (const Case& each : {Case{"deep-interlaced.png", 16, true, true}, Case{"interlaced.png", 8, true, true},
+                           Case{"deep-streamed.png", 16, false, false}}) {
+    std::string path = dir.file(each.name);
+    testing::writePngHeader(path, 15000, 16000, each.bitDepth, each.interlaced);
+    ImageInfo info;
+    Status status = readImageInfo(path, info);
+    Bitmap small;
+    Status resized = loadResized(path, 150, 160, small);
+    if (each.refused) {
+      EXPECT_EQ(status.text, "Image too large: 15000 x 16000") << each.name;
+      EXPECT_EQ(resized.text, "Image too large: 15000 x 16000") << each.name;
+    } else {
+      EXPECT_TRUE(status.ok()) << each.name << ": " << status.text;
+      EXPECT_NE(resized.code, ErrorCode::TooLarge) << each.name;
+    }
+    EXPECT_FALSE(small.hasData()) << each.name;
+  }
+  // Its full-size result alone would be too large to hold.
+  Bitmap whole;
+  EXPECT_EQ(loadBitmap(dir.file("deep-streamed.png"), whole).code, ErrorCode::TooLarge);
+}
+
+TEST_F(ImageLibraryTest, AWriteThatFailsNamesTheFileAndTheSystemsReason) {
+  Bitmap bitmap;
+  ASSERT_TRUE(loadBitmap(write("noise.png", {600, 400}), bitmap).ok());
+  // A file size limit gives the real write the error a full disk gives.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limited = saved;
+  limited.rlim_cur = 4096;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+  Status status = saveJpeg(bitmap, dir.file("big.jpg"), 95);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &saved), 0);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_EQ(status.code, ErrorCode::WriteError);
+  EXPECT_EQ(status.text, "Error while writing the file: " + dir.file("big.jpg") + ": " + std::strerror(EFBIG));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("big.jpg")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file(".big.jpg.part")));
 }
 
 }  // namespace
