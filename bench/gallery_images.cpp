@@ -1,25 +1,43 @@
-// Times image production against libvips' own vipsthumbnail on a photo set
-// that the benchmark makes itself: camera-sized JPEGs with gradients, waves
-// and grain, some of them portrait through their EXIF orientation.
+// Times Velvara against libvips' own vipsthumbnail on a folder of photos, or
+// on a set the benchmark makes itself when given none: camera-sized JPEGs
+// with gradients, waves and grain, some of them portrait through their EXIF
+// orientation. It is a benchmark, not a test: it prints figures.
 //
-//   bench_gallery_images [photos per size (default 10)] [work folder]
+//   bench_gallery_images [PHOTO_FOLDER|-] [WORK_FOLDER]
 //
-// Prints photos per second of (a) makeGalleryImages, (b) vipsthumbnail making
-// the same two sizes per photo one call after the other, (c) addImage of the
-// whole set, and (c') vipsthumbnail --size 120x120 over the same photos,
-// with the peak memory of (a) for half of the set and for all of it.
+// Ours and the peer run alternately, three times each; the best run of each
+// counts. Every figure is printed with its ratio to the peer and the
+// machine's load before and after, since shared machines scale unevenly.
+//
+//   end to end   velvara-gallery-build (previews, production, pages)
+//                vs vipsthumbnail, 8 processes at once, one pass per size
+//   production   makeGalleryImages once the previews are loaded, same peer
+//   previews     loadPreviews vs vipsthumbnail --size 120x120, 8 at once
+//   one worker   makeGalleryImages with a pool of one vs vipsthumbnail, one
+//                process per size over all photos
+//   split        production with 8, 4, 2 and 1 workers (libvips' threads per
+//                picture making up the rest of the cores)
+//   memory       peak of production for the set and for 1,000 images
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include <vips/vips8>
 
-#include "core/imaging/AddImage.h"
+#include "core/files/ProjectFileFormat.h"
+#include "core/imaging/PreviewLoading.h"
+#include "core/jobs/OrderedRun.h"
 #include "core/production/ImageProduction.h"
 #include "tools/gallery_build/ConsoleHost.h"
 
@@ -28,6 +46,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace velvara;
 using Clock = std::chrono::steady_clock;
+
+constexpr int kPeers = 8;
 
 // A photo-like picture: smooth gradients and waves under film grain, so the
 // JPEG is about as large as a camera's.
@@ -46,30 +66,38 @@ void makePhoto(const std::string& path, int width, int height, int orientation) 
   photo.jpegsave(path.c_str(), VImage::option()->set("Q", 92));
 }
 
-std::vector<std::string> photoSet(const fs::path& folder, int perSize) {
+void makePhotoSet(const fs::path& folder, int perSize) {
+  if (VIPS_INIT("bench") != 0) std::exit(1);
   fs::create_directories(folder);
-  std::vector<std::string> paths;
   for (int i = 0; i < 2 * perSize; ++i) {
     bool large = i % 2 == 0;
     int orientation = i % 4 == 1 || i % 4 == 2 ? 6 : 0;
     std::string path = (folder / ("photo" + std::to_string(i) + ".jpg")).string();
-    if (!fs::exists(path)) {
-      makePhoto(path, large ? 6000 : 4032, large ? 4000 : 3024, orientation);
-      std::printf("made %s\n", path.c_str());
-    }
-    paths.push_back(path);
+    if (!fs::exists(path)) makePhoto(path, large ? 6000 : 4032, large ? 4000 : 3024, orientation);
   }
-  return paths;
 }
 
-core::Project projectOf(const std::vector<std::string>& photos, const std::string& dest) {
+std::vector<std::string> photosIn(const fs::path& folder) {
+  std::vector<std::string> photos;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    std::string ext = entry.path().extension().string();
+    if (entry.is_regular_file() && (ext == ".jpg" || ext == ".JPG")) photos.push_back(entry.path().string());
+  }
+  std::sort(photos.begin(), photos.end());
+  return photos;
+}
+
+// count images over the photos, taken in turn, each with its own name.
+core::Project projectOf(const std::vector<std::string>& photos, int count, const std::string& dest) {
   core::Project project;
   core::setDefaultSettings(project.settings, "Benchmark", "");
   project.settings.destFolder = dest;
-  for (std::size_t i = 0; i < photos.size(); ++i) {
+  for (int i = 0; i < count; ++i) {
     core::ImageItem item;
-    item.sourcePath = photos[i];
-    item.outputBaseName = "photo" + std::to_string(i);
+    item.sourcePath = photos[static_cast<std::size_t>(i) % photos.size()];
+    item.title = "photo" + std::to_string(i);
+    item.tooltip = item.title;
+    item.outputBaseName = item.title;
     project.images.append(item, {});
   }
   return project;
@@ -77,28 +105,11 @@ core::Project projectOf(const std::vector<std::string>& photos, const std::strin
 
 double seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
-void run(const std::string& command) {
-  if (std::system(command.c_str()) != 0) {
-    std::fprintf(stderr, "failed: %s\n", command.c_str());
-    std::exit(1);
-  }
-}
-
-// Runs production in a child process of its own and returns the wall time
-// and the child's peak memory in MiB, which the child reports itself: the
-// kernel's figures for children also count the pages a child shared with
-// this process before it started the program.
-std::pair<double, double> produceInChild(const std::string& self, const fs::path& folder, int count,
-                                         const fs::path& dest) {
-  std::string command = self + " --produce " + folder.string() + " " + std::to_string(count) + " " + dest.string();
-  auto start = Clock::now();
-  FILE* child = popen(command.c_str(), "r");
-  double peakKiB = 0;
-  if (child == nullptr || std::fscanf(child, "peak %lf", &peakKiB) != 1 || pclose(child) != 0) {
-    std::fprintf(stderr, "failed: %s\n", command.c_str());
-    std::exit(1);
-  }
-  return {seconds(start), peakKiB / 1024.0};
+std::string loadAverage() {
+  std::ifstream in("/proc/loadavg");
+  std::string one, five, fifteen;
+  in >> one >> five >> fifteen;
+  return one + " " + five + " " + fifteen;
 }
 
 // The peak resident memory of this program, in KiB.
@@ -111,15 +122,121 @@ double peakMemoryKiB() {
   return 0;
 }
 
-int produce(const fs::path& folder, int count, const std::string& dest) {
+// Starts a program with its output discarded.
+pid_t start(const std::vector<std::string>& command) {
+  pid_t pid = fork();
+  if (pid == 0) {
+    std::vector<char*> argv;
+    for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    std::freopen("/dev/null", "w", stdout);
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  return pid;
+}
+
+// Waits for pid; its peak memory in MiB.
+double finish(pid_t pid, const std::string& what) {
+  int status = 0;
+  rusage usage{};
+  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "failed: %s\n", what.c_str());
+    std::exit(1);
+  }
+  return static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+
+struct Run {
+  double wall = 0;
+  double peakMiB = 0;
+};
+
+// Runs the commands at once and waits for all of them.
+Run runAtOnce(const std::vector<std::vector<std::string>>& commands) {
+  auto began = Clock::now();
+  std::vector<pid_t> pids;
+  for (const auto& command : commands) pids.push_back(start(command));
+  Run run;
+  for (std::size_t i = 0; i < pids.size(); ++i) run.peakMiB = std::max(run.peakMiB, finish(pids[i], commands[i][0]));
+  run.wall = seconds(began);
+  return run;
+}
+
+std::vector<std::string> shell(const std::string& script) { return {"sh", "-c", script}; }
+
+std::string quoted(const std::string& path) { return "'" + path + "'"; }
+
+// vipsthumbnail over photos in processes processes at once, each making every
+// size in sizes, one pass per size.
+Run peer(const std::vector<std::string>& photos, int processes, const std::vector<std::string>& sizes,
+         const fs::path& out) {
+  fs::create_directories(out);
+  std::vector<std::vector<std::string>> commands;
+  for (int p = 0; p < processes; ++p) {
+    std::string files;
+    for (std::size_t i = static_cast<std::size_t>(p); i < photos.size(); i += static_cast<std::size_t>(processes)) {
+      files += " " + quoted(photos[i]);
+    }
+    std::string script;
+    for (const std::string& size : sizes) {
+      if (!script.empty()) script += " && ";
+      script += "vipsthumbnail" + files + " --size " + size + " -o " + quoted(out.string() + "/%s_" + size + ".jpg");
+    }
+    commands.push_back(shell(script));
+  }
+  return runAtOnce(commands);
+}
+
+// Ours: this program in a child process of its own.
+Run ours(const std::string& self, const std::vector<std::string>& arguments) {
+  std::vector<std::string> command = {self};
+  command.insert(command.end(), arguments.begin(), arguments.end());
+  return runAtOnce({command});
+}
+
+struct Best {
+  Run ours, peer;
+};
+
+// Three rounds, ours and the peer alternately; the best of each.
+Best bestOfThree(const std::function<Run()>& runOurs, const std::function<Run()>& runPeer) {
+  Best best{{1e9, 0}, {1e9, 0}};
+  for (int round = 0; round < 3; ++round) {
+    Run a = runOurs();
+    Run b = runPeer();
+    if (a.wall < best.ours.wall) best.ours = a;
+    if (b.wall < best.peer.wall) best.peer = b;
+  }
+  return best;
+}
+
+void print(const char* what, const Best& best, const char* peerName) {
+  std::printf("%-12s ours %6.2f s (peak %4.0f MiB)   %-34s %6.2f s   ratio %.2f\n", what, best.ours.wall,
+              best.ours.peakMiB, peerName, best.peer.wall, best.ours.wall / best.peer.wall);
+}
+
+// The child modes, run in a process of their own so that their time and
+// memory are theirs alone.
+int child(const std::string& mode, const fs::path& folder, int count, const std::string& dest, int workers) {
   core::ImageLibrary library;
+  library.workerCount = workers;
   core::gflInit(library);
-  std::vector<std::string> photos;
-  for (int i = 0; i < count; ++i) photos.push_back((folder / ("photo" + std::to_string(i) + ".jpg")).string());
-  core::Project project = projectOf(photos, dest);
+  std::vector<std::string> photos = photosIn(folder);
   tools::ConsoleHost host(true, std::cout, std::cerr);
-  bool ok = core::makeGalleryImages(host, project, library);
-  std::printf("peak %.0f\n", peakMemoryKiB());
+  bool ok = true;
+  if (mode == "--produce") {
+    core::Project project = projectOf(photos, count, dest);
+    ok = core::makeGalleryImages(host, project, library);
+  } else {
+    std::size_t loaded = 0;
+    photos.resize(std::min(photos.size(), static_cast<std::size_t>(count)));
+    core::loadPreviews(library, photos, 120, 120, true, [&](std::size_t, core::LoadedPreview& preview) {
+      if (preview.loaded()) ++loaded;
+    });
+    ok = loaded == photos.size();
+  }
+  std::fprintf(stderr, "peak %.0f MiB\n", peakMemoryKiB() / 1024);
   core::gflExit(library);
   return ok ? 0 : 1;
 }
@@ -127,58 +244,74 @@ int produce(const fs::path& folder, int count, const std::string& dest) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 5 && std::string(argv[1]) == "--produce") return produce(argv[2], std::atoi(argv[3]), argv[4]);
-  int perSize = argc > 1 ? std::atoi(argv[1]) : 10;
-  fs::path work = argc > 2 ? fs::path(argv[2]) : fs::temp_directory_path() / "velvara-bench";
-  if (perSize < 1) perSize = 1;
-
-  core::ImageLibrary library;
-  core::gflInit(library);
-  std::vector<std::string> photos = photoSet(work / "photos", perSize);
-  const int n = static_cast<int>(photos.size());
-  run("sync");
-
-  // (a) production: over half of the set for the memory figure, then twice
-  // over the whole set, the first run warming the page cache.
-  auto [halfWall, halfPeak] = produceInChild(argv[0], work / "photos", n / 2, work / "out-half");
-  produceInChild(argv[0], work / "photos", n, work / "out-a");
-  auto [wallA, peakA] = produceInChild(argv[0], work / "photos", n, work / "out-a");
-
-  // (b) vipsthumbnail, both sizes per photo, one call after the other.
-  fs::create_directories(work / "out-b");
-  auto start = Clock::now();
-  for (const std::string& photo : photos) {
-    std::string base = (work / "out-b").string() + "/%s";
-    run("vipsthumbnail '" + photo + "' --size 750x500 -o '" + base + "_large.jpg[Q=90,strip]'");
-    run("vipsthumbnail '" + photo + "' --size 160x120 -o '" + base + "_thumb.jpg[Q=80,strip]'");
+  if (argc == 6 && std::string(argv[1]).starts_with("--")) {
+    return child(argv[1], argv[2], std::atoi(argv[3]), argv[4], std::atoi(argv[5]));
   }
-  double wallB = seconds(start);
+  const fs::path work = argc > 2 ? fs::path(argv[2]) : fs::temp_directory_path() / "velvara-bench";
+  fs::path folder = argc > 1 && std::string(argv[1]) != "-" ? fs::path(argv[1]) : work / "photos";
+  if (argc <= 1 || std::string(argv[1]) == "-") makePhotoSet(folder, 40);
+  const std::vector<std::string> photos = photosIn(folder);
+  if (photos.empty()) {
+    std::fprintf(stderr, "no photos in %s\n", folder.c_str());
+    return 1;
+  }
+  const std::string self = fs::canonical("/proc/self/exe").string();
+  const std::string driver = (fs::path(self).parent_path() / "velvara-gallery-build").string();
+  const std::string n = std::to_string(photos.size());
+  const std::string dest = (work / "gallery").string();
+  fs::create_directories(work);
 
-  // (c) previews of the whole set, as adding them does.
-  tools::ConsoleHost host(true, std::cout, std::cerr);
-  core::Project project;
-  start = Clock::now();
-  for (const std::string& photo : photos) core::addImage(host, project, library, photo, 120, 120, true);
-  double wallC = seconds(start);
+  // The project the build driver opens: the photos, the default settings.
+  core::Project project = projectOf(photos, static_cast<int>(photos.size()), dest);
+  const std::string projectFile = (work / "bench.vlr").string();
+  std::ofstream(projectFile, std::ios::binary) << core::serializeProjectFile(project.settings, project.images.items());
 
-  // (c') vipsthumbnail making 120 x 120 previews of the same photos.
-  fs::create_directories(work / "out-c");
-  std::string all;
-  for (const std::string& photo : photos) all += " '" + photo + "'";
-  start = Clock::now();
-  run("vipsthumbnail" + all + " --size 120x120 -o '" + (work / "out-c").string() + "/%s.jpg'");
-  double wallC2 = seconds(start);
+  std::printf("photos: %zu from %s; %d cores; load before: %s\n", photos.size(), folder.c_str(),
+              core::workersForThisMachine(), loadAverage().c_str());
+  // Warms the page cache.
+  peer(photos, kPeers, {"120x120"}, work / "warm");
 
-  std::printf("photos: %d (%d of 6000x4000, %d of 4032x3024, JPEG Q92)\n", n, perSize, perSize);
-  std::printf("(a)  makeGalleryImages           %6.2f s  %6.2f photos/s  peak %.0f MiB (half the set: %.0f MiB)\n",
-              wallA, n / wallA, peakA, halfPeak);
-  std::printf("(b)  vipsthumbnail, two calls     %6.2f s  %6.2f photos/s\n", wallB, n / wallB);
-  std::printf("(c)  addImage previews            %6.2f s  %6.2f photos/s  (%zu added)\n", wallC, n / wallC,
-              static_cast<std::size_t>(project.images.count()));
-  std::printf("(c') vipsthumbnail --size 120x120 %6.2f s  %6.2f photos/s\n", wallC2, n / wallC2);
-  std::printf("ratio (a)/(b) %.2f   ratio (c)/(c') %.2f   (half set took %.2f s)\n", wallA / wallB, wallC / wallC2,
-              halfWall);
-  project.images.clear();
-  core::gflExit(library);
+  const std::vector<std::string> sizes = {"750x500", "160x120"};
+  auto peerTwoSizes = [&] { return peer(photos, kPeers, sizes, work / "peer"); };
+  print("end to end",
+        bestOfThree(
+            [&] {
+              return ours(driver, {projectFile, "--answer", "yes"});
+            },
+            peerTwoSizes),
+        "vipsthumbnail 8 at once, 2 sizes");
+  print("production",
+        bestOfThree(
+            [&] {
+              return ours(self, {"--produce", folder, n, dest, "0"});
+            },
+            peerTwoSizes),
+        "vipsthumbnail 8 at once, 2 sizes");
+  print("previews",
+        bestOfThree(
+            [&] {
+              return ours(self, {"--previews", folder, n, dest, "0"});
+            },
+            [&] { return peer(photos, kPeers, {"120x120"}, work / "peer-previews"); }),
+        "vipsthumbnail 120x120, 8 at once");
+  print("one worker",
+        bestOfThree(
+            [&] {
+              return ours(self, {"--produce", folder, n, dest, "1"});
+            },
+            [&] { return peer(photos, 1, sizes, work / "peer-one"); }),
+        "vipsthumbnail, one process");
+
+  std::printf("split (production once each):");
+  for (int workers : {8, 4, 2, 1}) {
+    Run run = ours(self, {"--produce", folder, n, dest, std::to_string(workers)});
+    std::printf("  %d workers %.2f s", workers, run.wall);
+  }
+  std::printf("\n");
+  Run thousand = ours(self, {"--produce", folder, "1000", dest, "0"});
+  Run set = ours(self, {"--produce", folder, n, dest, "0"});
+  std::printf("memory: production peak %.0f MiB for %zu images, %.0f MiB for 1000 (%.2f s)\n", set.peakMiB,
+              photos.size(), thousand.peakMiB, thousand.wall);
+  std::printf("load after: %s\n", loadAverage().c_str());
   return 0;
 }

@@ -16,12 +16,7 @@ namespace fs = std::filesystem;
 
 // The hidden file beside target that the new contents are written to.
 fs::path partialFileOf(const fs::path& target) {
-  // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict for
-  // "." + std::string&& (the string concatenation its optimiser misreads).
-  std::string name = ".";
-  name += target.filename().string();
-  name += ".part";
-  return target.parent_path() / name;
+  return target.parent_path() / ("." + target.filename().string() + ".part");
 }
 
 // Writes bytes to a new file at partial. A failure names target, the file
