@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <limits>
 
 #include "app/MainHost.h"
@@ -37,6 +36,24 @@ constexpr int kToolsWidth = 137;
 constexpr int kProgressHeight = 16;
 constexpr int kBusyPanelWidth = 320;
 constexpr int kBusyPanelHeight = 64;
+
+// The designed values of the window's numeric box: pictures per row, with a
+// caption 1140 twips wide, the value 600 twips and the spinner.
+const widgets::FormDesign& form1Design() {
+  static const widgets::FormDesign design{
+      {"usPicInRow",
+       {{"BeforeString", "Pictures/row"},
+        {"Value", 4.0},
+        {"Min", 1.0},
+        {"AfterString", ""},
+        {"UpDownVisible", true},
+        {"UpDownInc", 1.0},
+        {"WidthBeforeString", 1140.0},
+        {"WidthValue", 600.0},
+        {"WidthAfterString", 0.0}}},
+  };
+  return design;
+}
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
@@ -192,14 +209,10 @@ void Form1::createToolsPanel() {
   c.cmdMakeGallery->setEnabled(false);
   c.chkHtmlOnly = named(new QCheckBox(c.frmImagesTools), QStringLiteral("chkHtmlOnly"));
   c.chkHtmlOnly->setGeometry(6, 110, 127, 20);
-  // Pictures per row: caption 1140 twips wide, value 600 twips, and the
-  // spinner.
-  c.usPicInRowCaption = named(new QLabel(c.frmImagesTools), QStringLiteral("usPicInRow_lblBefore"));
-  c.usPicInRowCaption->setGeometry(6, 150, 76, 24);
-  c.usPicInRow = named(new QSpinBox(c.frmImagesTools), QStringLiteral("usPicInRow"));
-  c.usPicInRow->setGeometry(82, 150, 52, 24);
-  c.usPicInRow->setRange(1, std::numeric_limits<int>::max());
-  c.usPicInRow->setValue(4);
+  c.usPicInRow = widgets::usNumericBox::fromDesign(form1Design(), "usPicInRow", strings_, prompts_, c.frmImagesTools);
+  c.usPicInRow->setObjectName(QStringLiteral("usPicInRow"));
+  c.usPicInRow->move(4, 150);
+  c.usPicInRow->resize(c.usPicInRow->sizeHint().width(), 24);
 }
 
 void Form1::createBusyPanel() {
@@ -348,7 +361,7 @@ void Form1::applyLanguage() {
   setCaption(c.opUrlOpen[1], s(58));
   setTooltip(c.txtPhotos[1], s(60));
   setTooltip(c.txtPhotos[2], s(64));
-  setCaption(c.usPicInRowCaption, s(217));
+  c.usPicInRow->setBeforeString(strings_.loadMlString(217));
   c.usPicInRow->setAccessibleName(s(217));
   // The file-name field has no caption or tooltip of its own: its label names it.
   c.txtPhotos[0]->setAccessibleName(c.lblPhotos[0]->text());

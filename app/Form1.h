@@ -13,16 +13,19 @@
 // editor only through the private editor calls listed below
 // (commitImageDetails ... fillUrlCombo), defined in Form1Editor.cpp.
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/MainState.h"
 #include "app/ProgramData.h"
+#include "app/commands/BulkEdits.h"
 #include "core/host/Prompts.h"
 #include "i18n/StringService.h"
 #include "platform/mlruntime/LanguageSupport.h"
 #include "platform/registry/AppSettings.h"
+#include "widgets/numericbox/usNumericBox.h"
 #include "widgets/store/cMRUFileList.h"
 
 class QAction;
@@ -36,7 +39,6 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
-class QSpinBox;
 
 namespace velvara::app {
 
@@ -72,8 +74,7 @@ struct Form1Controls {
   QCheckBox* chkAddSubfolders = nullptr;
   QPushButton* cmdMakeGallery = nullptr;
   QCheckBox* chkHtmlOnly = nullptr;
-  QSpinBox* usPicInRow = nullptr;
-  QLabel* usPicInRowCaption = nullptr;
+  widgets::usNumericBox* usPicInRow = nullptr;
 };
 
 struct Form1Menus {
@@ -138,6 +139,10 @@ class Form1 : public QMainWindow {
 
   // The settings editor registers itself here (nullptr to unregister).
   void setSettingsEditor(SettingsEditorLink* editor);
+  // What Verify links and About show: the link checker and the About box,
+  // each shown modally over the window until it is closed.
+  void setLinkChecker(std::function<void()> showModal) { showLinkChecker_ = std::move(showModal); }
+  void setAboutBox(std::function<void()> showModal) { showAboutBox_ = std::move(showModal); }
 
   // "Velvara  v.1.1.1." and, with a project file, "  ( name.vlr )".
   void setMainCaption();
@@ -179,8 +184,16 @@ class Form1 : public QMainWindow {
   void formQueryUnload();
   void formUnload();
   void mnuExit_Click();
+  void mnuNewProject_Click();
+  void mnuOpenProject_Click();
+  void mnuSettings_Click();
+  void mnuLink_verify_Click();
+  void text_import_export(bool import);
+  void remove_images(bool selectedOnly);
+  void bulkEdit(BulkEdit edit, const QAction* item);
+  void connectMenus();
   void cmdMakeGallery_Click();
-  void usPicInRow_Change(int value);
+  void usPicInRow_Change(double value);
   std::string settingsValue(const char* key, const std::string& defaultValue) const;
   void saveSettingsValue(const char* key, const std::string& value) const;
   std::string defaultSettingsPath() const;
@@ -193,6 +206,11 @@ class Form1 : public QMainWindow {
   void reloadAllSlides();
   void arrangeSlides();
   void clearImageList();
+  // The selected images in index order.
+  std::vector<std::int32_t> selectedImages() const;
+  // After images were removed from the list: nothing selected, surplus
+  // cells destroyed, the remaining previews shown and the strip arranged.
+  void stripAfterRemoval();
 
   i18n::StringService& strings_;
   core::Prompts& prompts_;
@@ -206,6 +224,8 @@ class Form1 : public QMainWindow {
   std::string settingsApplication_;
   Form1Controls controls_;
   Form1Menus menus_;
+  std::function<void()> showLinkChecker_;
+  std::function<void()> showAboutBox_;
   bool makingGallery_ = false;
   bool unloaded_ = false;
   // Outer size to apply once the window system has framed the window.

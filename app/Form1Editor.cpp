@@ -38,4 +38,8 @@ void Form1::arrangeSlides() { layoutControls(); }
 
 void Form1::clearImageList() { data_.project.images.clear(); }
 
+std::vector<std::int32_t> Form1::selectedImages() const { return {}; }
+
+void Form1::stripAfterRemoval() { arrangeSlides(); }
+
 }  // namespace velvara::app

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
 #include <filesystem>
 
@@ -106,14 +105,11 @@ void Form1::restorePlacement() {
 }
 
 void Form1::restorePicturesPerRow() {
-  const PicturesPerRow stored = picturesPerRowFrom(settingsValue("picinrow", "4"), controls_.usPicInRow->minimum(),
-                                                   controls_.usPicInRow->maximum());
+  widgets::usNumericBox& box = *controls_.usPicInRow;
+  const PicturesPerRow stored = picturesPerRowFrom(settingsValue("picinrow", "4"), static_cast<std::int32_t>(box.min()),
+                                                   static_cast<std::int32_t>(box.max()));
   state_.picInRow = stored.value;
-  if (controls_.usPicInRow->value() == stored.value) {
-    usPicInRow_Change(stored.value);
-  } else {
-    controls_.usPicInRow->setValue(stored.value);
-  }
+  box.setValue(stored.value);
 }
 
 void Form1::showEvent(QShowEvent* event) {
@@ -185,8 +181,8 @@ void Form1::cmdMakeGallery_Click() {
   makingGallery_ = false;
 }
 
-void Form1::usPicInRow_Change(int value) {
-  state_.picInRow = value;
+void Form1::usPicInRow_Change(double value) {
+  state_.picInRow = static_cast<std::int32_t>(value);
   arrangeSlides();
 }
 
@@ -250,9 +246,11 @@ void Form1::add_recent_project(const std::string& path) {
 }
 
 void Form1::connectCommands() {
+  connectMenus();
   connect(menus_.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
   connect(controls_.cmdMakeGallery, &QPushButton::clicked, this, &Form1::cmdMakeGallery_Click);
-  connect(controls_.usPicInRow, &QSpinBox::valueChanged, this, &Form1::usPicInRow_Change);
+  connect(controls_.usPicInRow, &widgets::usNumericBox::change, this,
+          [this](double& numValue) { usPicInRow_Change(numValue); });
   for (int i = 1; i <= 8; ++i) {
     connect(menus_.mnuMRU[i], &QAction::triggered, this, [this, i] {
       const std::int32_t entry = menus_.mnuMRU[i]->data().toString().toInt();

@@ -14,6 +14,9 @@ class SettingsEditorLink {
   virtual void setValues() = 0;
   // Shows the editor modally over the main window (the Settings command).
   virtual void showModal() = 0;
+  // Puts the record's home address back into the editor (after the link
+  // checker, which may have changed it, has closed).
+  virtual void showHomeUrl() = 0;
   // The main window is unloading: a loaded editor writes its values back and
   // rewrites the default settings file, then unloads.
   virtual void unload() = 0;

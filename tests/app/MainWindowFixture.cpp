@@ -12,6 +12,11 @@
 
 namespace velvara::app::testing {
 
+std::string fileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 MainWindowFixture::MainWindowFixture() {
   std::filesystem::create_directories(dir_.path() / "home" / "Documents");
   std::filesystem::create_directories(dir_.path() / "config");

@@ -18,6 +18,9 @@
 
 namespace velvara::app::testing {
 
+// The whole content of a file, "" when it cannot be read.
+std::string fileText(const std::string& path);
+
 class MainWindowFixture : public ::testing::Test {
  protected:
   MainWindowFixture();

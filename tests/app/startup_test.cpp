@@ -2,7 +2,6 @@
 // named on the command line, and what every way of closing writes.
 #include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -20,11 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using StartupTest = MainWindowFixture;
-
-std::string fileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 TEST_F(StartupTest, FirstStartWithAnEmptyStore) {
   Form1& window = start();
@@ -89,7 +83,7 @@ TEST_F(StartupTest, QuotedCommandLineWithBlanksAndCapitalExtensionOpensTheProjec
   velvara::testing::saveScreenshot(window, "main_window_en");
   strings_.setCurrentLanguage(i18n::kGermanDe);
   mlruntime::LanguageSupport().raiseLanguageChanged(i18n::kGermanDe, "German (Germany)");
-  EXPECT_EQ(window.controls().usPicInRowCaption->text(), "Bilder/Reihe");
+  EXPECT_EQ(window.controls().usPicInRow->beforeString(), "Bilder/Reihe");
   EXPECT_EQ(window.controls().cmdMakeGallery->text(), "Webgalerie erstellen");
   velvara::testing::saveScreenshot(window, "main_window_de");
 }

@@ -1,0 +1,219 @@
+// The main window's menus as a user works them, every dialog answered
+// through the prompt seam: projects, recent projects, import and export,
+// removing images, the bulk edits and the enabled states.
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <filesystem>
+#include <fstream>
+
+#include "app/MainHost.h"
+#include "core/files/SettingsFile.h"
+#include "tests/app/MainWindowFixture.h"
+#include "widgets/store/cRegistry.h"
+
+namespace velvara::app::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+using MenusTest = MainWindowFixture;
+
+// The four commands that follow whether the project holds images.
+std::vector<bool> imageCommands(Form1& window) {
+  return {window.controls().cmdMakeGallery->isEnabled(), window.menus().mnuExport->isEnabled(),
+          window.menus().mnuToolsAction->isEnabled(), window.menus().mnuPopUp_imagesAction->isEnabled()};
+}
+
+TEST_F(MenusTest, StartStatesAndTheImageRuleAfterNewAndRemoveAll) {
+  Form1& window = start();
+  EXPECT_EQ(imageCommands(window), (std::vector<bool>{false, false, true, true}));
+  EXPECT_FALSE(window.menus().mnuSaveProject->isEnabled());
+  EXPECT_FALSE(window.menus().mnuSaveAs->isEnabled());
+  window.menus().mnuNewProject->trigger();
+  EXPECT_EQ(imageCommands(window), (std::vector<bool>(4, false)));
+  EXPECT_FALSE(window.menus().mnuSaveProject->isEnabled());
+  EXPECT_TRUE(window.menus().mnuSaveAs->isEnabled());
+
+  window.open_project(writeProject("trip.vlr", 2), true);
+  EXPECT_EQ(imageCommands(window), (std::vector<bool>(4, true)));
+  EXPECT_TRUE(window.menus().mnuSaveProject->isEnabled());
+  window.menus().mnuRemoveAll->trigger();
+  EXPECT_EQ(data_.project.images.count(), 0);
+  EXPECT_EQ(imageCommands(window), (std::vector<bool>(4, false)));
+  EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(MenusTest, ExportOfAnEmptyProjectShowsNoDialogAndChangesNoState) {
+  Form1& window = start();
+  window.menus().mnuExport->trigger();
+  EXPECT_TRUE(prompts_.fileRequests.empty());
+  EXPECT_FALSE(window.menus().mnuSaveProject->isEnabled());
+  EXPECT_TRUE(window.menus().mnuToolsAction->isEnabled());
+}
+
+TEST_F(MenusTest, NewKeepsTheSettingsWithoutADefaultFileAndLoadsOneThatExists) {
+  Form1& window = start();
+  data_.project.settings.webTitle = "Kept";
+  window.menus().mnuNewProject->trigger();
+  EXPECT_EQ(data_.project.settings.webTitle, "Kept");
+
+  core::GallerySettings stored = data_.project.settings;
+  stored.webTitle = "From default.vlm";
+  ASSERT_TRUE(core::saveSettingsFile(window.host(), stored, dataFolder() + "/default.vlm"));
+  window.menus().mnuNewProject->trigger();
+  EXPECT_EQ(data_.project.settings.webTitle, "From default.vlm");
+  EXPECT_EQ(window.windowTitle(), "Velvara  v.1.1.1.");
+}
+
+TEST_F(MenusTest, OpenImportAndExportAskWithTheirTitlesFiltersAndStartFolder) {
+  Form1& window = start({writeProject("trip.vlr", 1)});
+  prompts_.fileNames = {std::nullopt, std::nullopt, std::nullopt};
+  window.menus().mnuOpenProject->trigger();
+  window.menus().mnuImport->trigger();
+  window.menus().mnuExport->trigger();
+  ASSERT_EQ(prompts_.fileRequests.size(), 3u);
+  const auto& open = prompts_.fileRequests[0];
+  EXPECT_EQ(open.title, "Select project");
+  EXPECT_EQ(open.filter, "VLR project (*.vlr)|*.vlr");
+  EXPECT_TRUE(open.mustExist);
+  EXPECT_FALSE(open.isSave);
+  for (const auto& request : prompts_.fileRequests) EXPECT_EQ(request.startFolder, dataFolder());
+  EXPECT_EQ(prompts_.fileRequests[1].title, "VLR text file");
+  EXPECT_EQ(prompts_.fileRequests[1].filter, "VLR text format (*.txt)|*.txt");
+  EXPECT_TRUE(prompts_.fileRequests[1].mustExist);
+  EXPECT_TRUE(prompts_.fileRequests[2].isSave);
+  EXPECT_FALSE(prompts_.fileRequests[2].mustExist);
+  // A cancelled open changes nothing; a cancelled import or export still
+  // applies the menu states.
+  EXPECT_EQ(data_.project.images.count(), 1);
+  EXPECT_TRUE(window.menus().mnuSaveAs->isEnabled());
+}
+
+class RecentMenuTest : public MainWindowFixture, public ::testing::WithParamInterface<int> {};
+
+TEST_P(RecentMenuTest, EntriesShowWithTheSeparatorAndARecentOpenKeepsTheOrder) {
+  const int count = GetParam();
+  std::vector<std::string> paths;
+  {
+    widgets::cMRUFileList list(strings_);
+    list.setMaxFileCount(8);
+    for (int i = count; i >= 1; --i) {
+      paths.insert(paths.begin(), writeProject("p" + std::to_string(i) + ".vlr", 1));
+      list.addFile(paths.front());
+    }
+    widgets::cRegistry registry(strings_);
+    registry.setClassKey(widgets::kHkeyCurrentUser);
+    registry.setSectionKey("Software\\Velvara\\mru_projects");
+    list.save(registry);
+  }
+  Form1& window = start();
+  for (int i = 1; i <= 8; ++i) EXPECT_EQ(window.menus().mnuMRU[i]->isVisible(), i <= count) << i;
+  EXPECT_TRUE(window.menus().mnuMRU[0]->isVisible());
+  EXPECT_TRUE(window.menus().mnuMRU[9]->isVisible());
+  EXPECT_EQ(window.menus().mnuMRU[1]->text().toStdString(), window.recentList().menuCaption(1));
+  EXPECT_TRUE(window.menus().mnuMRU[1]->text().startsWith("&1)  "));
+
+  window.menus().mnuMRU[3]->trigger();
+  EXPECT_EQ(data_.project.projectFile, paths[2]);
+  for (int i = 1; i <= count; ++i) {
+    EXPECT_EQ(window.recentList().sFile(i), paths[i - 1]);
+    EXPECT_EQ(window.menus().mnuMRU[i]->isChecked(), i == 3) << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(ThreeAndEight, RecentMenuTest, ::testing::Values(3, 8));
+
+TEST_F(MenusTest, ConfirmedEditsAnsweredNoAndEmptyPrefixesChangeNothing) {
+  Form1& window = start({writeProject("trip.vlr", 2)});
+  prompts_.answers = {core::MessageAnswer::No};
+  window.menus().mnuClearImageTitles->trigger();
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].title, "Clear image titles");
+  EXPECT_EQ(prompts_.messages[0].text, "Are you sure?");
+  EXPECT_EQ(prompts_.messages[0].icon, core::MessageIcon::Question);
+  EXPECT_EQ(prompts_.messages[0].buttons, core::MessageButtons::YesNo);
+
+  prompts_.texts = {std::string(), std::nullopt};
+  window.menus().mnuCaptionPrefix->trigger();
+  window.menus().mnuTooltipSuffix->trigger();
+  ASSERT_EQ(prompts_.textRequests.size(), 2u);
+  EXPECT_EQ(prompts_.textRequests[0].prompt, "Prefix:");
+  EXPECT_EQ(prompts_.textRequests[0].title, "Add prefix to the title...");
+  EXPECT_EQ(prompts_.textRequests[0].defaultText, "");
+  EXPECT_EQ(prompts_.textRequests[1].prompt, "Suffix:");
+  EXPECT_EQ(prompts_.textRequests[1].title, "Add suffix to the tooltip...");
+  EXPECT_EQ(data_.project.images.item(0).title, "photo1");
+  EXPECT_EQ(data_.project.images.item(1).tooltip, "photo2");
+}
+
+TEST(BulkEditTest, EachEditActsOnTheSelectedImagesOnly) {
+  struct Case {
+    BulkEdit edit;
+    std::string text;
+    std::vector<std::pair<std::string, std::string>> expected;  // title, tooltip of images 0 to 2
+  };
+  const std::vector<Case> cases = {
+      {BulkEdit::ClearTitles, "", {{"", "tip0"}, {"title1", "tip1"}, {"", "tip2"}}},
+      {BulkEdit::ClearTooltips, "", {{"title0", ""}, {"title1", "tip1"}, {"title2", ""}}},
+      {BulkEdit::TooltipEqualsTitle, "", {{"title0", "title0"}, {"title1", "tip1"}, {"title2", "title2"}}},
+      {BulkEdit::TitlePrefix, "2010 ", {{"2010 title0", "tip0"}, {"title1", "tip1"}, {"2010 title2", "tip2"}}},
+      {BulkEdit::TitleSuffix, " (a)", {{"title0 (a)", "tip0"}, {"title1", "tip1"}, {"title2 (a)", "tip2"}}},
+      {BulkEdit::TooltipPrefix, "> ", {{"title0", "> tip0"}, {"title1", "tip1"}, {"title2", "> tip2"}}},
+      {BulkEdit::TooltipSuffix, "!", {{"title0", "tip0!"}, {"title1", "tip1"}, {"title2", "tip2!"}}},
+  };
+  for (const Case& c : cases) {
+    core::ImageList images;
+    for (int i = 0; i < 3; ++i) {
+      core::ImageItem item;
+      item.title = "title" + std::to_string(i);
+      item.tooltip = "tip" + std::to_string(i);
+      images.append(item, {});
+    }
+    applyBulkEdit(images, {2, 0}, c.edit, c.text);
+    for (int i = 0; i < 3; ++i) {
+      EXPECT_EQ(images.item(i).title, c.expected[i].first) << i;
+      EXPECT_EQ(images.item(i).tooltip, c.expected[i].second) << i;
+    }
+  }
+  EXPECT_EQ(bulkEditStringId(BulkEdit::TooltipEqualsTitle), 214);
+  EXPECT_EQ(bulkEditStringId(BulkEdit::TooltipPrefix), 215);
+}
+
+TEST_F(MenusTest, SaveNewRecentOpenExportImportAndTheGalleryComesOutTheSame) {
+  Form1& window = start({writeProject("first.vlr", 3, true)});
+  for (int i = 0; i < 3; ++i) data_.project.images.item(i).title = "Title " + std::to_string(i);
+  const std::string saved = dir_.file("saved.vlr");
+  prompts_.fileNames = {saved};
+  window.menus().mnuSaveAs->trigger();
+  ASSERT_TRUE(fs::is_regular_file(saved));
+  window.controls().cmdMakeGallery->click();
+  const std::string firstPage = fileText((fs::path(galleryFolder()) / "index.html").string());
+  ASSERT_FALSE(firstPage.empty());
+
+  window.menus().mnuNewProject->trigger();
+  EXPECT_EQ(data_.project.images.count(), 0);
+  ASSERT_EQ(window.recentList().sFile(1), saved);
+  window.menus().mnuMRU[1]->trigger();
+  ASSERT_EQ(data_.project.images.count(), 3);
+  EXPECT_EQ(data_.project.images.item(2).title, "Title 2");
+
+  const std::string text = dir_.file("list.txt");
+  prompts_.fileNames = {text};
+  window.menus().mnuExport->trigger();
+  ASSERT_TRUE(fs::is_regular_file(text));
+  window.menus().mnuNewProject->trigger();
+  prompts_.fileNames = {text};
+  window.menus().mnuImport->trigger();
+  ASSERT_EQ(data_.project.images.count(), 3);
+  EXPECT_TRUE(data_.project.images.item(0).thumbnailCached);
+  EXPECT_EQ(imageCommands(window), (std::vector<bool>(4, true)));
+
+  fs::remove_all(galleryFolder());
+  window.controls().cmdMakeGallery->click();
+  EXPECT_EQ(fileText((fs::path(galleryFolder()) / "index.html").string()), firstPage);
+  EXPECT_TRUE(fs::is_regular_file(fs::path(galleryFolder()) / "photos" / "photo3.jpg"));
+}
+
+}  // namespace
+}  // namespace velvara::app::testing
