@@ -413,13 +413,19 @@ void Form1::resizeEvent(QResizeEvent* event) {
   const int minimumWidth = minimumOuterWidth(controls_.frmImageDescription->width(), controls_.frmImagesTools->width());
   setMinimumSize(minimumWidth - frame.width(), kMinimumOuterHeight - frame.height());
   layoutControls();
+  if (controls_.pbLoading->isVisible()) centreBusyPanel();
+}
+
+void Form1::centreBusyPanel() {
+  QFrame* panel = controls_.pbLoading;
+  const QWidget* client = centralWidget();
+  panel->move((client->width() - panel->width()) / 2, (client->height() - panel->height()) / 2);
 }
 
 void Form1::showBusyPanel(const std::string& text) {
   auto& c = controls_;
   setCaption(c.lblLoading, qt(text));
-  const QWidget* client = centralWidget();
-  c.pbLoading->move((client->width() - c.pbLoading->width()) / 2, (client->height() - c.pbLoading->height()) / 2);
+  centreBusyPanel();
   c.pbLoading->raise();
   c.pbLoading->show();
   c.pbLoading->repaint();

@@ -175,6 +175,7 @@ class Form1 : public QMainWindow {
   void createToolsPanel();
   void createBusyPanel();
   void createMenus();
+  void centreBusyPanel();
   void connectCommands();
 
   // Start-up and shut-down steps.

@@ -3,6 +3,7 @@
 // second one nor closes.
 #include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
@@ -45,11 +46,16 @@ class InterruptingPrompts : public velvara::testing::FakeHost {
   Form1* window = nullptr;
   bool stillOpen = false;
   int questions = 0;
+  QString busyText;
+  QRect busyPanel;
   core::MessageAnswer showMessage(const core::Message& message) override {
     ++questions;
     window->close();
     QTest::mouseClick(window->controls().cmdMakeGallery, Qt::LeftButton);
     stillOpen = window->isVisible();
+    QFrame* panel = window->controls().pbLoading;
+    if (panel->isVisible()) busyPanel = panel->geometry();
+    busyText = window->controls().lblLoading->text();
     FakeHost::showMessage(message);
     return core::MessageAnswer::No;
   }
@@ -66,6 +72,11 @@ TEST_F(MakeGalleryTest, WhileAGalleryIsMadeTheWindowRefusesToCloseOrToStartAnoth
   QTest::mouseClick(window_->controls().cmdMakeGallery, Qt::LeftButton);
   EXPECT_EQ(prompts.questions, 1);
   EXPECT_TRUE(prompts.stillOpen);
+  // The busy panel showed the button's caption, centred in the client area.
+  EXPECT_EQ(prompts.busyText, "Make web gallery");
+  const QWidget* client = window_->centralWidget();
+  EXPECT_LE((prompts.busyPanel.center() - QRect(QPoint(0, 0), client->size()).center()).manhattanLength(), 2);
+  EXPECT_FALSE(window_->controls().pbLoading->isVisible());
   EXPECT_FALSE(window_->makingGallery());
   EXPECT_TRUE(fs::exists(fs::path(galleryFolder()) / "old.html"));
   window_->close();
