@@ -68,6 +68,14 @@ TEST_F(StartupTest, StoredPlacementAppliesOnlySizesNotZeroAndEdgesNotNegative) {
   EXPECT_EQ(stored("height"), "12000");
   EXPECT_EQ(stored("left"), "300");
   EXPECT_EQ(stored("top"), "450");
+
+  // A minimised window keeps the placement of the run before.
+  start();
+  window_->resize(900, 700);
+  window_->showMinimized();
+  window_->close();
+  EXPECT_EQ(stored("height"), "12000");
+  EXPECT_EQ(stored("left"), "300");
 }
 
 TEST_F(StartupTest, QuotedCommandLineWithBlanksAndCapitalExtensionOpensTheProject) {
@@ -124,7 +132,8 @@ TEST_F(StartupTest, ExitRewritesAProjectThatHasAFileAndTheCloseBoxDoesNot) {
   data_.project.images.item(0).title = "Changed";
   window_->menus().mnuExit->trigger();
   EXPECT_TRUE(prompts_.fileRequests.empty());
-  const auto saved = core::parseProjectFile(std::vector<std::uint8_t>(fileText(path).begin(), fileText(path).end()));
+  const std::string after = fileText(path);
+  const auto saved = core::parseProjectFile(std::vector<std::uint8_t>(after.begin(), after.end()));
   ASSERT_TRUE(saved);
   EXPECT_EQ(saved->images.at(0).title, "Changed");
 }
