@@ -2,9 +2,9 @@
 // Where the numeric box places its parts, in twips (15 twips per pixel). The
 // box is as wide as its three widths and two gaps; its height is the
 // container's.
-namespace velvara::widgets {
+#include "widgets/design/Twips.h"
 
-inline constexpr double kTwipsPerPixel = 15.0;
+namespace velvara::widgets {
 
 struct TwipsRect {
   double left = 0;

@@ -35,8 +35,6 @@ constexpr int kFirstRepeatDelay = 500;
 // The design height of a box, in twips, until its form sizes it.
 constexpr int kDesignHeight = 330;
 
-int pixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-
 struct TypeBounds {
   double lowest;
   double highest;
@@ -104,7 +102,7 @@ usNumericBox::usNumericBox(i18n::StringService& strings, core::Prompts& prompts,
   displayPalette.setColor(QPalette::Disabled, QPalette::WindowText,
                           displayPalette.color(QPalette::Active, QPalette::WindowText));
   lblValue_->setPalette(displayPalette);
-  resize(width(), pixels(kDesignHeight));
+  resize(width(), twipsToPixels(kDesignHeight));
 
   lblAfter_->setText(QString::fromStdString(strings_.loadMlString(kStrUnitCaption)));
   lblCaption_->setText(QString::fromStdString(strings_.loadMlString(kStrValueCaption)));
@@ -389,7 +387,7 @@ void usNumericBox::setAutoSelect(bool autoSelect) {
 }
 
 QSize usNumericBox::sizeHint() const {
-  return {pixels(widthBeforeString_ + widthValue_ + widthAfterString_ + 120), pixels(kDesignHeight)};
+  return {twipsToPixels(widthBeforeString_ + widthValue_ + widthAfterString_ + 120), twipsToPixels(kDesignHeight)};
 }
 
 void usNumericBox::resizeEvent(QResizeEvent* event) {
@@ -606,19 +604,20 @@ void usNumericBox::layOut() {
       layOutNumericBox(widthBeforeString_, widthValue_, widthAfterString_, height() * kTwipsPerPixel,
                        lblValue_->height() * kTwipsPerPixel, txtValue_->height() * kTwipsPerPixel, borderStyle_ != 0);
   const auto place = [](QWidget& part, const TwipsRect& rect) {
-    part.setGeometry(pixels(rect.left), pixels(rect.top), pixels(rect.width), pixels(rect.height));
+    part.setGeometry(twipsToPixels(rect.left), twipsToPixels(rect.top), twipsToPixels(rect.width),
+                     twipsToPixels(rect.height));
   };
   place(*lblCaption_, layout.caption);
   place(*picValue_, layout.frame);
   // Positions inside the value frame start within its border.
   const int border = borderStyle_ == 0 ? 0 : picValue_->frameWidth();
-  txtValue_->setGeometry(border + pixels(layout.field.left), border + pixels(layout.field.top),
-                         pixels(layout.field.width), txtValue_->height());
-  lblValue_->move(pixels(layout.display.left), pixels(layout.display.top));
+  txtValue_->setGeometry(border + twipsToPixels(layout.field.left), border + twipsToPixels(layout.field.top),
+                         twipsToPixels(layout.field.width), txtValue_->height());
+  lblValue_->move(twipsToPixels(layout.display.left), twipsToPixels(layout.display.top));
   place(*lblAfter_, layout.unit);
   const QRect inner = picValue_->contentsRect();
   upDown1_->setGeometry(inner.right() + 1 - upDown1_->width(), inner.top(), upDown1_->width(), inner.height());
-  setFixedWidth(pixels(layout.boxWidth));
+  setFixedWidth(twipsToPixels(layout.boxWidth));
   layingOut_ = false;
 }
 
