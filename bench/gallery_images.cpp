@@ -124,6 +124,7 @@ double peakMemoryKiB() {
 
 // Starts a program with its output discarded.
 pid_t start(const std::vector<std::string>& command) {
+  std::fflush(stdout);
   pid_t pid = fork();
   if (pid == 0) {
     std::vector<char*> argv;
