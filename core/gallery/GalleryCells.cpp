@@ -17,12 +17,6 @@ std::string titleLine(const GallerySettings& settings, const std::string& title)
 
 }  // namespace
 
-std::string substituteLink(const std::string& link, const std::string& fileName) {
-  const auto at = link.find("/%");
-  if (at == std::string::npos) return link;
-  return link.substr(0, at + 1) + fileName;
-}
-
 void writeCellLink(PageLines& lines, const GallerySettings& settings, const CellArguments& cell) {
   if (cell.link.empty()) return;
   const std::string link = substituteLink(cell.link, cell.fileName);
@@ -39,8 +33,8 @@ void writeCellShadowbox(PageLines& lines, const GallerySettings& settings, const
   std::string link = substituteLink(cell.link, cell.fileName);
   if (link.empty()) {
     link = cell.photo;
-  } else if (!isHttpUrl(link) && !isHtmlFile(link) && pathExists(link)) {
-    link = "gallery/" + galleryFileReference(getFileName(link, true));
+  } else if (std::string copy = galleryCopyHref(link); !copy.empty()) {
+    link = copy;
   }
   const std::string size = cell.target != "_blank" ? "width=" + inDoubleQuotes(settings.imageWidth) +
                                                          ";height=" + inDoubleQuotes(settings.imageHeight)

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/GalleryFiles.h"
 #include "core/model/GallerySettings.h"
 
 namespace velvara::core {
@@ -25,10 +26,6 @@ struct CellArguments {
   // The source file's name with its extension.
   std::string fileName;
 };
-
-// A link holding "/%" becomes its text up to and including that "/" followed
-// by fileName; any other link stays as it is.
-std::string substituteLink(const std::string& link, const std::string& fileName);
 
 // Plain-link style: nothing at all for an image without a link.
 void writeCellLink(PageLines& lines, const GallerySettings& settings, const CellArguments& cell);

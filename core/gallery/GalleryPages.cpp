@@ -1,53 +1,16 @@
 #include "core/gallery/GalleryPages.h"
 
+#include "core/gallery/DisplayStyle.h"
 #include "core/gallery/HtmlText.h"
 #include "core/helpers/Paths.h"
-#include "core/model/OutputFileName.h"
 
 namespace velvara::core {
 
 namespace {
 
-constexpr std::int16_t kStyleLightbox = static_cast<std::int16_t>(GalleryStyle::Lightbox);
-constexpr std::int16_t kStyleShadowbox = static_cast<std::int16_t>(GalleryStyle::Shadowbox);
-constexpr std::int16_t kStyleSimple = static_cast<std::int16_t>(GalleryStyle::Simple);
-
-const char* const kLightboxHead[] = {
-    "<script type=\"text/javascript\" src=\"prototype.js\"></script>",
-    "<script type=\"text/javascript\" src=\"scriptaculous.js?load=effects,builder\"></script>",
-    "<script type=\"text/javascript\" src=\"lightbox.js\"></script>",
-    "<link rel=\"stylesheet\" href=\"lightbox.css\" type=\"text/css\" media=\"screen\">",
-};
-
-const char* const kShadowboxHead[] = {
-    "<script type=\"text/javascript\" src=\"src/skin/classic/skin.js\"></script>",
-    "<!-- To use Shadowbox in standalone mode, you only need to include the base adapter-->",
-    "<script type=\"text/javascript\" src=\"src/adapter/shadowbox-base.js\"></script>",
-    "<script type=\"text/javascript\" src=\"src/shadowbox.js\"></script>",
-    "<script type=\"text/javascript\">",
-    "Shadowbox.loadSkin('classic', 'src/skin'); // use the  'classic' skin",
-    "Shadowbox.loadLanguage('en', 'src/lang'); // use the English language",
-    "Shadowbox.loadPlayer(['flv', 'html', 'iframe', 'img', 'qt', 'swf', 'wmp'], 'src/player');",
-    "window.onload = function()",
-    "{Shadowbox.init();};",
-    "</script>",
-};
-
-const char* const kStyleSheetLink = "<link rel=\"stylesheet\" href=\"library/ktvlr.css\" type=\"text/css\">";
-
 void writeCell(PageLines& lines, const GallerySettings& settings, const ImageItem& image) {
-  switch (settings.galleryStyle) {
-    case kStyleLightbox:
-      writeCellLightbox(lines, settings, cellArgumentsFor(settings, image));
-      break;
-    case kStyleShadowbox:
-      writeCellShadowbox(lines, settings, cellArgumentsFor(settings, image));
-      break;
-    case kStyleSimple:
-      writeCellLink(lines, settings, cellArgumentsFor(settings, image));
-      break;
-    default:
-      break;
+  if (const DisplayStyle* style = displayStyleOf(settings.galleryStyle)) {
+    style->writeCell(lines, settings, cellArgumentsFor(settings, image));
   }
 }
 
@@ -73,20 +36,8 @@ void writePageHead(PageLines& lines, std::int16_t galleryStyle) {
                                 "",
                                 "<!--Include this rows in your header: START-->",
                             });
-  switch (galleryStyle) {
-    case kStyleLightbox:
-      lines.insert(lines.end(), std::begin(kLightboxHead), std::end(kLightboxHead));
-      lines.push_back(kStyleSheetLink);
-      break;
-    case kStyleShadowbox:
-      lines.insert(lines.end(), std::begin(kShadowboxHead), std::end(kShadowboxHead));
-      lines.push_back(kStyleSheetLink);
-      break;
-    case kStyleSimple:
-      lines.push_back(kStyleSheetLink);
-      break;
-    default:
-      break;
+  if (const DisplayStyle* style = displayStyleOf(galleryStyle)) {
+    lines.insert(lines.end(), style->headLines.begin(), style->headLines.end());
   }
   lines.insert(lines.end(), {"<!--Include this rows in your header: END-->", "</head>", "", "<body>"});
 }
@@ -119,16 +70,18 @@ void writeTopBlock(PageLines& lines, const GallerySettings& settings, std::int64
 }
 
 CellArguments cellArgumentsFor(const GallerySettings& settings, const ImageItem& image) {
-  const bool shadowbox = settings.galleryStyle == kStyleShadowbox;
+  const DisplayStyle* style = displayStyleOf(settings.galleryStyle);
+  const bool alwaysLinks = style != nullptr && style->alwaysLinks;
   const bool withLinks = settings.addImageLinks == 1;
   CellArguments cell;
   cell.title = image.title;
   cell.alt = image.title;
-  cell.link = shadowbox || withLinks ? image.linkUrl : std::string();
-  cell.linkText = !shadowbox && withLinks ? image.linkText : std::string();
+  cell.link = alwaysLinks || withLinks ? image.linkUrl : std::string();
+  cell.linkText = !alwaysLinks && withLinks ? image.linkText : std::string();
   cell.tooltip = image.tooltip;
-  cell.thumb = "thumbs/" + galleryFileReference(outputFileName(image)) + ".jpg";
-  cell.photo = "photos/" + galleryFileReference(outputFileName(image)) + ".jpg";
+  const GalleryFiles files = galleryFilesOf(settings, image);
+  cell.thumb = files.thumbHref;
+  cell.photo = files.photoHref;
   cell.target = image.openInSameWindow ? "_self" : "_blank";
   cell.fileName = getFileName(image.sourcePath, true);
   return cell;

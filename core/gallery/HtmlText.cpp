@@ -25,19 +25,4 @@ std::string inSingleQuotes(std::string_view text) { return replaceChar(text, '\'
 
 std::string markupInDoubleQuotes(std::string_view markup) { return inDoubleQuotes(replaceChar(markup, '&', "&amp;")); }
 
-std::string galleryFileReference(std::string_view name) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string result;
-  result.reserve(name.size());
-  for (const char ch : name) {
-    const auto byte = static_cast<unsigned char>(ch);
-    if (ch == '%' || ch == '#' || ch == '?' || ch == '&' || byte < 0x20 || byte == 0x7F) {
-      result += {'%', kHex[byte >> 4], kHex[byte & 0xF]};
-    } else {
-      result += ch;
-    }
-  }
-  return result;
-}
-
 }  // namespace velvara::core

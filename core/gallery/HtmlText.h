@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/helpers/Urls.h"
+
 namespace velvara::core {
 
 // Text for an attribute value in double quotes: '"' as "&quot;".
@@ -22,11 +24,5 @@ std::string inSingleQuotes(std::string_view text);
 // ("&#39;" in a single-quoted value) keeps its meaning at the second level
 // instead of turning into the quote it stands for.
 std::string markupInDoubleQuotes(std::string_view markup);
-
-// A name of one of the gallery's own files for use in an address: "%", "#",
-// "?", "&" (in an attribute "&copy." or "&amp;" would be read as a character)
-// and control characters (an address drops line breaks and tabs) are
-// percent-encoded, everything else stays as it is.
-std::string galleryFileReference(std::string_view name);
 
 }  // namespace velvara::core

@@ -76,7 +76,7 @@ std::int32_t roundHalfToEven(double value) {
 }  // namespace
 
 void splitLightboxStyle(std::string& style, LightboxStyle& out) {
-  if (style.empty()) style = kDefaultLightboxStyle;
+  style = normalisedLightboxStyle(style);
   std::string* fields[] = {&out.overlayColor, &out.imageBoxColor, &out.captionBackColor,
                            &out.captionFont,  &out.captionWeight, &out.captionColor};
   const auto pieces = splitAt(style, '*');
@@ -102,9 +102,10 @@ CssFont splitCssFont(const std::string& font) {
   return result;
 }
 
-void writeLightboxCss(GallerySettings& settings, const std::string& path) {
+void writeLightboxCss(const GallerySettings& settings, const std::string& path) {
   LightboxStyle style;
-  splitLightboxStyle(settings.lightboxStyle, style);
+  std::string text = settings.lightboxStyle;
+  splitLightboxStyle(text, style);
   std::error_code code;
   fs::remove(path, code);
   if (code) throw GalleryFileError(path, code);
@@ -150,7 +151,7 @@ void writeLightbox204Text(Host& host, const std::string& fileName, const std::st
   writeTextAsset(host, kLightboxAssetGroup, fileName, folder + "/" + fileName);
 }
 
-bool writeLightboxFiles(Host& host, GallerySettings& settings, const std::string& folder, bool clearFolder,
+bool writeLightboxFiles(Host& host, const GallerySettings& settings, const std::string& folder, bool clearFolder,
                         bool writeScripts) {
   if (!prepareGalleryFolder(host, folder, clearFolder)) return false;
 

@@ -22,8 +22,8 @@ inline constexpr const char* kLightboxAssetGroup = "LIGHTBOX204";
 // False when the user declines (no message) or when making or emptying the
 // gallery, images or library folder fails (after the error box). A failure to
 // write one of the package's files is thrown as GalleryFileError.
-// An empty settings.lightboxStyle becomes the default.
-bool writeLightboxFiles(Host& host, GallerySettings& settings, const std::string& folder, bool clearFolder,
+// An empty settings.lightboxStyle is written as the default.
+bool writeLightboxFiles(Host& host, const GallerySettings& settings, const std::string& folder, bool clearFolder,
                         bool writeScripts);
 
 // Writes the image asset name as imagesFolder/name.gif, only when no such file
@@ -33,8 +33,9 @@ void writeLightbox204Image(const std::string& name, const std::string& imagesFol
 // Rewrites folder/fileName from the script asset fileName.
 void writeLightbox204Text(Host& host, const std::string& fileName, const std::string& folder);
 
-// Generates the overlay's style sheet at path from settings.lightboxStyle.
-void writeLightboxCss(GallerySettings& settings, const std::string& path);
+// Generates the overlay's style sheet at path from settings.lightboxStyle
+// (the default when it is empty).
+void writeLightboxCss(const GallerySettings& settings, const std::string& path);
 
 struct LightboxStyle {
   std::string overlayColor;

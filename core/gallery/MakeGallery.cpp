@@ -2,11 +2,10 @@
 
 #include <filesystem>
 
+#include "core/gallery/DisplayStyle.h"
 #include "core/gallery/FileOutput.h"
 #include "core/gallery/GalleryFolderCheck.h"
 #include "core/gallery/GalleryPages.h"
-#include "core/gallery/LightboxPackage.h"
-#include "core/gallery/ShadowboxPackage.h"
 #include "core/gallery/StyleSheet.h"
 #include "core/model/SettingsCheck.h"
 #include "core/production/ImageProduction.h"
@@ -23,16 +22,9 @@ constexpr int kStringCreatingWebFolder = 200;
 constexpr int kStringCreatingThumbnails = 201;
 constexpr int kStringImage = 202;
 
-bool writePackage(Host& host, GallerySettings& settings, bool htmlOnly) {
-  switch (settings.galleryStyle) {
-    case static_cast<std::int16_t>(GalleryStyle::Lightbox):
-    case static_cast<std::int16_t>(GalleryStyle::Simple):
-      return writeLightboxFiles(host, settings, settings.destFolder, !htmlOnly, true);
-    case static_cast<std::int16_t>(GalleryStyle::Shadowbox):
-      return writeShadowboxFiles(host, settings.destFolder, true);
-    default:
-      return true;
-  }
+bool writePackage(Host& host, const GallerySettings& settings, bool htmlOnly) {
+  const DisplayStyle* style = displayStyleOf(settings.galleryStyle);
+  return style == nullptr || style->writePackage(host, settings, htmlOnly);
 }
 
 // Writes every page; answers the name of the first.
@@ -88,6 +80,7 @@ bool makeGallery(Host& host, Project& project, ImageLibrary& library, bool htmlO
     return false;
   }
 
+  settings.lightboxStyle = normalisedLightboxStyle(settings.lightboxStyle);
   host.setCaption(host.strings().loadMlString(kStringCreatingWebFolder));
   try {
     if (!writePackage(host, settings, htmlOnly)) {

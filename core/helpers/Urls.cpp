@@ -106,4 +106,19 @@ bool resolveRelativeUrl(const std::string& baseUrl, const std::string& relUrl, s
   return true;
 }
 
+std::string galleryFileReference(std::string_view name) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string result;
+  result.reserve(name.size());
+  for (const char ch : name) {
+    const auto byte = static_cast<unsigned char>(ch);
+    if (ch == '%' || ch == '#' || ch == '?' || ch == '&' || byte < 0x20 || byte == 0x7F) {
+      result += {'%', kHex[byte >> 4], kHex[byte & 0xF]};
+    } else {
+      result += ch;
+    }
+  }
+  return result;
+}
+
 }  // namespace velvara::core

@@ -42,4 +42,8 @@ void setDefaultSettings(GallerySettings& s, const std::string& webTitle, const s
   s.galleryStyle = 0;
 }
 
+std::string normalisedLightboxStyle(const std::string& style) {
+  return style.empty() ? std::string(kDefaultLightboxStyle) : style;
+}
+
 }  // namespace velvara::core

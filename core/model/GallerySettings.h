@@ -16,6 +16,11 @@ namespace velvara::core {
 inline constexpr const char* kDefaultLightboxStyle =
     "#000000*#ffffff*#ffffff*10px Verdana, Helvetica, sans-serif*bold*#666666";
 
+// The Lightbox style text as it is meant: an empty one stands for the
+// default. A build normalises the record once at its start; the settings
+// editor reads the text the same way.
+std::string normalisedLightboxStyle(const std::string& style);
+
 enum class GalleryStyle : std::int16_t { Lightbox = 0, Shadowbox = 1, Simple = 2 };
 
 struct GallerySettings {

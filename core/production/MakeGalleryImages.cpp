@@ -4,11 +4,8 @@
 #include <system_error>
 
 #include "core/files/FileAccess.h"
-#include "core/gallery/GalleryCells.h"
-#include "core/helpers/Paths.h"
-#include "core/helpers/Urls.h"
 #include "core/jobs/OrderedRun.h"
-#include "core/model/OutputFileName.h"
+#include "core/model/GalleryFiles.h"
 #include "core/model/SettingsCheck.h"
 #include "core/production/ImageJob.h"
 #include "core/production/ImageProduction.h"
@@ -69,8 +66,7 @@ void emptyOrMakeFolder(const std::string& path) {
   if (error) throw FolderFailure{path, error};
 }
 
-void copyLinkedFile(const std::string& link, const std::string& galleryFolder) {
-  std::string target = galleryFolder + "/" + getFileName(link, true);
+void copyLinkedFile(const std::string& link, const std::string& target) {
   std::error_code error;
   if (fs::is_directory(link, error)) throw FolderFailure{link, std::make_error_code(std::errc::is_a_directory)};
   // Written beside its place and renamed into it, so a link there is
@@ -104,7 +100,6 @@ bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library
     finish(host);
     return false;
   }
-  const bool shadowbox = settings.galleryStyle == static_cast<std::int16_t>(GalleryStyle::Shadowbox);
   const bool keepAspect = settings.keepAspectRatio == 1;
   const std::string thumbs = settings.destFolder + "/thumbs";
   const std::string photos = settings.destFolder + "/photos";
@@ -116,7 +111,7 @@ bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library
     if (!fs::exists(settings.destFolder, error)) makeFolder(settings.destFolder);
     emptyOrMakeFolder(thumbs);
     emptyOrMakeFolder(photos);
-    if (shadowbox) emptyOrMakeFolder(gallery);
+    if (copiesLinkedFiles(settings.galleryStyle)) emptyOrMakeFolder(gallery);
 
     if (showProgress) {
       host.showProgress(1, images.count());
@@ -136,12 +131,13 @@ bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library
   for (std::size_t i = 0; i < jobs.size(); ++i) {
     const ImageItem& image = images.items()[i];
     if (!image.thumbnailCached) continue;
+    const GalleryFiles files = galleryFilesOf(settings, image);
     ImageJob& job = jobs[i].emplace();
     job.source = image.sourcePath;
     job.sizes = *sizes;
     job.keepAspect = keepAspect;
-    job.thumbPath = thumbs + "/" + outputFileName(image) + ".jpg";
-    job.photoPath = photos + "/" + outputFileName(image) + ".jpg";
+    job.thumbPath = files.thumbFile;
+    job.photoPath = files.photoFile;
   }
   const int workers = library.workerCount > 0 ? library.workerCount : workersForThisMachine();
   imagelib::setThreadsPerPicture(std::max(1, workersForThisMachine() / workers));
@@ -159,12 +155,11 @@ bool makeGalleryImages(Host& host, const Project& project, ImageLibrary& library
           completed = false;
           return false;
         }
-        // The page links to the substituted address, so that is the file the
-        // gallery needs a copy of.
-        const std::string link = substituteLink(image.linkUrl, getFileName(image.sourcePath, true));
-        if (shadowbox && !link.empty() && !isHttpUrl(link) && !isHtmlFile(link) && pathExists(link)) {
+        // Looked at now, at the image's turn, as the page will refer to it.
+        const GalleryFiles files = galleryFilesOf(settings, image);
+        if (!files.copySource.empty()) {
           try {
-            copyLinkedFile(link, gallery);
+            copyLinkedFile(files.copySource, files.copyFile);
           } catch (const FolderFailure& failure) {
             reportFolderFailure(host, failure);
             completed = false;

@@ -127,7 +127,7 @@ TEST(LightboxCss, EmptyStyleWritesTheDefaultLines) {
   GallerySettings settings;
   writeLightboxCss(settings, dir.file("lightbox.css"));
   EXPECT_EQ(crlfLines(readFile(dir.file("lightbox.css"))), kCssWithDefaults);
-  EXPECT_EQ(settings.lightboxStyle, kDefaultLightboxStyle);
+  EXPECT_EQ(normalisedLightboxStyle(settings.lightboxStyle), kDefaultLightboxStyle);
 }
 
 TEST(LightboxCss, TwoFieldStyleLeavesTheOtherValuesEmpty) {
