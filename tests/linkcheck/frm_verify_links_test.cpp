@@ -126,6 +126,9 @@ TEST_F(VerifyLinksTest, ARunGivesEveryRowItsStatus) {
   addImage(a1, server.url("/moved.html").toStdString());
   addImage("", server.url("/dir/").toStdString());
   addImage("", refused);
+  // Tested, and refused: the server does not speak TLS.
+  const std::string secure = server.url("/ok.html").replace("http://", "HTTPS://").toStdString();
+  addImage("", secure);
   addImage(temp.file("x.jpg"), "gallery/%");
   addImage("", "Pages/Index.html");
   addImage("", "nothere.html");
@@ -151,6 +154,7 @@ TEST_F(VerifyLinksTest, ARunGivesEveryRowItsStatus) {
       // Tested without its "/", and sent back to it.
       {"url", server.url("/dir/").toStdString(), found},
       {"url", refused, notFound},
+      {"url", secure, notFound},
       {"image", temp.file("x.jpg"), "Image not found"},
       {"url", "gallery/x.jpg", found},
       // Resolved in lower case, found in the case it has on disk.
@@ -181,6 +185,18 @@ TEST_F(VerifyLinksTest, ARunGivesEveryRowItsStatus) {
   testing::saveScreenshot(*window, "linkcheck_after_run_de");
 }
 
+TEST_F(VerifyLinksTest, TheProbeAddressComesFromTheEnvironment) {
+  addImage("", server.url("/ok.html").toStdString());
+  setenv("VELVARA_PROBE_URL", server.url("/probe").toUtf8().constData(), 1);
+  project.images.replaceAfterLoad(images);
+  window = std::make_unique<frmVerifyLinks>(project, history, strings);
+  unsetenv("VELVARA_PROBE_URL");
+  window->fillList();
+  verify();
+  EXPECT_EQ(server.requests(), (QList<QByteArray>{"GET /probe", "GET /ok.html"}));
+  EXPECT_EQ(probeAddress(), kDefaultProbeUrl);
+}
+
 TEST_F(VerifyLinksTest, WithoutLinksOnlyTheFileIsChecked) {
   touch(temp.file("a.jpg"));
   addImage(temp.file("a.jpg"), "");
@@ -194,7 +210,7 @@ TEST_F(VerifyLinksTest, AFailingProbeLeavesWebAddressesNotVerifiedAndStillChecks
   strings.setCurrentLanguage(i18n::kGermanDe);
   touch(temp.file("a.jpg"));
   addImage(temp.file("a.jpg"), server.url("/ok.html").toStdString());
-  addImage("", "www.example.invalid/page.html");
+  addImage("", LocalHttpServer::refusedUrl("/page.html").toStdString());
   addImage("", "FILE:///C:/a.htm");
   addImage("", "pages/b.html");
   addImage("", "photo.jpg");
