@@ -1,14 +1,9 @@
 #include "linkcheck/LinkRows.h"
 
 #include "core/helpers/Paths.h"
+#include "core/model/GalleryFiles.h"
 
 namespace velvara::linkcheck {
-
-std::string substituteFileName(const std::string& link, const std::string& sourcePath) {
-  const std::size_t marker = link.find("/%");
-  if (marker == std::string::npos) return link;
-  return link.substr(0, marker + 1) + core::getFileName(sourcePath, true);
-}
 
 std::vector<LinkRow> collectLinkRows(const core::Project& project) {
   std::vector<LinkRow> rows;
@@ -18,7 +13,8 @@ std::vector<LinkRow> collectLinkRows(const core::Project& project) {
     const core::ImageItem& image = images[i];
     if (!image.sourcePath.empty()) rows.push_back({RowKind::Image, image.sourcePath, index});
     if (!image.linkUrl.empty()) {
-      rows.push_back({RowKind::Url, substituteFileName(image.linkUrl, image.sourcePath), index});
+      rows.push_back(
+          {RowKind::Url, core::substituteLink(image.linkUrl, core::getFileName(image.sourcePath, true)), index});
     }
   }
   const core::GallerySettings& settings = project.settings;

@@ -20,10 +20,6 @@ struct LinkRow {
   bool operator==(const LinkRow&) const = default;
 };
 
-// link with everything after the "/" of its first "/%" replaced by the file
-// name of sourcePath, extension included; link itself when it has no "/%".
-std::string substituteFileName(const std::string& link, const std::string& sourcePath);
-
 std::vector<LinkRow> collectLinkRows(const core::Project& project);
 
 }  // namespace velvara::linkcheck
