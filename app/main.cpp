@@ -8,6 +8,7 @@
 #include "app/ProgramData.h"
 #include "i18n/StringService.h"
 #include "i18n/dialog/LanguageSelect.h"
+#include "linkcheck/frmVerifyLinks.h"
 #include "platform/shell/Folders.h"
 #include "widgets/prompt/QtPrompts.h"
 
@@ -26,6 +27,11 @@ int main(int argc, char** argv) {
   int status = 0;
   {
     auto window = std::make_unique<app::Form1>(strings, prompts, data);
+    window->setLinkChecker([&data, &strings, &window] {
+      linkcheck::frmVerifyLinks checker(data.project, data.urlHistory, strings, linkcheck::probeAddress(), nullptr,
+                                        window.get());
+      checker.doModal();
+    });
     std::vector<std::string> arguments(argv + 1, argv + argc);
     window->formLoad(arguments);
     window->show();
