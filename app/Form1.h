@@ -139,10 +139,9 @@ class Form1 : public QMainWindow {
 
   // The settings editor registers itself here (nullptr to unregister).
   void setSettingsEditor(SettingsEditorLink* editor);
-  // What Verify links and About show: the link checker and the About box,
-  // each shown modally over the window until it is closed.
+  // What Verify links shows: the link checker, modally over the window
+  // until it is closed.
   void setLinkChecker(std::function<void()> showModal) { showLinkChecker_ = std::move(showModal); }
-  void setAboutBox(std::function<void()> showModal) { showAboutBox_ = std::move(showModal); }
 
   // "Velvara  v.1.1.1." and, with a project file, "  ( name.vlr )".
   void setMainCaption();
@@ -226,7 +225,6 @@ class Form1 : public QMainWindow {
   Form1Controls controls_;
   Form1Menus menus_;
   std::function<void()> showLinkChecker_;
-  std::function<void()> showAboutBox_;
   bool makingGallery_ = false;
   bool unloaded_ = false;
   // Outer size to apply once the window system has framed the window.

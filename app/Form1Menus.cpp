@@ -10,6 +10,7 @@
 #include "core/files/FileDialog.h"
 #include "core/files/SettingsFile.h"
 #include "core/files/TextExchange.h"
+#include "widgets/about/frmAbout.h"
 
 namespace velvara::app {
 
@@ -38,9 +39,7 @@ void Form1::connectMenus() {
     on(item, [this, item = item, edit = edit] { bulkEdit(edit, item); });
   }
   on(m.mnuLink_verify, [this] { mnuLink_verify_Click(); });
-  on(m.mnuAbout, [this] {
-    if (showAboutBox_) showAboutBox_();
-  });
+  on(m.mnuAbout, [this] { widgets::frmAbout::showModal(strings_, *host_, this); });
 }
 
 void Form1::mnuNewProject_Click() {

@@ -2,8 +2,10 @@
 // through the prompt seam: projects, recent projects, import and export,
 // removing images, the bulk edits and the enabled states.
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -145,6 +147,19 @@ TEST_F(MenusTest, ConfirmedEditsAnsweredNoAndEmptyPrefixesChangeNothing) {
   EXPECT_EQ(prompts_.textRequests[1].title, "Add suffix to the tooltip...");
   EXPECT_EQ(data_.project.images.item(0).title, "photo1");
   EXPECT_EQ(data_.project.images.item(1).tooltip, "photo2");
+}
+
+TEST_F(MenusTest, AboutShowsTheAboutBoxModallyOverTheWindow) {
+  Form1& window = start();
+  QString shown;
+  QTimer::singleShot(50, [&shown] {
+    if (QWidget* box = QApplication::activeModalWidget()) {
+      shown = box->objectName();
+      box->close();
+    }
+  });
+  window.menus().mnuAbout->trigger();
+  EXPECT_EQ(shown, "frmAbout");
 }
 
 TEST(BulkEditTest, EachEditActsOnTheSelectedImagesOnly) {
