@@ -183,7 +183,7 @@ vips::VImage exactSize(vips::VImage image, int width, int height) {
   return image;
 }
 
-vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage) {
+void checkBitmap(const Bitmap& bitmap) {
   if (!bitmap.hasData() || bitmap.width <= 0 || bitmap.height <= 0) throw Failure{ErrorCode::NoBitmap, {}};
   const std::size_t width = static_cast<std::size_t>(bitmap.width);
   const std::size_t height = static_cast<std::size_t>(bitmap.height);
@@ -192,6 +192,12 @@ vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage
       bitmap.pixels.size() < static_cast<std::size_t>(bitmap.bytesPerLine) * height) {
     throw Failure{ErrorCode::BadParameters, "not a 24-bit bitmap"};
   }
+}
+
+vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage) {
+  checkBitmap(bitmap);
+  const std::size_t width = static_cast<std::size_t>(bitmap.width);
+  const std::size_t height = static_cast<std::size_t>(bitmap.height);
   storage.resize(width * height * 3);
   for (std::size_t y = 0; y < height; ++y) {
     const std::uint8_t* from = bitmap.pixels.data() + (height - 1 - y) * bitmap.bytesPerLine;

@@ -72,6 +72,9 @@ vips::VImage toSrgb8(vips::VImage image);
 // can miss the wanted size by one pixel through rounding.
 vips::VImage exactSize(vips::VImage image, int width, int height);
 
+// Throws Failure unless bitmap holds 24-bit pixels of its size.
+void checkBitmap(const Bitmap& bitmap);
+
 // A libvips image over our bitmap's pixels, as RGB rows top-down; the rows
 // are copied into storage, which must outlive every use of the image.
 vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage);
