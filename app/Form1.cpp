@@ -15,6 +15,7 @@
 #include <limits>
 
 #include "app/MainHost.h"
+#include "app/SettingsWindow.h"
 #include "app/StartupValues.h"
 #include "app/WindowLayout.h"
 #include "core/helpers/Paths.h"
@@ -116,6 +117,8 @@ Form1::Form1(i18n::StringService& strings, core::Prompts& prompts, ProgramData& 
   setObjectName(QStringLiteral("Form1"));
   createControls();
   createMenus();
+  settingsWindow_ = std::make_unique<SettingsWindow>(*this);
+  setSettingsEditor(settingsWindow_.get());
   connectCommands();
   resize(9525 / kTwipsPerPixel, 9630 / kTwipsPerPixel);
 }

@@ -44,6 +44,7 @@ namespace velvara::app {
 
 class MainHost;
 class SettingsEditorLink;
+class SettingsWindow;
 
 // Every control of the window, by its design name (a control-array member
 // as name and index).
@@ -217,6 +218,8 @@ class Form1 : public QMainWindow {
   ProgramData& data_;
   MainState state_;
   std::unique_ptr<MainHost> host_;
+  // After the host: the settings dialog answers the host's settings calls.
+  std::unique_ptr<SettingsWindow> settingsWindow_;
   widgets::cMRUFileList recentList_;
   std::unique_ptr<mlruntime::LanguageSupport> languageSupport_;
   registry::AppSettings appSettings_;

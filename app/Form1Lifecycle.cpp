@@ -9,6 +9,7 @@
 #include "app/Form1.h"
 #include "app/MainHost.h"
 #include "app/SettingsEditorLink.h"
+#include "app/SettingsWindow.h"
 #include "app/StartupValues.h"
 #include "core/files/OpenProject.h"
 #include "core/files/SaveProject.h"
@@ -248,6 +249,7 @@ void Form1::add_recent_project(const std::string& path) {
 void Form1::connectCommands() {
   connectMenus();
   connect(menus_.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
+  connect(menus_.mnuSettings, &QAction::triggered, this, [this] { settingsWindow_->showModal(); });
   connect(controls_.cmdMakeGallery, &QPushButton::clicked, this, &Form1::cmdMakeGallery_Click);
   connect(controls_.usPicInRow, &widgets::usNumericBox::change, this,
           [this](double& numValue) { usPicInRow_Change(numValue); });
