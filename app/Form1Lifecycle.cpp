@@ -249,7 +249,6 @@ void Form1::add_recent_project(const std::string& path) {
 void Form1::connectCommands() {
   connectMenus();
   connect(menus_.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
-  connect(menus_.mnuSettings, &QAction::triggered, this, [this] { settingsWindow_->showModal(); });
   connect(controls_.cmdMakeGallery, &QPushButton::clicked, this, &Form1::cmdMakeGallery_Click);
   connect(controls_.usPicInRow, &widgets::usNumericBox::change, this,
           [this](double& numValue) { usPicInRow_Change(numValue); });

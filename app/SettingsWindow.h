@@ -16,6 +16,7 @@ class SettingsWindow : public SettingsEditorLink {
   void getValues() override { editor_.getValues(); }
   void setValues() override { editor_.setValues(); }
   void showModal() override { editor_.show(); }
+  void showHomeUrl() override { editor_.showHomeUrl(); }
   void unload() override { editor_.unload(); }
 
   settings::SettingsEditor& editor() { return editor_; }

@@ -21,6 +21,8 @@ void SettingsEditor::getValues() { load().getValues(); }
 
 void SettingsEditor::setValues() { load().setValues(); }
 
+void SettingsEditor::showHomeUrl() { load().showHomeUrl(); }
+
 void SettingsEditor::show() {
   frmSettings& dialog = load();
   if (owner_) {

@@ -24,6 +24,9 @@ class SettingsEditor {
   void getValues();
   // Shows the record in the dialog again.
   void setValues();
+  // Puts the record's parent-link address back into the dialog as it stands
+  // (after the link checker, which may have changed it).
+  void showHomeUrl();
   // The Settings command: shows the dialog modally; when the user closes it,
   // the record holds its values, the default settings file is rewritten and
   // the dialog is unloaded.

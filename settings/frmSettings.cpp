@@ -72,6 +72,8 @@ void frmSettings::setFormCaption() {
   setWindowTitle(QString::fromStdString(caption));
 }
 
+void frmSettings::showHomeUrl() { txtHomeUrl[0]->setText(QString::fromStdString(services_.settings.homeUrl)); }
+
 void frmSettings::showModal() {
   do {
     reshow_ = false;

@@ -43,6 +43,9 @@ class frmSettings : public QDialog {
   // Record to controls.
   void setValues();
 
+  // The record's parent-link address, unchanged, in its box.
+  void showHomeUrl();
+
   // Shows the window modally until it is closed; the language button's
   // hiding and showing again happens inside.
   void showModal();

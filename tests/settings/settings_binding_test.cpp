@@ -91,6 +91,13 @@ TEST_F(EditorTest, ABareSchemeShowsAsAnEmptyParentLink) {
   EXPECT_EQ(record.homeUrl, "");
 }
 
+TEST_F(EditorTest, AfterTheLinkCheckerTheBoxShowsTheRecordsAddressAsItStands) {
+  record.homeUrl = "www.checked.org";
+  editor.showHomeUrl();
+  EXPECT_FALSE(dialog().isVisible());
+  EXPECT_EQ(control<QLineEdit>("txtHomeUrl_0").text(), "www.checked.org");
+}
+
 TEST_F(EditorTest, ACellBelowItsThumbnailIsRefusedAndKeepsTheThumbnailSize) {
   record.thumbWidth = "160";
   record.cellWidth = "160";
