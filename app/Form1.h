@@ -26,6 +26,7 @@
 #include "platform/mlruntime/LanguageSupport.h"
 #include "platform/registry/AppSettings.h"
 #include "widgets/numericbox/usNumericBox.h"
+#include "widgets/slide/usSlide.h"
 #include "widgets/store/cMRUFileList.h"
 
 class QAction;
@@ -226,6 +227,8 @@ class Form1 : public QMainWindow {
   // The "settings" section belongs to the folder that holds the program.
   std::string settingsApplication_;
   Form1Controls controls_;
+  // The strip's cells, cell i showing image i; reused, never destroyed.
+  std::vector<widgets::usSlide*> cells_;
   Form1Menus menus_;
   std::function<void()> showLinkChecker_;
   bool makingGallery_ = false;

@@ -1,8 +1,9 @@
 // The window's calls into the project editor: the thumbnail strip, the
 // selection and the edit panel. Until their classes take these over, nothing
 // can be selected, so there is never a panel to store or show, and the strip
-// keeps the previews without cells of its own.
+// only shows each image's preview in its cell, row by row.
 #include <QComboBox>
+#include <algorithm>
 
 #include "app/Form1.h"
 #include "core/imaging/LoadFitted.h"
@@ -31,12 +32,44 @@ void Form1::reloadAllSlides() {
                          static_cast<float>(state_.previewBoxHeight), preview)) {
       images.setPreview(i, std::move(preview));
     }
+    while (static_cast<std::int32_t>(cells_.size()) <= i) {
+      auto* cell = new widgets::usSlide(strings_, controls_.pbInner);
+      cell->setObjectName(QStringLiteral("usSlide1_%1").arg(cells_.size()));
+      cell->setSlideWidth(state_.stripCellWidth);
+      cell->setSlideHeight(state_.stripCellHeight);
+      cell->setBackColor(0x808080);
+      cells_.push_back(cell);
+    }
+    widgets::usSlide& cell = *cells_[i];
+    if (images.item(i).thumbnailCached) {
+      const imagelib::Bitmap& bitmap = images.bitmap(i);
+      cell.setPicHeightPercentOfWidth(static_cast<double>(bitmap.height) / bitmap.width);
+      cell.pictureBox().setFillColor(widgets::kPlaceholderColor);
+      cell.pictureBox().paintBitmap(bitmap);
+      cell.setTooltip(images.item(i).title);
+    } else {
+      cell.clearPicture();
+    }
+    cell.show();
   }
 }
 
-void Form1::arrangeSlides() { layoutControls(); }
+void Form1::arrangeSlides() {
+  const std::int32_t count = data_.project.images.count();
+  // The canvas stays within the platform's 32000 pixels.
+  const std::int32_t perRow = std::clamp(state_.picInRow, 1, 32000 / state_.stripCellWidth);
+  for (std::int32_t i = 0; i < static_cast<std::int32_t>(cells_.size()); ++i) {
+    cells_[i]->move((i % perRow) * state_.stripCellWidth, (i / perRow) * state_.stripCellHeight);
+  }
+  const std::int32_t rows = (count + perRow - 1) / perRow;
+  controls_.pbInner->resize(perRow * state_.stripCellWidth, rows * state_.stripCellHeight);
+  layoutControls();
+}
 
-void Form1::clearImageList() { data_.project.images.clear(); }
+void Form1::clearImageList() {
+  for (widgets::usSlide* cell : cells_) cell->hide();
+  data_.project.images.clear();
+}
 
 std::vector<std::int32_t> Form1::selectedImages() const { return {}; }
 
