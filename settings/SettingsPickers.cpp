@@ -9,6 +9,7 @@
 #include "settings/controls/ColorButton.h"
 #include "settings/controls/FontSample.h"
 #include "settings/frmSettings.h"
+#include "widgets/design/Twips.h"
 #include "widgets/numericbox/usNumericBox.h"
 
 namespace velvara::settings {
@@ -20,9 +21,10 @@ constexpr int kNoFontSelected = 170;
 
 void frmSettings::pickColor(ColorButton& button) {
   auto color = static_cast<std::uint32_t>(button.color());
-  const auto chosen = services_.host.askColor(color, button.toolTip().toStdString());
-  if (!chosen) return;
-  const auto picked = static_cast<std::int32_t>(*chosen & 0xFFFFFF);
+  // The dialog opens with its top-left corner on the button, in twips.
+  const QPoint at = button.mapToGlobal(QPoint(0, 0)) * static_cast<int>(widgets::kTwipsPerPixel);
+  if (!frmHexaColor.bDoModal(button.toolTip().toStdString(), color, at.x(), at.y())) return;
+  const auto picked = static_cast<std::int32_t>(color & 0xFFFFFF);
   button.setColor(picked);
   if (&button == cmdBackground_color) lblWebTitle_font_name->setBackColor(picked);
   if (&button == cmdWebTitle_font_color) lblWebTitle_font_name->setTextColor(picked);

@@ -18,6 +18,7 @@
 #include "settings/controls/ColorButton.h"
 #include "settings/controls/FontSample.h"
 #include "settings/quickhelp/QuickHelpPage.h"
+#include "widgets/folders/BrowseForFolder.h"
 #include "widgets/numericbox/usNumericBox.h"
 
 namespace velvara::settings {
@@ -37,10 +38,13 @@ constexpr const char* kVersionCaption = "  v.1.1.1.";
 }  // namespace
 
 frmSettings::frmSettings(SettingsServices services, QWidget* parent)
-    : QDialog(parent), services_(services), ml_RuntimeSupport([this](int langId, const std::string& langName) {
+    : QDialog(parent),
+      services_(services),
+      ml_RuntimeSupport([this](int langId, const std::string& langName) {
         services_.strings.setCurrentLanguage(langId, langName);
         applyLanguage();
-      }) {
+      }),
+      frmHexaColor(services_.strings, services_.host) {
   setObjectName("frmSettings");
   setModal(true);
   SSTab1 = new QTabWidget(this);
@@ -138,8 +142,8 @@ void frmSettings::cmdSettings_Click(int index) {
 }
 
 void frmSettings::cmdChooseFolder_Click() {
-  const auto folder =
-      services_.host.askFolder({text(kSelectDestination), txtFolders1->text().toStdString()}).value_or("");
+  const std::string folder =
+      widgets::browseForFolder(services_.host, text(kSelectDestination), txtFolders1->text().toStdString());
   if (!folder.empty()) txtFolders1->setText(QString::fromStdString(folder));
 }
 

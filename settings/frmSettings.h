@@ -9,6 +9,7 @@
 
 #include "platform/mlruntime/LanguageSupport.h"
 #include "settings/SettingsServices.h"
+#include "widgets/colors/frmHexaColor.h"
 
 class QCheckBox;
 class QComboBox;
@@ -116,6 +117,9 @@ class frmSettings : public QDialog {
 
   SettingsServices services_;
   mlruntime::LanguageSupport ml_RuntimeSupport;
+  // The colour dialog, with the web palette it opens: loaded with this window
+  // and unloaded with it, keeping its working colour between picks.
+  widgets::frmHexaColor frmHexaColor;
   bool closed_ = false;
   bool reshow_ = false;
   int currentTab_ = 0;

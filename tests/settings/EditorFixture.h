@@ -56,6 +56,16 @@ class EditorTest : public ::testing::Test {
   // Runs step once the modal dialog is on screen (and the event loop turns).
   static void whenShown(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
 
+  // Runs step on the visible top-level window of that name once it is up.
+  static void whenUp(const char* name, std::function<void(QWidget&)> step) {
+    QTimer::singleShot(5, [name, step] {
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible()) return step(*window);
+      }
+      whenUp(name, step);
+    });
+  }
+
   velvara::testing::TempDir dataFolder;
   std::string dataPath = dataFolder.path().string();
   std::string sourceFolder = "/photos";
