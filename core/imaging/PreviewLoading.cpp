@@ -13,13 +13,16 @@ namespace velvara::core {
 LoadedPreview loadPreview(const std::string& path, double boxWidth, double boxHeight, bool keepAspect) {
   LoadedPreview preview;
   preview.readable = true;
-  imagelib::ImageInfo info;
-  preview.status = imagelib::readImageInfo(path, info);
-  if (!preview.status.ok()) return preview;
   // Decoding straight to the preview size reads a large photo at a fraction
   // of its resolution; the result is the loaded picture resized to the box.
-  PixelSize size = fitToBox(info.width, info.height, boxWidth, boxHeight, keepAspect);
-  preview.status = imagelib::loadResized(path, size.width, size.height, preview.bitmap);
+  preview.status = imagelib::loadResizedFor(
+      path,
+      [&](const imagelib::ImageInfo& info, std::int32_t& width, std::int32_t& height) {
+        const PixelSize size = fitToBox(info.width, info.height, boxWidth, boxHeight, keepAspect);
+        width = size.width;
+        height = size.height;
+      },
+      preview.bitmap);
   return preview;
 }
 

@@ -15,5 +15,6 @@ namespace velvara::imagelib::detail {
 Status readImageInfoInProcess(const std::string& path, ImageInfo& info);
 Status loadBitmapInProcess(const std::string& path, Bitmap& bitmap);
 Status loadResizedInProcess(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap);
+Status loadResizedForInProcess(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap);
 
 }  // namespace velvara::imagelib::detail

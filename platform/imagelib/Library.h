@@ -7,6 +7,7 @@
 // (an embedded colour profile is converted); CMYK, grey, palette, 16-bit and
 // transparent pictures arrive as 24-bit, transparency flattened onto white.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "platform/imagelib/Bitmap.h"
@@ -55,6 +56,12 @@ Status loadBitmap(const std::string& path, Bitmap& bitmap);
 // result is smaller than the picture, which is what makes previews and
 // gallery images fast.
 Status loadResized(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap);
+
+// readImageInfo, then loadResized at the size sizeFor chooses from the
+// information, reading the file's header once. sizeFor may be called more
+// than once and must give the same size each time.
+using SizeFor = std::function<void(const ImageInfo& info, std::int32_t& width, std::int32_t& height)>;
+Status loadResizedFor(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap);
 
 enum class ResizeMethod { Quick = 0, Lanczos = 7 };
 

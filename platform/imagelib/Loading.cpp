@@ -80,6 +80,17 @@ Status loadResizedInProcess(const std::string& path, std::int32_t width, std::in
   });
 }
 
+Status loadResizedForInProcess(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap) {
+  return guarded(ErrorCode::ReadError, [&] {
+    checkReadable(path);
+    vips::VImage header = openHeader(path);
+    std::int32_t width = 0, height = 0;
+    sizeFor(infoOf(header), width, height);
+    if (width <= 0 || height <= 0) throw Failure{ErrorCode::BadParameters, "size"};
+    bitmap = decodeTo(path, header, width, height);
+  });
+}
+
 }  // namespace detail
 
 // Formats whose decoder can end the process on a damaged file are decoded
@@ -106,6 +117,16 @@ Status loadResized(const std::string& path, std::int32_t width, std::int32_t hei
   Status status = detail::decodeSeparately({detail::DecodeTask::Resized, path, width, height}, reply);
   if (status.ok()) bitmap = std::move(reply.bitmap);
   return status;
+}
+
+Status loadResizedFor(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap) {
+  if (!detail::decodedSeparately(path)) return detail::loadResizedForInProcess(path, sizeFor, bitmap);
+  ImageInfo info;
+  Status status = readImageInfo(path, info);
+  if (!status.ok()) return status;
+  std::int32_t width = 0, height = 0;
+  sizeFor(info, width, height);
+  return loadResized(path, width, height, bitmap);
 }
 
 }  // namespace velvara::imagelib
