@@ -109,6 +109,8 @@ void frmSettings::setValues() {
   txtBackGroundImage[0]->setText(qt(s.pageBackImage));
   txtBackGroundImage[1]->setText(qt(s.cellBackImage));
 
+  // An empty style becomes the default in the record itself.
+  s.lightboxStyle = core::normalisedLightboxStyle(s.lightboxStyle);
   core::LightboxStyle lightbox;
   core::splitLightboxStyle(s.lightboxStyle, lightbox);
   cmdLightbox_color[0]->setColor(core::htmlToColor(lightbox.overlayColor));
