@@ -60,6 +60,21 @@ void ImageList::move(std::int32_t from, std::int32_t to) {
   capacity_ = count();
 }
 
+void ImageList::reorder(const std::vector<std::int32_t>& order) {
+  if (order.size() != items_.size()) return;
+  std::vector<ImageItem> items;
+  std::vector<imagelib::Bitmap> bitmaps;
+  items.reserve(order.size());
+  bitmaps.reserve(order.size());
+  for (std::int32_t from : order) {
+    items.push_back(std::move(items_.at(from)));
+    bitmaps.push_back(std::move(bitmaps_.at(from)));
+  }
+  items_ = std::move(items);
+  bitmaps_ = std::move(bitmaps);
+  capacity_ = count();
+}
+
 void ImageList::remove(const std::vector<std::int32_t>& indexes) {
   std::vector<std::int32_t> sorted = indexes;
   std::sort(sorted.begin(), sorted.end(), std::greater<>());

@@ -61,6 +61,11 @@ class ImageList {
   // becomes exactly the count.
   void move(std::int32_t from, std::int32_t to);
 
+  // Puts the images in a new order, each taking its preview along: order[i]
+  // is the old index of the image at position i, and names every image once.
+  // The capacity becomes exactly the count.
+  void reorder(const std::vector<std::int32_t>& order);
+
   // Removes the images at the given indexes, their previews with them.
   void remove(const std::vector<std::int32_t>& indexes);
 

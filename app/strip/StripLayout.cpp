@@ -1,0 +1,63 @@
+#include "app/strip/StripLayout.h"
+
+#include <cmath>
+
+namespace velvara::app {
+
+CellPosition cellPosition(const StripGrid& grid, std::int32_t index, std::int32_t picInRow) {
+  return {(index % picInRow) * grid.cellWidth, (index / picInRow) * grid.cellHeight};
+}
+
+std::int32_t limitRowToWidth(const StripGrid& grid, std::int32_t picInRow) {
+  std::int32_t n = picInRow;
+  while (n > 1 && static_cast<std::int64_t>(grid.cellWidth) * n > kCanvasLimit) --n;
+  return n;
+}
+
+std::int32_t limitRowsToHeight(const StripGrid& grid, std::int32_t picInRow, std::int32_t imageCount) {
+  std::int32_t n = picInRow;
+  while (static_cast<double>(imageCount) / n * grid.cellHeight > kCanvasLimit) ++n;
+  return n;
+}
+
+CanvasSize canvasSize(const StripGrid& grid, std::int32_t cellCount, std::int32_t imageCount, std::int32_t picInRow) {
+  std::int32_t rows = cellCount / picInRow;
+  if (picInRow * rows < imageCount) ++rows;
+  return {picInRow * grid.cellWidth, grid.cellHeight * rows};
+}
+
+GridCell slideGridCell(const StripGrid& grid, float x, float y, std::int32_t picInRow) {
+  GridCell cell;
+  if (x < 5) {
+    cell.col = -1;
+  } else {
+    cell.col = picInRow;
+    while (cell.col > 0 && static_cast<float>(cell.col) * grid.cellWidth > x) --cell.col;
+  }
+  if (y < 5) {
+    cell.row = -1;
+  } else {
+    cell.row = 0;
+    while (y > static_cast<float>(cell.row + 1) * grid.cellHeight) ++cell.row;
+  }
+  return cell;
+}
+
+std::int32_t wheelScrollValue(const ScrollRange& bar, float rotation) {
+  float v = static_cast<float>(bar.value) - rotation * static_cast<float>(bar.largeChange);
+  // nearbyint rounds halves to even in the default rounding mode.
+  auto rounded = static_cast<std::int64_t>(std::nearbyint(v));
+  if (rounded < bar.minimum) rounded = bar.minimum;
+  if (rounded > bar.maximum) rounded = bar.maximum;
+  return static_cast<std::int32_t>(rounded);
+}
+
+std::optional<std::int32_t> scrollIntoViewValue(std::int32_t cellStart, std::int32_t canvasStart,
+                                                std::int32_t windowExtent, std::int32_t largeChange) {
+  std::int32_t inWindow = cellStart + canvasStart;
+  if (inWindow < 0) return cellStart;
+  if (inWindow >= windowExtent) return cellStart - windowExtent + largeChange;
+  return std::nullopt;
+}
+
+}  // namespace velvara::app
