@@ -1,0 +1,400 @@
+#include "app/strip/ThumbnailStrip.h"
+
+#include <QCursor>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QScrollBar>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "app/strip/DropReorder.h"
+#include "app/strip/StripCell.h"
+#include "core/imaging/LoadFitted.h"
+
+namespace velvara::app {
+namespace {
+
+int virtualKey(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return kKeyTab;
+    case Qt::Key_PageUp:
+      return kKeyPageUp;
+    case Qt::Key_PageDown:
+      return kKeyPageDown;
+    case Qt::Key_Left:
+      return kKeyLeft;
+    case Qt::Key_Up:
+      return kKeyUp;
+    case Qt::Key_Right:
+      return kKeyRight;
+    case Qt::Key_Down:
+      return kKeyDown;
+    case Qt::Key_Delete:
+      return kKeyDelete;
+    case Qt::Key_A:
+      return kKeyA;
+    default:
+      return 0;
+  }
+}
+
+std::int32_t roundHalfEven(double value) { return static_cast<std::int32_t>(std::nearbyint(value)); }
+
+}  // namespace
+
+ThumbnailStrip::ThumbnailStrip(const StripControls& controls, core::Project& project, core::ImageLibrary& library,
+                               core::Host& host, QObject* parent)
+    : QObject(parent), controls_(controls), project_(project), library_(library), host_(host) {
+  setPicInRowValue_ = [this](std::int32_t n) { picInRowChanged(n); };
+  for (QWidget* window : {controls_.pbOuter, controls_.pbInner}) {
+    window->setMouseTracking(true);
+    window->setFocusPolicy(Qt::ClickFocus);
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+  }
+  // Only a new value moves the canvas, not every step of a dragged thumb.
+  controls_.VScroll1->setTracking(false);
+  controls_.HScroll1->setTracking(false);
+  connect(controls_.VScroll1, &QScrollBar::valueChanged, this,
+          [this](int value) { controls_.pbInner->move(controls_.pbInner->x(), -value); });
+  connect(controls_.HScroll1, &QScrollBar::valueChanged, this,
+          [this](int value) { controls_.pbInner->move(-value, controls_.pbInner->y()); });
+  ensureCell(0)->hide();
+}
+
+ThumbnailStrip::~ThumbnailStrip() = default;
+
+StripCell* ThumbnailStrip::ensureCell(std::int32_t index) {
+  while (cellCount() <= index) {
+    auto* cell = new StripCell(project_.images, cellCount(), controls_.pbInner);
+    cell->setSlideSize(grid_.cellWidth, grid_.cellHeight);
+    cell->hide();
+    cell->installEventFilter(this);
+    connect(cell, &StripCell::mouseDown, this, &ThumbnailStrip::cellMouseDown);
+    connect(cell, &StripCell::mouseMove, this, &ThumbnailStrip::cellMouseMove);
+    connect(cell, &StripCell::mouseUp, this, &ThumbnailStrip::cellMouseUp);
+    cells_.push_back(cell);
+  }
+  selection_.ensureCells(cellCount());
+  return cells_[index];
+}
+
+void ThumbnailStrip::commit() {
+  if (details_) details_->commitImageDetails();
+}
+
+void ThumbnailStrip::showDetails(std::int32_t index) {
+  if (details_) details_->showImageDetails(index);
+}
+
+bool ThumbnailStrip::loadSlide(const std::string& path, std::int32_t index, float boxWidth, float boxHeight) {
+  StripCell* cell = ensureCell(index);
+  cell->setSlideSize(grid_.cellWidth, grid_.cellHeight);
+  cell->setTooltip(QString());
+  cell->clearPicture();
+  cell->hide();
+  imagelib::Bitmap bmp;
+  bool loaded = core::loadFitted(library_, path, boxWidth, boxHeight, bmp);
+  if (loaded) {
+    project_.images.setPreview(index, std::move(bmp));
+    paintCell(index);
+  }
+  cell->show();
+  return loaded;
+}
+
+void ThumbnailStrip::paintCell(std::int32_t index) {
+  StripCell* cell = cells_[index];
+  const imagelib::Bitmap& bitmap = project_.images.bitmap(index);
+  cell->setPicHeightPercentOfWidth(static_cast<double>(bitmap.height) / bitmap.width);
+  cell->setTooltip(QString::fromStdString(project_.images.item(index).title));
+  cell->showPreview();
+}
+
+void ThumbnailStrip::reloadAllSlides(float boxWidth, float boxHeight) {
+  core::ImageList& images = project_.images;
+  const std::int32_t count = images.count();
+  for (std::int32_t i = count - 1; i >= 0; --i)
+    if (images.item(i).thumbnailCached) images.releasePreview(i);
+  // An empty list would show an empty bar for no time at all.
+  if (count > 0) host_.showProgress(0, count);
+  host_.setMainWindowEnabled(false);
+  for (std::int32_t j = 0; j < count; ++j) {
+    host_.setProgress(j + 1);
+    loadSlide(images.item(j).sourcePath, j, boxWidth, boxHeight);
+    CellPosition at = cellPosition(grid_, j, picInRow_);
+    cells_[j]->move(at.left, at.top);
+    cells_[j]->show();
+    host_.processEvents();
+  }
+  if (count > 0) host_.hideProgress();
+  host_.setMainWindowEnabled(true);
+  CanvasSize canvas = canvasSize(grid_, count, count, picInRow_);
+  controls_.pbInner->resize(canvas.width, canvas.height);
+  unselectAllSlides();
+}
+
+void ThumbnailStrip::setPicInRowBox(std::int32_t n) {
+  setPicInRowValue_(n);
+  // A box that already showed n reports no change; the row length is n all
+  // the same.
+  picInRow_ = n;
+}
+
+void ThumbnailStrip::arrangeSlides() {
+  commit();
+  const std::int32_t count = project_.images.count();
+  std::int32_t n = limitRowToWidth(grid_, picInRow_);
+  if (n != picInRow_) setPicInRowBox(n);
+  n = limitRowsToHeight(grid_, n, count);
+  if (n != picInRow_) setPicInRowBox(n);
+  for (std::int32_t i = 0; i < cellCount(); ++i) {
+    CellPosition at = cellPosition(grid_, i, picInRow_);
+    cells_[i]->move(at.left, at.top);
+  }
+  CanvasSize canvas = canvasSize(grid_, cellCount(), count, picInRow_);
+  controls_.pbInner->resize(canvas.width, canvas.height);
+  unselectAllSlides();
+  showDetails(-1);
+  if (formResize_) formResize_();
+}
+
+void ThumbnailStrip::picInRowChanged(std::int32_t numValue) {
+  picInRow_ = std::max(numValue, 1);
+  arrangeSlides();
+  scrollSlideIntoView(project_.images.count() - 1);
+}
+
+void ThumbnailStrip::showNewSlide(std::int32_t index) {
+  StripCell* cell = ensureCell(index);
+  if (!project_.images.item(index).thumbnailCached) return;
+  paintCell(index);
+  cell->show();
+}
+
+void ThumbnailStrip::repaintSlides() {
+  for (std::int32_t i = 0; i < project_.images.count(); ++i) {
+    if (project_.images.item(i).thumbnailCached) {
+      paintCell(i);
+    } else {
+      cells_[i]->clearPicture();
+    }
+  }
+}
+
+void ThumbnailStrip::clearImageList() {
+  for (std::int32_t i = 0; i < std::min(project_.images.count(), cellCount()); ++i) {
+    cells_[i]->hide();
+    cells_[i]->setSlideSelected(false);
+    cells_[i]->clearPicture();
+  }
+  unselectAllSlides();
+  project_.images.clear();
+}
+
+void ThumbnailStrip::unloadCellsFrom(std::int32_t count) {
+  while (cellCount() > std::max(count, 1)) {
+    delete cells_.back();
+    cells_.pop_back();
+  }
+  if (count == 0) cells_[0]->hide();
+}
+
+void ThumbnailStrip::syncFrames() {
+  for (std::int32_t i = 0; i < cellCount(); ++i) cells_[i]->setSlideSelected(selection_.isSelected(i));
+}
+
+void ThumbnailStrip::unselectAllSlides() {
+  selection_.unselectAll();
+  syncFrames();
+}
+
+void ThumbnailStrip::countSelection() { selection_.countSelection(project_.images.count()); }
+
+void ThumbnailStrip::clearSelection() {
+  commit();
+  unselectAllSlides();
+  showDetails(-1);
+}
+
+void ThumbnailStrip::selectAllToggle() {
+  commit();
+  selection_.toggleSelectAll(project_.images.count());
+  syncFrames();
+  showDetails(0);
+}
+
+void ThumbnailStrip::moveSelection(std::int32_t, std::int32_t to) {
+  if (to < 0 || to > project_.images.count() - 1) return;
+  ensureCell(to);
+  selection_.unselectAll();
+  selection_.setSelected(to, true);
+  syncFrames();
+  countSelection();
+  showDetails(firstSelected());
+  scrollSlideIntoView(firstSelected());
+}
+
+void ThumbnailStrip::scrollSlideIntoView(std::int32_t index) {
+  if (index < 0 || index > project_.images.count() - 1 || index >= cellCount()) return;
+  const StripCell* target = cells_.at(index);
+  auto bringIntoView = [](QScrollBar* bar, int cellStart, int canvasStart, int windowExtent) {
+    if (bar->isHidden()) return;
+    std::optional<std::int32_t> v = scrollIntoViewValue(cellStart, canvasStart, windowExtent, bar->pageStep());
+    if (!v) return;
+    if (bar->maximum() < *v) bar->setMaximum(*v + 1);
+    bar->setValue(*v);
+  };
+  bringIntoView(controls_.VScroll1, target->y(), controls_.pbInner->y(), controls_.pbOuter->height());
+  bringIntoView(controls_.HScroll1, target->x(), controls_.pbInner->x(), controls_.pbOuter->width());
+}
+
+void ThumbnailStrip::stripKeyCommand(int keyCode, int shift) {
+  commit();
+  const bool ctrlAlone = shift == kCtrlMask;
+  switch (keyCode) {
+    case kKeyTab:
+      if (details_) details_->stepImage(!ctrlAlone);
+      break;
+    case kKeyPageUp:
+      if (ctrlAlone) moveSelection(firstSelected(), 0);
+      break;
+    case kKeyPageDown:
+      if (ctrlAlone) moveSelection(firstSelected(), project_.images.count() - 1);
+      break;
+    case kKeyLeft:
+    case kKeyRight:
+      if (details_) details_->stepImage(keyCode == kKeyRight);
+      break;
+    case kKeyUp:
+      moveSelection(firstSelected(), firstSelected() - picInRow_);
+      break;
+    case kKeyDown:
+      moveSelection(firstSelected(), firstSelected() + picInRow_);
+      break;
+    case kKeyDelete:
+      if (removeSelected_) removeSelected_();
+      break;
+    case kKeyA:
+      if (ctrlAlone) selectAllToggle();
+      break;
+    default:
+      break;
+  }
+}
+
+void ThumbnailStrip::onMouseWheel(float rotation) {
+  QScrollBar* bar = !controls_.VScroll1->isHidden()   ? controls_.VScroll1
+                    : !controls_.HScroll1->isHidden() ? controls_.HScroll1
+                                                      : nullptr;
+  if (!bar) return;
+  bar->setValue(wheelScrollValue({bar->value(), bar->minimum(), bar->maximum(), bar->pageStep()}, rotation));
+}
+
+void ThumbnailStrip::cellMouseDown(int index, int button, int shift, double x, double y) {
+  commit();
+  if (button == kLeftButton) {
+    selection_.pressLeft(index, shift);
+    dragStartX_ = roundHalfEven(cells_[index]->x() + x);
+    dragStartY_ = roundHalfEven(cells_[index]->y() + y);
+  }
+  countSelection();
+  syncFrames();
+  showDetails(firstSelected());
+}
+
+void ThumbnailStrip::cellMouseMove(int index, int button, int shift, double x, double y) {
+  cells_[index]->setFocus();
+  if (shift == kShiftMask || shift == kCtrlMask) return;
+  const double canvasX = cells_[index]->x() + x;
+  const double canvasY = cells_[index]->y() + y;
+  if (button == kLeftButton && selectedCount() > 0 && selection_.isSelected(index) &&
+      (std::abs(dragStartX_ - canvasX) > 2 || std::abs(dragStartY_ - canvasY) > 2)) {
+    dragging_ = true;
+    controls_.pbInner->setCursor(Qt::SizeAllCursor);
+  }
+}
+
+void ThumbnailStrip::cellMouseUp(int index, int button, int shift, double x, double y) {
+  if (button == kRightButton) {
+    openImagesMenu();
+  } else if (shift != kShiftMask && shift != kCtrlMask && dragging_) {
+    dropSelection(index, x, y);
+  }
+}
+
+void ThumbnailStrip::openImagesMenu() {
+  if (project_.images.count() > 0 && imagesMenu_) imagesMenu_->popup(QCursor::pos());
+}
+
+void ThumbnailStrip::dropSelection(int index, double x, double y) {
+  const std::int32_t count = project_.images.count();
+  const float canvasX = static_cast<float>(cells_[index]->x() + x);
+  const float canvasY = static_cast<float>(cells_[index]->y() + y);
+  std::int32_t target = dropTarget(grid_, canvasX, canvasY, picInRow_, count);
+  std::optional<DropOrder> plan;
+  if (selectedCount() > 0) plan = planDrop(selectedImages(), count, target, selection_.lowestSelectedCell());
+  if (plan) {
+    project_.images.reorder(plan->order);
+    repaintSlides();
+    const std::int32_t moved = selectedCount();
+    selection_.selectBlock(plan->insertAt, moved);
+    syncFrames();
+    countSelection();
+    showDetails(firstSelected());
+  }
+  controls_.pbInner->unsetCursor();
+  dragging_ = false;
+}
+
+bool ThumbnailStrip::eventFilter(QObject* watched, QEvent* event) {
+  auto* widget = qobject_cast<QWidget*>(watched);
+  const bool isWindow = watched == controls_.pbOuter || watched == controls_.pbInner;
+  switch (event->type()) {
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      stripKeyCommand(virtualKey(*key), shiftValue(key->modifiers()));
+      return true;
+    }
+    case QEvent::Wheel: {
+      auto* wheel = static_cast<QWheelEvent*>(event);
+      // One unit per notch of 120 eighths of a degree, positive away from
+      // the user.
+      onMouseWheel(static_cast<float>(wheel->angleDelta().y()) / 120.0f);
+      return true;
+    }
+    case QEvent::MouseMove:
+      // Consumed, or the canvas's move would go on to its window, which
+      // would take the focus back.
+      if (isWindow) widget->setFocus();
+      return isWindow;
+    case QEvent::MouseButtonDblClick:
+      if (isWindow) clearSelection();
+      return isWindow;
+    case QEvent::MouseButtonRelease:
+      if (watched == controls_.pbInner && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        openImagesMenu();
+      return false;
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      // Whatever is dropped is offered to the adding, which reports when it
+      // held no image.
+      static_cast<QDropEvent*>(event)->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      drop->acceptProposedAction();
+      emit filesDropped(drop->mimeData()->urls());
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace velvara::app

@@ -1,0 +1,275 @@
+// The thumbnail strip driven as the user drives it: real mouse, key, wheel
+// and drop events on its cells and windows.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <chrono>
+
+#include "tests/app/EditorFixture.h"
+#include "tests/support/qt/Screenshots.h"
+
+namespace velvara::app {
+namespace {
+
+using testing::EditorWindow;
+
+imagelib::Bitmap tinyPreview(int width, int height) {
+  imagelib::Bitmap bitmap;
+  bitmap.width = width;
+  bitmap.height = height;
+  bitmap.bytesPerPixel = 3;
+  bitmap.bytesPerLine = (width * 3 + 3) / 4 * 4;
+  bitmap.pixels.assign(static_cast<std::size_t>(bitmap.bytesPerLine) * height, 0x60);
+  return bitmap;
+}
+
+class StripTest : public ::testing::Test {
+ protected:
+  // Appends count images with previews, as adding does, then arranges.
+  void addImages(int count) {
+    for (int i = 0; i < count; ++i) {
+      core::ImageItem image;
+      image.sourcePath = "/photos/img" + std::to_string(ui.project.images.count()) + ".jpg";
+      image.title = "img" + std::to_string(ui.project.images.count());
+      ui.project.images.append(image, tinyPreview(4, 3));
+      ui.strip.showNewSlide(ui.project.images.count() - 1);
+    }
+    ui.strip.arrangeSlides();
+  }
+  std::vector<std::string> order() const {
+    std::vector<std::string> titles;
+    for (const auto& image : ui.project.images.items()) titles.push_back(image.title.substr(3));
+    return titles;
+  }
+  std::vector<std::int32_t> framed() {
+    std::vector<std::int32_t> cells;
+    for (int i = 0; i < ui.strip.cellCount(); ++i)
+      if (ui.cell(i)->slideSelected()) cells.push_back(i);
+    return cells;
+  }
+  void click(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::mouseClick(ui.cell(index), Qt::LeftButton, modifiers, ui.cellCentre());
+  }
+
+  EditorWindow ui;
+};
+
+TEST_F(StripTest, RowLengthFollowsTheCanvasLimitAndTheBoxShowsIt) {
+  addImages(10);
+  ui.picInRowBox.setValue(300);
+  EXPECT_EQ(ui.strip.picInRow(), 228);
+  EXPECT_EQ(ui.picInRowBox.value(), 228);
+  EXPECT_EQ(ui.controls.pbInner->width(), 228 * 140);
+
+  ui.picInRowBox.setValue(1);
+  addImages(218);  // 228 images
+  EXPECT_EQ(ui.strip.picInRow(), 1);
+  EXPECT_EQ(ui.controls.pbInner->height(), 31920);
+  addImages(1);
+  EXPECT_EQ(ui.strip.picInRow(), 2);
+  EXPECT_EQ(ui.picInRowBox.value(), 2);
+}
+
+TEST_F(StripTest, AThousandImagesAtFourPerRowBecomeFiveAndArrangeQuickly) {
+  addImages(999);
+  ui.picInRowBox.setValue(4);
+  auto start = std::chrono::steady_clock::now();
+  addImages(1);
+  auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_EQ(ui.strip.picInRow(), 5);
+  EXPECT_EQ(ui.picInRowBox.value(), 5);
+  EXPECT_EQ(ui.controls.pbInner->height(), 200 * 140);
+  EXPECT_LT(std::chrono::duration<double>(took).count(), 1.0);
+  EXPECT_EQ(ui.cell(999)->pos(), QPoint(4 * 140, 199 * 140));
+}
+
+TEST_F(StripTest, CellsLeftFromALargerProjectStillCountInTheCanvas) {
+  auto open = [this](int count) {
+    ui.strip.clearImageList();
+    std::vector<core::ImageItem> items(count);
+    for (int i = 0; i < count; ++i) items[i].sourcePath = "/missing/photo" + std::to_string(i) + ".jpg";
+    ui.project.images.replaceAfterLoad(items);
+    ui.strip.reloadAllSlides(120, 120);
+    ui.strip.arrangeSlides();
+  };
+  open(50);
+  open(10);
+  EXPECT_EQ(ui.controls.pbInner->height(), 1680);
+  EXPECT_EQ(ui.strip.cellCount(), 50);
+  EXPECT_FALSE(ui.cell(10)->isVisible());
+  EXPECT_TRUE(ui.cell(9)->isVisible());
+  EXPECT_FALSE(ui.project.images.item(0).thumbnailCached);  // the placeholder, and no message
+  EXPECT_TRUE(ui.host.messages.empty());
+  EXPECT_EQ(ui.host.progressRanges.back(), (std::pair<int, int>{0, 10}));
+}
+
+TEST_F(StripTest, WheelScrollsOneCellPerNotchOnTheVisibleBar) {
+  addImages(50);
+  QScrollBar* bar = ui.controls.VScroll1;
+  ASSERT_FALSE(bar->isHidden());
+  auto turn = [this](int notches) {
+    QWheelEvent wheel(QPointF(70, 70), ui.cell(0)->mapToGlobal(QPointF(70, 70)), QPoint(), QPoint(0, 120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ui.cell(0), &wheel);
+  };
+  bar->setValue(300);
+  turn(1);
+  EXPECT_EQ(bar->value(), 160);
+  EXPECT_EQ(ui.controls.pbInner->y(), -160);
+  bar->setValue(300);
+  turn(3);
+  EXPECT_EQ(bar->value(), 0);
+
+  ui.picInRowBox.setValue(50);
+  ASSERT_TRUE(ui.controls.VScroll1->isHidden());
+  ui.controls.HScroll1->setValue(300);
+  turn(1);
+  EXPECT_EQ(ui.controls.HScroll1->value(), 160);
+  EXPECT_EQ(ui.controls.pbInner->x(), -160);
+}
+
+TEST_F(StripTest, DraggedSelectionMovesAsOneBlockWithItsPreviews) {
+  addImages(6);
+  const std::uint8_t* previewOf2 = ui.project.images.bitmap(2).pixels.data();
+  click(2);
+  click(4, Qt::ControlModifier);
+  QTest::mousePress(ui.cell(4), Qt::LeftButton, {}, ui.cellCentre());
+  QTest::mouseMove(ui.cell(4), QPoint(60, 70));
+  EXPECT_TRUE(ui.strip.dragging());
+  EXPECT_EQ(ui.controls.pbInner->cursor().shape(), Qt::SizeAllCursor);
+  // Cell 4 is at (0, 140); the left half of image 1 is at canvas (150, 60).
+  QTest::mouseRelease(ui.cell(4), Qt::LeftButton, {}, QPoint(150, 60 - 140));
+  EXPECT_EQ(order(), (std::vector<std::string>{"0", "2", "4", "1", "3", "5"}));
+  EXPECT_EQ(ui.project.images.bitmap(1).pixels.data(), previewOf2);
+  EXPECT_EQ(ui.project.images.capacity(), 6);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{1, 2}));
+  EXPECT_EQ(ui.strip.firstSelected(), 1);
+  EXPECT_EQ(ui.strip.lastSelected(), 2);
+  EXPECT_FALSE(ui.strip.dragging());
+  EXPECT_EQ(ui.cell(1)->toolTip(), "img2");
+
+  // Behind the last image: the pointer past the end of the last row.
+  QTest::mousePress(ui.cell(1), Qt::LeftButton, {}, ui.cellCentre());
+  QTest::mouseMove(ui.cell(1), QPoint(80, 80));
+  QTest::mouseRelease(ui.cell(1), Qt::LeftButton, {}, QPoint(300, 200));
+  EXPECT_EQ(order(), (std::vector<std::string>{"0", "1", "3", "5", "2", "4"}));
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{4, 5}));
+}
+
+TEST_F(StripTest, ADragStartsOnlyBeyondTwoPixels) {
+  addImages(6);
+  click(3);
+  for (double distance : {2.0, 2.5}) {
+    EditorWindow::sendMouse(ui.cell(3), QEvent::MouseButtonPress, QPointF(50, 50), Qt::LeftButton, Qt::LeftButton);
+    EditorWindow::sendMouse(ui.cell(3), QEvent::MouseMove, QPointF(50 + distance, 50), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(ui.strip.dragging(), distance > 2) << distance;
+    // Released over its own left half: the order stays.
+    EditorWindow::sendMouse(ui.cell(3), QEvent::MouseButtonRelease, QPointF(50, 50), Qt::LeftButton, Qt::NoButton);
+  }
+  EXPECT_EQ(order(), (std::vector<std::string>{"0", "1", "2", "3", "4", "5"}));
+  EXPECT_EQ(ui.project.images.capacity(), 200);
+}
+
+TEST_F(StripTest, ShiftAndCtrlClicksAndTheRightButton) {
+  addImages(10);
+  QMenu menu;
+  menu.addAction("Select all");
+  ui.strip.setImagesMenu(&menu);
+  click(2);
+  click(4, Qt::ShiftModifier);
+  click(7, Qt::ShiftModifier);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{2, 3, 4, 5, 6, 7}));
+  click(0, Qt::ShiftModifier);
+  EXPECT_EQ(ui.strip.selectedCount(), 8);
+  click(5);  // inside the group: kept for dragging
+  EXPECT_EQ(ui.strip.selectedCount(), 8);
+  click(9);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{9}));
+  QTest::mouseClick(ui.cell(1), Qt::RightButton, {}, ui.cellCentre());
+  EXPECT_TRUE(menu.isVisible());
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{9}));
+  EXPECT_EQ(ui.panel.findChild<QLineEdit*>("txtPhotos_1")->text(), "img9");
+  menu.hide();
+
+  QTest::mouseDClick(ui.controls.pbInner, Qt::LeftButton, {}, QPoint(5, 500));
+  EXPECT_EQ(ui.strip.selectedCount(), 0);
+  EXPECT_TRUE(framed().empty());
+}
+
+TEST_F(StripTest, KeyboardCommands) {
+  addImages(10);
+  int removals = 0;
+  ui.strip.setRemoveSelected([&removals] { ++removals; });
+  QWidget* strip = ui.controls.pbInner;
+  QTest::keyClick(strip, Qt::Key_Down);  // nothing selected: image picInRow - 1
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{3}));
+  QTest::keyClick(strip, Qt::Key_Tab);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{4}));
+  QTest::keyClick(strip, Qt::Key_Tab, Qt::ControlModifier);
+  QTest::keyClick(strip, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{2}));
+  QTest::keyClick(strip, Qt::Key_Backtab, Qt::ShiftModifier);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{3}));
+  QTest::keyClick(strip, Qt::Key_Up);  // first row: nothing
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{3}));
+  QTest::keyClick(strip, Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{9}));
+  QTest::keyClick(strip, Qt::Key_PageUp);  // without Ctrl: nothing
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{9}));
+  click(4, Qt::ControlModifier);
+  QTest::keyClick(strip, Qt::Key_Tab);  // two selected: Tab does nothing
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{4, 9}));
+  QTest::keyClick(strip, Qt::Key_Delete);
+  EXPECT_EQ(removals, 1);
+
+  QTest::keyClick(strip, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(ui.strip.selectedCount(), 10);
+  EXPECT_EQ(ui.strip.firstSelected(), 0);
+  EXPECT_EQ(ui.strip.lastSelected(), 0);
+  QTest::keyClick(strip, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(framed().empty());
+  QTest::keyClick(strip, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(framed().size(), 10u);
+}
+
+TEST_F(StripTest, ThePanelIsStoredBeforeAnotherCellIsShown) {
+  addImages(3);
+  click(0);
+  QLineEdit* title = ui.panel.findChild<QLineEdit*>("txtPhotos_1");
+  QTest::keyClicks(title, " edited");
+  click(2);
+  EXPECT_EQ(ui.project.images.item(0).title, "img0 edited");
+  EXPECT_EQ(title->text(), "img2");
+  EXPECT_EQ(ui.cell(0)->toolTip(), "img0");  // the tooltip follows at the next paint
+}
+
+TEST_F(StripTest, PointerOverTheStripTakesTheFocusAndMovingSelectionScrolls) {
+  addImages(40);
+  ui.panel.findChild<QLineEdit*>("txtPhotos_1")->setFocus();
+  QTest::mouseMove(ui.controls.pbOuter, QPoint(10, 10));
+  EditorWindow::sendMouse(ui.controls.pbInner, QEvent::MouseMove, QPointF(600, 10), Qt::NoButton, Qt::NoButton);
+  EXPECT_TRUE(ui.controls.pbInner->hasFocus());
+  ui.strip.moveSelection(-1, 39);
+  // The last row's lower edge meets the window's lower edge.
+  EXPECT_EQ(ui.controls.VScroll1->value(), 9 * 140 - ui.controls.pbOuter->height() + 140);
+  EXPECT_EQ(ui.controls.pbInner->y(), -ui.controls.VScroll1->value());
+  ui.strip.moveSelection(39, 0);
+  EXPECT_EQ(ui.controls.VScroll1->value(), 0);
+}
+
+TEST_F(StripTest, Screenshots) {
+  addImages(9);
+  click(1);
+  click(2, Qt::ControlModifier);
+  click(4);
+  testing::saveScreenshot(ui.window, "strip_en");
+  ui.host.stringService.setCurrentLanguage(i18n::kGermanDe);
+  ui.panel.applyLanguage();
+  click(5, Qt::ShiftModifier);
+  testing::saveScreenshot(ui.window, "strip_de_selection");
+}
+
+}  // namespace
+}  // namespace velvara::app
