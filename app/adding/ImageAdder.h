@@ -1,0 +1,59 @@
+#pragma once
+// The three ways the main window puts image files into the project: the add
+// dialog with several files at once, a folder (with its subfolders when
+// asked), and files dropped onto the strip. Each file goes through the
+// core's addImage, which refuses unreadable files and duplicates; new images
+// go to the end of the list in the order they are offered.
+#include <QList>
+#include <QObject>
+#include <QUrl>
+#include <functional>
+#include <set>
+#include <string>
+
+#include "app/strip/ImageDetails.h"
+#include "app/strip/ThumbnailStrip.h"
+
+namespace velvara::app {
+
+class ImageAdder : public QObject {
+  Q_OBJECT
+
+ public:
+  // sourceFolder is where the dialog and the folder browser start; each
+  // choice replaces it. Drops on the strip are added from here on.
+  ImageAdder(core::Host& host, core::Project& project, core::ImageLibrary& library, ThumbnailStrip& strip,
+             ImageDetails& details, std::string& sourceFolder, QObject* parent = nullptr);
+
+  // The window's enabling rule for the commands that need images; withSaveAs
+  // when "Save Project As..." follows the rule too.
+  void setImageCommandsRule(std::function<void(bool withSaveAs)> rule) { imageCommandsRule_ = std::move(rule); }
+  // The box previews are fitted into.
+  void setPreviewBox(std::int32_t width, std::int32_t height);
+
+  // "Add image...": buttonCaption is the busy panel's text.
+  void addImagesFromDialog(const std::string& buttonCaption);
+  // "Add folder...".
+  void addFolderFromBrowser(const std::string& buttonCaption, bool withSubfolders);
+  // The readable files of folder, then those of each subfolder in turn.
+  void addFolderImages(const std::string& folder, bool withSubfolders);
+  // Files dropped from a file manager; reports how many were added.
+  void addDroppedFiles(const QList<QUrl>& urls);
+
+ private:
+  bool addOne(const std::string& path);
+  void addFolderOnce(const std::string& folder, bool withSubfolders, std::set<std::string>& visited);
+  void refreshAfterAdding(bool withSaveAs);
+
+  core::Host& host_;
+  core::Project& project_;
+  core::ImageLibrary& library_;
+  ThumbnailStrip& strip_;
+  ImageDetails& details_;
+  std::string& sourceFolder_;
+  std::function<void(bool)> imageCommandsRule_;
+  std::int32_t boxWidth_ = 120;
+  std::int32_t boxHeight_ = 120;
+};
+
+}  // namespace velvara::app
