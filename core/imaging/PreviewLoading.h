@@ -1,14 +1,17 @@
 #pragma once
 // Loading the previews of a list of picture files on every core, handed back
-// one by one in the list's order (addLoadedImage is in AddImage.h). This is what reloading all previews,
+// one by one in the list's order. This is what reloading all previews,
 // adding a folder, adding several chosen or dropped files and the gallery
-// build driver use:
+// build driver use. Adding (addLoadedImage is in AddImage.h):
 //
 //   loadPreviews(library, paths, 120, 120, true, [&](std::size_t i, LoadedPreview& preview) {
 //     // progress, caption ... exactly as a loop over paths would do them
 //     if (addLoadedImage(host, project, paths[i], std::move(preview))) showNewSlide();
 //     host.processEvents();
 //   });
+//
+// Reloading: the same over every image's sourcePath, with
+// "if (preview.loaded()) project.images.setPreview(i, std::move(preview.bitmap));".
 //
 // The decoding runs in worker threads, ahead of the turn at which each file
 // is handed over; everything the caller does happens in its own thread, in
