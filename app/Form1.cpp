@@ -18,6 +18,7 @@
 #include "app/SettingsWindow.h"
 #include "app/StartupValues.h"
 #include "app/WindowLayout.h"
+#include "app/editpanel/EditPanel.h"
 #include "core/helpers/Paths.h"
 #include "core/model/ProductInfo.h"
 #include "platform/shell/Folders.h"
@@ -117,6 +118,7 @@ Form1::Form1(i18n::StringService& strings, core::Prompts& prompts, ProgramData& 
   setObjectName(QStringLiteral("Form1"));
   createControls();
   createMenus();
+  createEditor();
   settingsWindow_ = std::make_unique<SettingsWindow>(*this);
   setSettingsEditor(settingsWindow_.get());
   connectCommands();
@@ -154,45 +156,18 @@ void Form1::createControls() {
 
 void Form1::createEditPanel() {
   auto& c = controls_;
-  c.frmImageDescription = named(new QFrame(centralWidget()), QStringLiteral("frmImageDescription"));
-  c.frmImageDescription->setFrameShape(QFrame::StyledPanel);
-  c.frmImageDescription->setFixedSize(kDescriptionWidth, kDescriptionHeight);
+  editPanel_ = new EditPanel(data_.project, data_.urlHistory, strings_, *host_, centralWidget());
+  c.frmImageDescription = editPanel_;
   c.frmImageDescription->setAccessibleName(QStringLiteral("frmImageDescription"));
-
-  c.chkAutoUpdate = named(new QCheckBox(c.frmImageDescription), QStringLiteral("chkAutoUpdate"));
-  c.chkAutoUpdate->setGeometry(8, 4, 300, 20);
-  c.chkAutoUpdate->setChecked(true);
-  c.lblPhotos[0] = named(new QLabel(c.frmImageDescription), QStringLiteral("lblPhotos_0"));
-  c.lblPhotos[0]->setGeometry(8, 28, 70, 22);
-  c.txtPhotos[0] = named(new QLineEdit(c.frmImageDescription), QStringLiteral("txtPhotos_0"));
-  c.txtPhotos[0]->setGeometry(80, 28, 392, 22);
-  c.txtPhotos[0]->setEnabled(false);
-
-  c.frmImDesc = named(new QFrame(c.frmImageDescription), QStringLiteral("frmImDesc"));
-  c.frmImDesc->setGeometry(0, 52, kDescriptionWidth, kDescriptionHeight - 52);
-  c.frmImDesc->setAccessibleName(QStringLiteral("frmImDesc"));
-  for (int i = 1; i <= 4; ++i) {
-    c.lblPhotos[i] = named(new QLabel(c.frmImDesc), QStringLiteral("lblPhotos_%1").arg(i));
-    c.lblPhotos[i]->setGeometry(8, (i - 1) * 24, 70, 22);
-  }
-  for (int i = 1; i <= 3; ++i) {
-    c.txtPhotos[i] = named(new QLineEdit(c.frmImDesc), QStringLiteral("txtPhotos_%1").arg(i));
-    c.txtPhotos[i]->setEnabled(false);
-  }
-  c.txtPhotos[1]->setGeometry(80, 0, 392, 22);
-  c.txtPhotos[2]->setGeometry(80, 24, 392, 22);
-  c.comboURL = named(new QComboBox(c.frmImDesc), QStringLiteral("comboURL"));
-  c.comboURL->setEditable(true);
-  c.comboURL->setGeometry(80, 48, 392, 22);
-  c.txtPhotos[3]->setGeometry(80, 72, 392, 22);
+  c.chkAutoUpdate = editPanel_->findChild<QCheckBox*>(QStringLiteral("chkAutoUpdate"));
+  c.frmImDesc = editPanel_->findChild<QFrame*>(QStringLiteral("frmImDesc"));
+  for (int i = 0; i < 4; ++i) c.txtPhotos[i] = editPanel_->findChild<QLineEdit*>(QStringLiteral("txtPhotos_%1").arg(i));
+  for (int i = 0; i < 5; ++i) c.lblPhotos[i] = editPanel_->findChild<QLabel*>(QStringLiteral("lblPhotos_%1").arg(i));
+  c.comboURL = editPanel_->findChild<QComboBox*>(QStringLiteral("comboURL"));
   for (int i = 0; i < 2; ++i) {
-    c.opUrlOpen[i] = named(new QRadioButton(c.frmImDesc), QStringLiteral("opUrlOpen_%1").arg(i));
-    c.opUrlOpen[i]->setGeometry(8, 98 + i * 20, 322, 20);
-    c.cmdUpdateItem[i] = named(new QPushButton(c.frmImDesc), QStringLiteral("cmdUpdateItem_%1").arg(i));
-    c.cmdUpdateItem[i]->setGeometry(334, 96 + i * 22, 138, 22);
-    c.cmdUpdateItem[i]->setEnabled(false);
+    c.opUrlOpen[i] = editPanel_->findChild<QRadioButton*>(QStringLiteral("opUrlOpen_%1").arg(i));
+    c.cmdUpdateItem[i] = editPanel_->findChild<QPushButton*>(QStringLiteral("cmdUpdateItem_%1").arg(i));
   }
-  c.opUrlOpen[0]->setChecked(true);
 }
 
 void Form1::createToolsPanel() {

@@ -26,7 +26,6 @@
 #include "platform/mlruntime/LanguageSupport.h"
 #include "platform/registry/AppSettings.h"
 #include "widgets/numericbox/usNumericBox.h"
-#include "widgets/slide/usSlide.h"
 #include "widgets/store/cMRUFileList.h"
 
 class QAction;
@@ -43,7 +42,10 @@ class QScrollBar;
 
 namespace velvara::app {
 
+class EditPanel;
+class ImageAdder;
 class MainHost;
+class ThumbnailStrip;
 class SettingsEditorLink;
 class SettingsWindow;
 
@@ -200,7 +202,10 @@ class Form1 : public QMainWindow {
   void saveSettingsValue(const char* key, const std::string& value) const;
   std::string defaultSettingsPath() const;
 
-  // Editor calls: the strip and the edit panel take these over.
+  // The strip, the selection, the adding commands and their menu items,
+  // once the controls and menus exist.
+  void createEditor();
+  // Editor calls, answered by the strip and the edit panel.
   void commitImageDetails();
   void showImageDetails(int index);
   void setOpenModeCaptions();
@@ -227,8 +232,11 @@ class Form1 : public QMainWindow {
   // The "settings" section belongs to the folder that holds the program.
   std::string settingsApplication_;
   Form1Controls controls_;
-  // The strip's cells, cell i showing image i; reused, never destroyed.
-  std::vector<widgets::usSlide*> cells_;
+  // The project editor: the strip on pbOuter and pbInner, the edit panel as
+  // frmImageDescription, and the adding commands; owned by the window.
+  ThumbnailStrip* strip_ = nullptr;
+  EditPanel* editPanel_ = nullptr;
+  ImageAdder* adder_ = nullptr;
   Form1Menus menus_;
   std::function<void()> showLinkChecker_;
   bool makingGallery_ = false;

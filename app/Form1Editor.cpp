@@ -1,78 +1,70 @@
-// The window's calls into the project editor: the thumbnail strip, the
-// selection and the edit panel. Until their classes take these over, nothing
-// can be selected, so there is never a panel to store or show, and the strip
-// only shows each image's preview in its cell, row by row.
-#include <QComboBox>
-#include <algorithm>
+// The window's calls into the project editor: the thumbnail strip with its
+// selection, the edit panel and the adding commands, and the menu items and
+// buttons that lead to them.
+#include <QAction>
+#include <QCheckBox>
+#include <QPushButton>
 
 #include "app/Form1.h"
-#include "core/imaging/LoadFitted.h"
+#include "app/MainHost.h"
+#include "app/adding/ImageAdder.h"
+#include "app/editpanel/EditPanel.h"
+#include "app/strip/ThumbnailStrip.h"
+#include "widgets/numericbox/usNumericBox.h"
 
 namespace velvara::app {
 
-void Form1::commitImageDetails() {}
+void Form1::createEditor() {
+  auto& c = controls_;
+  strip_ =
+      new ThumbnailStrip({c.pbOuter, c.pbInner, c.VScroll1, c.HScroll1}, data_.project, data_.library, *host_, this);
+  strip_->setImageDetails(*editPanel_);
+  editPanel_->setSelectionSource(*strip_);
+  strip_->setFormResize([this] { layoutControls(); });
+  strip_->setPicInRowControl([this](std::int32_t n) { controls_.usPicInRow->setValue(n); });
+  strip_->setImagesMenu(menus_.mnuPopUp_images);
+  strip_->setRemoveSelected([this] { remove_images(true); });
 
-void Form1::showImageDetails(int) {}
-
-void Form1::setOpenModeCaptions() {}
-
-void Form1::fillUrlCombo() {
-  controls_.comboURL->clear();
-  for (const auto& [key, address] : data_.urlHistory) {
-    if (!address.empty()) controls_.comboURL->addItem(QString::fromStdString(address));
-  }
+  adder_ = new ImageAdder(*host_, data_.project, data_.library, *strip_, *editPanel_, data_.sourceFolder, this);
+  adder_->setImageCommandsRule([this](bool withSaveAs) {
+    applyImageCommandsRule();
+    if (withSaveAs) menus_.mnuSaveAs->setEnabled(!data_.project.images.empty());
+  });
+  connect(c.cmdAddImage, &QPushButton::clicked, this,
+          [this] { adder_->addImagesFromDialog(controls_.cmdAddImage->text().toStdString()); });
+  connect(c.cmdAddFolder, &QPushButton::clicked, this, [this] {
+    adder_->addFolderFromBrowser(controls_.cmdAddFolder->text().toStdString(), controls_.chkAddSubfolders->isChecked());
+  });
+  connect(menus_.mnuSelectAll, &QAction::triggered, strip_, &ThumbnailStrip::selectAllToggle);
+  connect(menus_.mnuUnselectAll, &QAction::triggered, strip_, &ThumbnailStrip::clearSelection);
+  connect(menus_.mnuLinkCaption, &QAction::triggered, editPanel_, &EditPanel::setDefaultLinkTextOnAllImages);
+  connect(menus_.mnuSetDefaultLink, &QAction::triggered, this,
+          [this] { editPanel_->addLinkToAllImages(menus_.mnuSetDefaultLink->text().toStdString()); });
 }
+
+void Form1::commitImageDetails() { editPanel_->commitImageDetails(); }
+
+void Form1::showImageDetails(int index) { editPanel_->showImageDetails(index); }
+
+void Form1::setOpenModeCaptions() { editPanel_->setOpenModeCaptions(); }
+
+void Form1::fillUrlCombo() { editPanel_->fillUrlCombo(); }
 
 void Form1::reloadAllSlides() {
-  auto& images = data_.project.images;
-  for (std::int32_t i = 0; i < images.count(); ++i) {
-    images.releasePreview(i);
-    imagelib::Bitmap preview;
-    if (core::loadFitted(data_.library, images.item(i).sourcePath, static_cast<float>(state_.previewBoxWidth),
-                         static_cast<float>(state_.previewBoxHeight), preview)) {
-      images.setPreview(i, std::move(preview));
-    }
-    while (static_cast<std::int32_t>(cells_.size()) <= i) {
-      auto* cell = new widgets::usSlide(strings_, controls_.pbInner);
-      cell->setObjectName(QStringLiteral("usSlide1_%1").arg(cells_.size()));
-      cell->setSlideWidth(state_.stripCellWidth);
-      cell->setSlideHeight(state_.stripCellHeight);
-      cell->setBackColor(0x808080);
-      cells_.push_back(cell);
-    }
-    widgets::usSlide& cell = *cells_[i];
-    if (images.item(i).thumbnailCached) {
-      const imagelib::Bitmap& bitmap = images.bitmap(i);
-      cell.setPicHeightPercentOfWidth(static_cast<double>(bitmap.height) / bitmap.width);
-      cell.pictureBox().setFillColor(widgets::kPlaceholderColor);
-      cell.pictureBox().paintBitmap(bitmap);
-      cell.setTooltip(images.item(i).title);
-    } else {
-      cell.clearPicture();
-    }
-    cell.show();
-  }
+  strip_->reloadAllSlides(static_cast<float>(state_.previewBoxWidth), static_cast<float>(state_.previewBoxHeight));
 }
 
-void Form1::arrangeSlides() {
-  const std::int32_t count = data_.project.images.count();
-  // The canvas stays within the platform's 32000 pixels.
-  const std::int32_t perRow = std::clamp(state_.picInRow, 1, 32000 / state_.stripCellWidth);
-  for (std::int32_t i = 0; i < static_cast<std::int32_t>(cells_.size()); ++i) {
-    cells_[i]->move((i % perRow) * state_.stripCellWidth, (i / perRow) * state_.stripCellHeight);
-  }
-  const std::int32_t rows = (count + perRow - 1) / perRow;
-  controls_.pbInner->resize(perRow * state_.stripCellWidth, rows * state_.stripCellHeight);
-  layoutControls();
+void Form1::arrangeSlides() { strip_->arrangeSlides(); }
+
+void Form1::clearImageList() { strip_->clearImageList(); }
+
+std::vector<std::int32_t> Form1::selectedImages() const { return strip_->selectedImages(); }
+
+void Form1::stripAfterRemoval() {
+  strip_->unselectAllSlides();
+  strip_->unloadCellsFrom(data_.project.images.count());
+  strip_->repaintSlides();
+  strip_->arrangeSlides();
 }
-
-void Form1::clearImageList() {
-  for (widgets::usSlide* cell : cells_) cell->hide();
-  data_.project.images.clear();
-}
-
-std::vector<std::int32_t> Form1::selectedImages() const { return {}; }
-
-void Form1::stripAfterRemoval() { arrangeSlides(); }
 
 }  // namespace velvara::app

@@ -11,6 +11,7 @@
 #include "app/SettingsEditorLink.h"
 #include "app/SettingsWindow.h"
 #include "app/StartupValues.h"
+#include "app/strip/ThumbnailStrip.h"
 #include "core/files/OpenProject.h"
 #include "core/files/SaveProject.h"
 #include "core/files/SettingsFile.h"
@@ -184,7 +185,7 @@ void Form1::cmdMakeGallery_Click() {
 
 void Form1::usPicInRow_Change(double value) {
   state_.picInRow = static_cast<std::int32_t>(value);
-  arrangeSlides();
+  strip_->picInRowChanged(state_.picInRow);
 }
 
 void Form1::open_project(const std::string& path, bool addToRecent) {

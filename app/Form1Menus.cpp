@@ -7,6 +7,7 @@
 #include "app/Form1.h"
 #include "app/MainHost.h"
 #include "app/SettingsEditorLink.h"
+#include "app/strip/ThumbnailStrip.h"
 #include "core/files/FileDialog.h"
 #include "core/files/SettingsFile.h"
 #include "core/files/TextExchange.h"
@@ -125,7 +126,7 @@ void Form1::bulkEdit(BulkEdit edit, const QAction* item) {
     text = *answer;
   }
   applyBulkEdit(data_.project.images, selectedImages(), edit, text);
-  showImageDetails(state_.firstSelected);
+  showImageDetails(strip_->firstSelected());
 }
 
 void Form1::mnuLink_verify_Click() {
@@ -133,7 +134,7 @@ void Form1::mnuLink_verify_Click() {
   if (data_.project.images.empty()) return;
   host_->settingsGetValues();
   if (showLinkChecker_) showLinkChecker_();
-  showImageDetails(state_.firstSelected);
+  showImageDetails(strip_->firstSelected());
   if (SettingsEditorLink* editor = host_->settingsEditor()) editor->showHomeUrl();
 }
 

@@ -125,6 +125,8 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   std::printf("arrange %d cells: %.1f ms\n", strip.cellCount(), seconds(start) * 1000);
 
+  // Adding leaves the last image in view; scroll from the top.
+  controls.VScroll1->setValue(0);
   start = Clock::now();
   int turns = 0;
   while (controls.VScroll1->value() < controls.VScroll1->maximum()) {
