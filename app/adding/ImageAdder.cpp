@@ -6,8 +6,8 @@
 #include "app/adding/FolderListing.h"
 #include "core/files/FileDialog.h"
 #include "core/imaging/AddImage.h"
+#include "core/imaging/PreviewLoading.h"
 #include "core/imaging/ReadableFormats.h"
-#include "core/model/ImageList.h"
 #include "i18n/StringService.h"
 
 namespace velvara::app {
@@ -44,6 +44,18 @@ bool ImageAdder::addOne(const std::string& path) {
   return true;
 }
 
+void ImageAdder::addMany(const std::vector<std::string>& paths,
+                         const std::function<bool(std::size_t, const core::LoadedPreview&)>& before,
+                         const std::function<void(bool)>& after) {
+  // Decoded on every core ahead of their turn, added here in their order.
+  core::loadPreviews(library_, paths, boxWidth_, boxHeight_, true, [&](std::size_t i, core::LoadedPreview& preview) {
+    if (!before(i, preview)) return;
+    bool added = core::addLoadedImage(host_, project_, paths[i], std::move(preview));
+    if (added) strip_.showNewSlide(project_.images.count() - 1);
+    after(added);
+  });
+}
+
 void ImageAdder::refreshAfterAdding(bool withSaveAs) {
   if (imageCommandsRule_) imageCommandsRule_(withSaveAs);
   strip_.arrangeSlides();
@@ -65,7 +77,8 @@ void ImageAdder::addImagesFromDialog(const std::string& buttonCaption) {
   } else if (chosen && chosen->size() > 1) {
     sourceFolder_ = folderOfPath(chosen->front());
     host_.showBusyPanel(buttonCaption);
-    for (const std::string& path : *chosen) addOne(path);
+    addMany(
+        *chosen, [](std::size_t, const core::LoadedPreview&) { return true; }, [](bool) {});
     host_.hideBusyPanel();
   }
   refreshAfterAdding(true);
@@ -103,16 +116,19 @@ void ImageAdder::addFolderOnce(const std::string& folder, bool withSubfolders, s
   if (n > 0) {
     host_.showProgress(0, n);
     host_.setMainWindowEnabled(false);
-    int progress = 0;
-    for (const std::string& name : entries.files) {
-      host_.setProgress(++progress);
-      if (!core::isSupportedImageExt(library_, core::getFileExtension(name))) continue;
-      host_.setCaption(host_.strings().loadMlString(174, "Loading image: ") + name);
-      addOne(joinPath(folder, name));
-      // The caption, the bar and the new cell show at once, however many
-      // files the folder holds; the window stays disabled meanwhile.
-      host_.processEvents();
-    }
+    std::vector<std::string> paths;
+    for (const std::string& name : entries.files) paths.push_back(joinPath(folder, name));
+    addMany(
+        paths,
+        [&](std::size_t i, const core::LoadedPreview& preview) {
+          host_.setProgress(static_cast<int>(i + 1));
+          if (!preview.readable) return false;
+          host_.setCaption(host_.strings().loadMlString(174, "Loading image: ") + entries.files[i]);
+          return true;
+        },
+        // The caption, the bar and the new cell show at once, however many
+        // files the folder holds; the window stays disabled meanwhile.
+        [this](bool) { host_.processEvents(); });
     host_.hideProgress();
     host_.setMainWindowEnabled(true);
     host_.processEvents();
@@ -128,10 +144,14 @@ void ImageAdder::addDroppedFiles(const QList<QUrl>& urls) {
   host_.showProgress(0, static_cast<int>(paths.size()));
   host_.setMainWindowEnabled(false);
   int added = 0;
-  for (std::size_t k = 0; k < paths.size(); ++k) {
-    host_.setProgress(static_cast<int>(k + 1));
-    if (addOne(droppedPathInLowerCase(paths[k]))) ++added;
-  }
+  for (std::string& path : paths) path = droppedPathInLowerCase(path);
+  addMany(
+      paths,
+      [this](std::size_t k, const core::LoadedPreview&) {
+        host_.setProgress(static_cast<int>(k + 1));
+        return true;
+      },
+      [&added](bool wasAdded) { added += wasAdded ? 1 : 0; });
   host_.hideProgress();
   host_.setMainWindowEnabled(true);
 

@@ -13,6 +13,7 @@
 
 #include "app/strip/ImageDetails.h"
 #include "app/strip/ThumbnailStrip.h"
+#include "core/imaging/PreviewLoading.h"
 
 namespace velvara::app {
 
@@ -42,6 +43,11 @@ class ImageAdder : public QObject {
 
  private:
   bool addOne(const std::string& path);
+  // Adds paths in their order; before(i, preview) runs first for each and
+  // says whether to add it, after(added) once it was tried.
+  void addMany(const std::vector<std::string>& paths,
+               const std::function<bool(std::size_t, const core::LoadedPreview&)>& before,
+               const std::function<void(bool)>& after);
   void addFolderOnce(const std::string& folder, bool withSubfolders, std::set<std::string>& visited);
   void refreshAfterAdding(bool withSaveAs);
 

@@ -12,6 +12,7 @@
 #include "app/strip/DropReorder.h"
 #include "app/strip/StripCell.h"
 #include "core/imaging/LoadFitted.h"
+#include "core/imaging/PreviewLoading.h"
 
 namespace velvara::app {
 namespace {
@@ -92,19 +93,23 @@ void ThumbnailStrip::showDetails(std::int32_t index) {
 }
 
 bool ThumbnailStrip::loadSlide(const std::string& path, std::int32_t index, float boxWidth, float boxHeight) {
+  imagelib::Bitmap bmp;
+  bool loaded = core::loadFitted(library_, path, boxWidth, boxHeight, bmp);
+  placeSlide(index, loaded ? &bmp : nullptr);
+  return loaded;
+}
+
+void ThumbnailStrip::placeSlide(std::int32_t index, imagelib::Bitmap* preview) {
   StripCell* cell = ensureCell(index);
   cell->setSlideSize(grid_.cellWidth, grid_.cellHeight);
   cell->setTooltip(QString());
   cell->clearPicture();
   cell->hide();
-  imagelib::Bitmap bmp;
-  bool loaded = core::loadFitted(library_, path, boxWidth, boxHeight, bmp);
-  if (loaded) {
-    project_.images.setPreview(index, std::move(bmp));
+  if (preview) {
+    project_.images.setPreview(index, std::move(*preview));
     paintCell(index);
   }
   cell->show();
-  return loaded;
 }
 
 void ThumbnailStrip::paintCell(std::int32_t index) {
@@ -123,14 +128,20 @@ void ThumbnailStrip::reloadAllSlides(float boxWidth, float boxHeight) {
   // An empty list would show an empty bar for no time at all.
   if (count > 0) host_.showProgress(0, count);
   host_.setMainWindowEnabled(false);
-  for (std::int32_t j = 0; j < count; ++j) {
+  std::vector<std::string> paths;
+  paths.reserve(count);
+  for (const core::ImageItem& image : images.items()) paths.push_back(image.sourcePath);
+  // The files are decoded on every core, ahead of their turn; each preview
+  // is placed here in list order, exactly as loading them one by one would.
+  core::loadPreviews(library_, paths, boxWidth, boxHeight, true, [&](std::size_t i, core::LoadedPreview& preview) {
+    const auto j = static_cast<std::int32_t>(i);
     host_.setProgress(j + 1);
-    loadSlide(images.item(j).sourcePath, j, boxWidth, boxHeight);
+    placeSlide(j, preview.loaded() ? &preview.bitmap : nullptr);
     CellPosition at = cellPosition(grid_, j, picInRow_);
     cells_[j]->move(at.left, at.top);
     cells_[j]->show();
     host_.processEvents();
-  }
+  });
   if (count > 0) host_.hideProgress();
   host_.setMainWindowEnabled(true);
   CanvasSize canvas = canvasSize(grid_, count, count, picInRow_);

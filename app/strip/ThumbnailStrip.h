@@ -123,6 +123,9 @@ class ThumbnailStrip : public QObject, public SelectionSource {
 
  private:
   StripCell* ensureCell(std::int32_t index);
+  // Cell index prepared as for a fresh load, showing preview (moved into the
+  // image's slot) or the placeholder when there is none.
+  void placeSlide(std::int32_t index, imagelib::Bitmap* preview);
   void paintCell(std::int32_t index);
   void syncFrames();
   void setPicInRowBox(std::int32_t n);
