@@ -139,6 +139,7 @@ class Form1 : public QMainWindow {
   ProgramData& data() { return data_; }
   i18n::StringService& strings() { return strings_; }
   MainHost& host() { return *host_; }
+  ThumbnailStrip& strip() { return *strip_; }
   widgets::cMRUFileList& recentList() { return recentList_; }
 
   // The settings editor registers itself here (nullptr to unregister).

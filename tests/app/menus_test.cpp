@@ -3,13 +3,17 @@
 // removing images, the bulk edits and the enabled states.
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
 
 #include "app/MainHost.h"
+#include "app/strip/StripCell.h"
+#include "app/strip/ThumbnailStrip.h"
 #include "core/files/SettingsFile.h"
 #include "tests/app/MainWindowFixture.h"
 #include "widgets/store/cRegistry.h"
@@ -195,13 +199,29 @@ TEST(BulkEditTest, EachEditActsOnTheSelectedImagesOnly) {
   EXPECT_EQ(bulkEditStringId(BulkEdit::TooltipPrefix), 215);
 }
 
-TEST_F(MenusTest, SaveNewRecentOpenExportImportAndTheGalleryComesOutTheSame) {
-  Form1& window = start({writeProject("first.vlr", 3, true)});
-  for (int i = 0; i < 3; ++i) data_.project.images.item(i).title = "Title " + std::to_string(i);
+TEST_F(MenusTest, AddSaveNewRecentOpenExportImportAndTheGalleryComesOutTheSame) {
+  writeProject("pictures.vlr", 3);
+  Form1& window = start();
+  data_.project.settings.destFolder = galleryFolder();
+  prompts_.fileNameLists = {
+      std::vector<std::string>{dir_.file("photo1.jpg"), dir_.file("photo2.jpg"), dir_.file("photo3.jpg")}};
+  QTest::mouseClick(window.controls().cmdAddImage, Qt::LeftButton);
+  ASSERT_EQ(data_.project.images.count(), 3);
+  EXPECT_EQ(imageCommands(window), (std::vector<bool>(4, true)));
+  EXPECT_TRUE(window.menus().mnuSaveAs->isEnabled());
+  // Each title typed into the edit panel; selecting the next image stores it.
+  for (int i = 0; i < 3; ++i) {
+    StripCell* cell = window.strip().cell(i);
+    QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
+    QLineEdit* title = window.controls().txtPhotos[1];
+    title->selectAll();
+    QTest::keyClicks(title, QString("Title %1").arg(i));
+  }
   const std::string saved = dir_.file("saved.vlr");
   prompts_.fileNames = {saved};
   window.menus().mnuSaveAs->trigger();
   ASSERT_TRUE(fs::is_regular_file(saved));
+  EXPECT_EQ(data_.project.images.item(2).title, "Title 2");
   window.controls().cmdMakeGallery->click();
   const std::string firstPage = fileText((fs::path(galleryFolder()) / "index.html").string());
   ASSERT_FALSE(firstPage.empty());
