@@ -153,6 +153,17 @@ TEST_F(MenusTest, ConfirmedEditsAnsweredNoAndEmptyPrefixesChangeNothing) {
   EXPECT_EQ(data_.project.images.item(1).tooltip, "photo2");
 }
 
+TEST_F(MenusTest, VerifyLinksOpensTheLinkCheckerOnlyForAProjectWithImages) {
+  Form1& window = start();
+  int checks = 0;
+  window.setLinkChecker([&checks] { ++checks; });
+  window.menus().mnuLink_verify->trigger();
+  EXPECT_EQ(checks, 0);
+  window.open_project(writeProject("trip.vlr", 1), true);
+  window.menus().mnuLink_verify->trigger();
+  EXPECT_EQ(checks, 1);
+}
+
 TEST_F(MenusTest, AboutShowsTheAboutBoxModallyOverTheWindow) {
   Form1& window = start();
   QString shown;
