@@ -16,8 +16,8 @@ namespace velvara::app {
 
 void Form1::createEditor() {
   auto& c = controls_;
-  strip_ =
-      new ThumbnailStrip({c.pbOuter, c.pbInner, c.VScroll1, c.HScroll1}, data_.project, data_.library, *host_, this);
+  strip_ = new ThumbnailStrip({c.pbOuter, c.pbInner, c.VScroll1, c.HScroll1}, data_.project, data_.library, *host_,
+                              strings_, this);
   strip_->setImageDetails(*editPanel_);
   editPanel_->setSelectionSource(*strip_);
   strip_->setFormResize([this] { layoutControls(); });

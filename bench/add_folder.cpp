@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
   controls.VScroll1->setGeometry(784, 0, 16, 496);
   controls.HScroll1 = new QScrollBar(Qt::Horizontal, &window);
   controls.HScroll1->hide();
-  app::ThumbnailStrip strip(controls, project, library, host);
+  i18n::StringService strings;
+  app::ThumbnailStrip strip(controls, project, library, host, strings);
   app::EditPanel panel(project, urlHistory, host.strings(), host, &window);
   panel.move(5, 500);
   panel.setSelectionSource(strip);

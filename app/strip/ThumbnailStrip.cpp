@@ -10,46 +10,24 @@
 #include <cmath>
 
 #include "app/strip/DropReorder.h"
-#include "app/strip/StripCell.h"
 #include "core/imaging/LoadFitted.h"
 #include "core/imaging/PreviewLoading.h"
+#include "widgets/input/KeyCodes.h"
+#include "widgets/slide/usSlide.h"
 
 namespace velvara::app {
 namespace {
 
-int virtualKey(const QKeyEvent& event) {
-  switch (event.key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return kKeyTab;
-    case Qt::Key_PageUp:
-      return kKeyPageUp;
-    case Qt::Key_PageDown:
-      return kKeyPageDown;
-    case Qt::Key_Left:
-      return kKeyLeft;
-    case Qt::Key_Up:
-      return kKeyUp;
-    case Qt::Key_Right:
-      return kKeyRight;
-    case Qt::Key_Down:
-      return kKeyDown;
-    case Qt::Key_Delete:
-      return kKeyDelete;
-    case Qt::Key_A:
-      return kKeyA;
-    default:
-      return 0;
-  }
-}
+// The canvas grey, also the cells' surface.
+constexpr std::uint32_t kCanvasGrey = 0x808080;
 
 std::int32_t roundHalfEven(double value) { return static_cast<std::int32_t>(std::nearbyint(value)); }
 
 }  // namespace
 
 ThumbnailStrip::ThumbnailStrip(const StripControls& controls, core::Project& project, core::ImageLibrary& library,
-                               core::Host& host, QObject* parent)
-    : QObject(parent), controls_(controls), project_(project), library_(library), host_(host) {
+                               core::Host& host, i18n::StringService& strings, QObject* parent)
+    : QObject(parent), controls_(controls), project_(project), library_(library), host_(host), strings_(strings) {
   setPicInRowValue_ = [this](std::int32_t n) { picInRowChanged(n); };
   for (QWidget* window : {controls_.pbOuter, controls_.pbInner}) {
     window->setMouseTracking(true);
@@ -69,15 +47,31 @@ ThumbnailStrip::ThumbnailStrip(const StripControls& controls, core::Project& pro
 
 ThumbnailStrip::~ThumbnailStrip() = default;
 
-StripCell* ThumbnailStrip::ensureCell(std::int32_t index) {
+widgets::usSlide* ThumbnailStrip::ensureCell(std::int32_t index) {
   while (cellCount() <= index) {
-    auto* cell = new StripCell(project_.images, cellCount(), controls_.pbInner);
-    cell->setSlideSize(grid_.cellWidth, grid_.cellHeight);
+    const int cellIndex = cellCount();
+    auto* cell = new widgets::usSlide(strings_, controls_.pbInner);
+    cell->setObjectName(QStringLiteral("usSlide1_%1").arg(cellIndex));
+    cell->setAccessibleName(cell->objectName());
+    cell->setSlideWidth(grid_.cellWidth);
+    cell->setSlideHeight(grid_.cellHeight);
+    cell->setBackColor(kCanvasGrey);
     cell->hide();
+    // Keys, the wheel and double-clicks reach the strip from the cell and
+    // from its picture box, which takes the cell's focus.
     cell->installEventFilter(this);
-    connect(cell, &StripCell::mouseDown, this, &ThumbnailStrip::cellMouseDown);
-    connect(cell, &StripCell::mouseMove, this, &ThumbnailStrip::cellMouseMove);
-    connect(cell, &StripCell::mouseUp, this, &ThumbnailStrip::cellMouseUp);
+    cell->pictureBox().installEventFilter(this);
+    connect(cell, &widgets::usSlide::mouseDown, this, [this, cellIndex](int button, int shift, double x, double y) {
+      cellMouseDown(cellIndex, button, shift, x, y);
+    });
+    connect(cell, &widgets::usSlide::mouseMove, this, [this, cellIndex](int button, int shift, double x, double y) {
+      cellMouseMove(cellIndex, button, shift, x, y);
+    });
+    connect(cell, &widgets::usSlide::mouseUp, this, [this, cellIndex](int button, int shift, double x, double y) {
+      cellMouseUp(cellIndex, button, shift, x, y);
+    });
+    connect(cell, &widgets::usSlide::oleDragDrop, this,
+            [this](const QMimeData* data, int&, int, int, double, double) { emit filesDropped(data->urls()); });
     cells_.push_back(cell);
   }
   selection_.ensureCells(cellCount());
@@ -100,9 +94,11 @@ bool ThumbnailStrip::loadSlide(const std::string& path, std::int32_t index, floa
 }
 
 void ThumbnailStrip::placeSlide(std::int32_t index, imagelib::Bitmap* preview) {
-  StripCell* cell = ensureCell(index);
-  cell->setSlideSize(grid_.cellWidth, grid_.cellHeight);
-  cell->setTooltip(QString());
+  widgets::usSlide* cell = ensureCell(index);
+  cell->setSlideWidth(grid_.cellWidth);
+  cell->setSlideHeight(grid_.cellHeight);
+  cell->setPicAutoSize(false);
+  cell->setTooltip("");
   cell->clearPicture();
   cell->hide();
   if (preview) {
@@ -113,11 +109,12 @@ void ThumbnailStrip::placeSlide(std::int32_t index, imagelib::Bitmap* preview) {
 }
 
 void ThumbnailStrip::paintCell(std::int32_t index) {
-  StripCell* cell = cells_[index];
+  widgets::usSlide* cell = cells_[index];
   const imagelib::Bitmap& bitmap = project_.images.bitmap(index);
   cell->setPicHeightPercentOfWidth(static_cast<double>(bitmap.height) / bitmap.width);
-  cell->setTooltip(QString::fromStdString(project_.images.item(index).title));
-  cell->showPreview();
+  cell->pictureBox().setFillColor(widgets::kPlaceholderColor);
+  cell->pictureBox().paintBitmap(bitmap);
+  cell->setTooltip(project_.images.item(index).title);
 }
 
 void ThumbnailStrip::reloadAllSlides(float boxWidth, float boxHeight) {
@@ -181,7 +178,7 @@ void ThumbnailStrip::picInRowChanged(std::int32_t numValue) {
 }
 
 void ThumbnailStrip::showNewSlide(std::int32_t index) {
-  StripCell* cell = ensureCell(index);
+  widgets::usSlide* cell = ensureCell(index);
   if (!project_.images.item(index).thumbnailCached) return;
   paintCell(index);
   cell->show();
@@ -201,7 +198,8 @@ void ThumbnailStrip::clearImageList() {
   for (std::int32_t i = 0; i < std::min(project_.images.count(), cellCount()); ++i) {
     cells_[i]->hide();
     cells_[i]->setSlideSelected(false);
-    cells_[i]->clearPicture();
+    cells_[i]->pictureBox().setFillColor(widgets::kPlaceholderColor);
+    cells_[i]->setTooltip("");
   }
   unselectAllSlides();
   project_.images.clear();
@@ -252,7 +250,7 @@ void ThumbnailStrip::moveSelection(std::int32_t, std::int32_t to) {
 
 void ThumbnailStrip::scrollSlideIntoView(std::int32_t index) {
   if (index < 0 || index > project_.images.count() - 1 || index >= cellCount()) return;
-  const StripCell* target = cells_.at(index);
+  const widgets::usSlide* target = cells_.at(index);
   auto bringIntoView = [](QScrollBar* bar, int cellStart, int canvasStart, int windowExtent) {
     if (bar->isHidden()) return;
     std::optional<std::int32_t> v = scrollIntoViewValue(cellStart, canvasStart, windowExtent, bar->pageStep());
@@ -368,7 +366,7 @@ bool ThumbnailStrip::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      stripKeyCommand(virtualKey(*key), shiftValue(key->modifiers()));
+      stripKeyCommand(widgets::virtualKeyCode(*key), widgets::shiftMask(key->modifiers()));
       return true;
     }
     case QEvent::Wheel: {
@@ -384,20 +382,23 @@ bool ThumbnailStrip::eventFilter(QObject* watched, QEvent* event) {
       if (isWindow) widget->setFocus();
       return isWindow;
     case QEvent::MouseButtonDblClick:
+      // Cells report no double-click, and its second press is no press.
       if (isWindow) clearSelection();
-      return isWindow;
+      return true;
     case QEvent::MouseButtonRelease:
       if (watched == controls_.pbInner && static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
         openImagesMenu();
       return false;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
+      if (!isWindow) return false;
       // Whatever is dropped is offered to the adding, which reports when it
       // held no image.
       static_cast<QDropEvent*>(event)->acceptProposedAction();
       return true;
     }
     case QEvent::Drop: {
+      if (!isWindow) return false;
       auto* drop = static_cast<QDropEvent*>(event);
       drop->acceptProposedAction();
       emit filesDropped(drop->mimeData()->urls());

@@ -22,13 +22,18 @@
 #include "core/host/Host.h"
 #include "core/imaging/ImageLibrary.h"
 #include "core/model/Project.h"
+#include "i18n/StringService.h"
 
 class QMenu;
 class QScrollBar;
 
-namespace velvara::app {
+namespace velvara::app {}  // namespace velvara::app
 
-class StripCell;
+namespace velvara::widgets {
+class usSlide;
+}
+
+namespace velvara::app {
 
 struct StripControls {
   QWidget* pbOuter = nullptr;
@@ -53,7 +58,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
 
  public:
   ThumbnailStrip(const StripControls& controls, core::Project& project, core::ImageLibrary& library, core::Host& host,
-                 QObject* parent = nullptr);
+                 i18n::StringService& strings, QObject* parent = nullptr);
   ~ThumbnailStrip() override;
 
   // Wiring, once, before the strip is used.
@@ -110,7 +115,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   void stripKeyCommand(int keyCode, int shift);
 
   std::int32_t cellCount() const { return static_cast<std::int32_t>(cells_.size()); }
-  StripCell* cell(std::int32_t index) const { return cells_.at(index); }
+  widgets::usSlide* cell(std::int32_t index) const { return cells_.at(index); }
   bool dragging() const { return dragging_; }
 
  signals:
@@ -122,7 +127,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  StripCell* ensureCell(std::int32_t index);
+  widgets::usSlide* ensureCell(std::int32_t index);
   // Cell index prepared as for a fresh load, showing preview (moved into the
   // image's slot) or the placeholder when there is none.
   void placeSlide(std::int32_t index, imagelib::Bitmap* preview);
@@ -142,6 +147,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   core::Project& project_;
   core::ImageLibrary& library_;
   core::Host& host_;
+  i18n::StringService& strings_;
   StripGrid grid_;
   ImageDetails* details_ = nullptr;
   std::function<void()> formResize_;
@@ -149,7 +155,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   std::function<void()> removeSelected_;
   QMenu* imagesMenu_ = nullptr;
 
-  std::vector<StripCell*> cells_;
+  std::vector<widgets::usSlide*> cells_;
   StripSelection selection_;
   std::int32_t picInRow_ = 4;
   bool dragging_ = false;

@@ -9,10 +9,10 @@
 #include <QWidget>
 
 #include "app/editpanel/EditPanel.h"
-#include "app/strip/StripCell.h"
 #include "app/strip/ThumbnailStrip.h"
 #include "core/imaging/ImageLibrary.h"
 #include "tests/support/FakeHost.h"
+#include "widgets/slide/usSlide.h"
 
 namespace velvara::testing {
 
@@ -70,7 +70,7 @@ struct EditorWindow {
     panel.move(5, stripHeight);
   }
 
-  app::StripCell* cell(int index) { return strip.cell(index); }
+  widgets::usSlide* cell(int index) { return strip.cell(index); }
   QPoint cellCentre() const { return QPoint(70, 70); }
 
   // A mouse event with a fractional position, sent as the platform sends it.
@@ -87,7 +87,7 @@ struct EditorWindow {
   QWidget window;
   QSpinBox picInRowBox;
   app::StripControls controls = makeControls(window);
-  app::ThumbnailStrip strip{controls, project, library, host};
+  app::ThumbnailStrip strip{controls, project, library, host, host.stringService};
   app::EditPanel panel{project, urlHistory, host.stringService, host};
 };
 

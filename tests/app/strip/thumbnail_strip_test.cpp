@@ -148,7 +148,7 @@ TEST_F(StripTest, DraggedSelectionMovesAsOneBlockWithItsPreviews) {
   EXPECT_EQ(ui.strip.firstSelected(), 1);
   EXPECT_EQ(ui.strip.lastSelected(), 2);
   EXPECT_FALSE(ui.strip.dragging());
-  EXPECT_EQ(ui.cell(1)->toolTip(), "img2");
+  EXPECT_EQ(ui.cell(1)->tooltip(), "img2");
 
   // Behind the last image: the pointer past the end of the last row.
   QTest::mousePress(ui.cell(1), Qt::LeftButton, {}, ui.cellCentre());
@@ -242,7 +242,7 @@ TEST_F(StripTest, ThePanelIsStoredBeforeAnotherCellIsShown) {
   click(2);
   EXPECT_EQ(ui.project.images.item(0).title, "img0 edited");
   EXPECT_EQ(title->text(), "img2");
-  EXPECT_EQ(ui.cell(0)->toolTip(), "img0");  // the tooltip follows at the next paint
+  EXPECT_EQ(ui.cell(0)->tooltip(), "img0");  // the tooltip follows at the next paint
 }
 
 TEST_F(StripTest, PointerOverTheStripTakesTheFocusAndMovingSelectionScrolls) {
