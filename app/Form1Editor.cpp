@@ -30,7 +30,6 @@ void Form1::createEditor() {
     applyImageCommandsRule();
     if (withSaveAs) menus_.mnuSaveAs->setEnabled(!data_.project.images.empty());
   });
-  connect(strip_, &ThumbnailStrip::filesDropped, adder_, &ImageAdder::addDroppedFiles);
   connect(c.cmdAddImage, &QPushButton::clicked, this,
           [this] { adder_->addImagesFromDialog(controls_.cmdAddImage->text().toStdString()); });
   connect(c.cmdAddFolder, &QPushButton::clicked, this, [this] {

@@ -12,10 +12,10 @@
 #include <fstream>
 
 #include "app/MainHost.h"
-#include "app/strip/StripCell.h"
 #include "app/strip/ThumbnailStrip.h"
 #include "core/files/SettingsFile.h"
 #include "tests/app/MainWindowFixture.h"
+#include "widgets/slide/usSlide.h"
 #include "widgets/store/cRegistry.h"
 
 namespace velvara::app::testing {
@@ -222,7 +222,7 @@ TEST_F(MenusTest, AddSaveNewRecentOpenExportImportAndTheGalleryComesOutTheSame) 
   EXPECT_TRUE(window.menus().mnuSaveAs->isEnabled());
   // Each title typed into the edit panel; selecting the next image stores it.
   for (int i = 0; i < 3; ++i) {
-    StripCell* cell = window.strip().cell(i);
+    widgets::usSlide* cell = window.strip().cell(i);
     QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
     QLineEdit* title = window.controls().txtPhotos[1];
     title->selectAll();

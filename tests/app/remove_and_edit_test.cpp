@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/strip/StripCell.h"
 #include "app/strip/ThumbnailStrip.h"
 #include "tests/app/MainWindowFixture.h"
+#include "widgets/slide/usSlide.h"
 
 namespace velvara::app::testing {
 namespace {
@@ -17,7 +17,7 @@ namespace {
 class RemoveAndEditTest : public MainWindowFixture {
  protected:
   void click(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    StripCell* cell = window_->strip().cell(index);
+    widgets::usSlide* cell = window_->strip().cell(index);
     QTest::mouseClick(cell, Qt::LeftButton, modifiers, cell->rect().center());
   }
   QImage shown(int index) { return window_->strip().cell(index)->grab().toImage(); }
@@ -100,6 +100,9 @@ TEST_F(RemoveAndEditTest, FilesDroppedOnTheStripAreAddedToTheProject) {
   QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::NoButton, Qt::NoModifier);
   QApplication::sendEvent(window.controls().pbInner, &drop);
   EXPECT_EQ(titles(), (std::vector<std::string>{"photo1", "photo2"}));
+  // One drop, one adding: no second pass refusing the files as duplicates.
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].text, "Added 2 new images.");
   EXPECT_TRUE(window.strip().cell(1)->isVisible());
   EXPECT_TRUE(window.controls().cmdMakeGallery->isEnabled());
 }
