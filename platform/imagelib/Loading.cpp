@@ -64,30 +64,30 @@ Status readImageInfoInProcess(const std::string& path, ImageInfo& info) {
 }
 
 Status loadBitmapInProcess(const std::string& path, Bitmap& bitmap) {
-  return guarded(ErrorCode::ReadError, [&] {
+  return guardedInto(ErrorCode::ReadError, bitmap, [&] {
     checkReadable(path);
     vips::VImage header = openHeader(path);
     ImageInfo info = infoOf(header);
-    bitmap = decodeTo(path, header, info.width, info.height);
+    return decodeTo(path, header, info.width, info.height);
   });
 }
 
 Status loadResizedInProcess(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap) {
-  return guarded(ErrorCode::ReadError, [&] {
+  return guardedInto(ErrorCode::ReadError, bitmap, [&] {
     if (width <= 0 || height <= 0) throw Failure{ErrorCode::BadParameters, "size"};
     checkReadable(path);
-    bitmap = decodeTo(path, openHeader(path), width, height);
+    return decodeTo(path, openHeader(path), width, height);
   });
 }
 
 Status loadResizedForInProcess(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap) {
-  return guarded(ErrorCode::ReadError, [&] {
+  return guardedInto(ErrorCode::ReadError, bitmap, [&] {
     checkReadable(path);
     vips::VImage header = openHeader(path);
     std::int32_t width = 0, height = 0;
     sizeFor(infoOf(header), width, height);
     if (width <= 0 || height <= 0) throw Failure{ErrorCode::BadParameters, "size"};
-    bitmap = decodeTo(path, header, width, height);
+    return decodeTo(path, header, width, height);
   });
 }
 

@@ -6,7 +6,7 @@
 namespace velvara::imagelib {
 
 Status resize(const Bitmap& source, std::int32_t width, std::int32_t height, ResizeMethod method, Bitmap& result) {
-  return detail::guarded(ErrorCode::BadParameters, [&] {
+  return detail::guardedInto(ErrorCode::BadParameters, result, [&] {
     if (width <= 0 || height <= 0) throw detail::Failure{ErrorCode::BadParameters, "size"};
     std::vector<std::uint8_t> storage;
     vips::VImage image = detail::fromBitmap(source, storage);
@@ -19,7 +19,7 @@ Status resize(const Bitmap& source, std::int32_t width, std::int32_t height, Res
         hscale <= 1 && vscale <= 1
             ? image.reduce(1 / hscale, 1 / vscale, vips::VImage::option()->set("kernel", kernel))
             : image.resize(hscale, vips::VImage::option()->set("vscale", vscale)->set("kernel", kernel));
-    result = detail::toBitmap(detail::exactSize(resized, width, height));
+    return detail::toBitmap(detail::exactSize(resized, width, height));
   });
 }
 

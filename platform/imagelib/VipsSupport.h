@@ -161,4 +161,15 @@ Status guarded(ErrorCode fallback, Body&& body) {
   return attempt(fallback, body);
 }
 
+// guarded for a call that makes a picture: out receives it only when the
+// call succeeds. A first attempt beside other calls may have made one before
+// the call was sent round again alone and refused; that one is dropped.
+template <typename Make>
+Status guardedInto(ErrorCode fallback, Bitmap& out, Make&& make) {
+  Bitmap made;
+  Status status = guarded(fallback, [&] { made = make(); });
+  if (status.ok()) out = std::move(made);
+  return status;
+}
+
 }  // namespace velvara::imagelib::detail
