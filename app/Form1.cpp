@@ -277,7 +277,7 @@ void Form1::createMenus() {
 }
 
 void Form1::setMainCaption() {
-  std::string caption = std::string(core::kProgramName) + "  v.1.1.1.";
+  std::string caption = std::string(core::kProgramName) + "  " + core::kProgramVersion;
   const std::string& projectFile = data_.project.projectFile;
   if (!projectFile.empty()) caption += "  ( " + core::getFileName(projectFile, true) + " )";
   setWindowTitle(qt(caption));
@@ -288,7 +288,6 @@ void Form1::applyLanguage() {
   auto& m = menus_;
   const auto s = [this](int id) { return qt(strings_.loadMlString(id)); };
   setTooltip(c.chkAddSubfolders, s(282));
-  setCaption(c.chkAutoUpdate, s(156));
   setCaption(c.chkHtmlOnly, s(47));
   setTooltip(c.chkHtmlOnly, s(48));
   setCaption(c.cmdAddFolder, s(62));
@@ -298,17 +297,7 @@ void Form1::applyLanguage() {
   setCaption(c.cmdMakeGallery, s(50));
   setTooltip(c.cmdMakeGallery, s(51));
   for (QPushButton* button : {c.cmdAddImage, c.cmdAddFolder, c.cmdMakeGallery}) fitCaption(button);
-  setCaption(c.cmdUpdateItem[0], s(152));
-  setTooltip(c.cmdUpdateItem[0], s(153));
-  setCaption(c.cmdUpdateItem[1], s(154));
-  setTooltip(c.cmdUpdateItem[1], s(155));
-  setTooltip(c.comboURL, s(21));
   setCaption(c.lblLoading, s(272));
-  setCaption(c.lblPhotos[0], s(72));
-  setCaption(c.lblPhotos[1], s(71));
-  setCaption(c.lblPhotos[2], s(70));
-  setCaption(c.lblPhotos[3], s(69));
-  setCaption(c.lblPhotos[4], s(267));
   m.mnuAbout->setText(s(147));
   m.mnuCaptionPrefix->setText(s(164));
   m.mnuCaptionSuffix->setText(s(165));
@@ -335,15 +324,11 @@ void Form1::applyLanguage() {
   m.mnuTooltipPrefix->setText(s(166));
   m.mnuTooltipSuffix->setText(s(167));
   m.mnuUnselectAll->setText(s(159));
-  setCaption(c.opUrlOpen[0], s(59));
-  setCaption(c.opUrlOpen[1], s(58));
-  setTooltip(c.txtPhotos[1], s(60));
-  setTooltip(c.txtPhotos[2], s(64));
   c.usPicInRow->setBeforeString(strings_.loadMlString(217));
   c.usPicInRow->setAccessibleName(s(217));
-  // The file-name field has no caption or tooltip of its own: its label names it.
-  c.txtPhotos[0]->setAccessibleName(c.lblPhotos[0]->text());
-  c.txtPhotos[3]->setAccessibleName(c.lblPhotos[4]->text());
+  // The edit panel's captions, and its open-mode captions for the display
+  // style, are the panel's own.
+  if (editPanel_) editPanel_->applyLanguage();
 }
 
 void Form1::layoutControls() {

@@ -33,8 +33,6 @@ constexpr int kBackgroundImageFilter = 266;
 constexpr int kLargeImage = 88;
 constexpr int kLargeImageAndShadowbox = 285;
 
-constexpr const char* kVersionCaption = "  v.1.1.1.";
-
 }  // namespace
 
 frmSettings::frmSettings(SettingsServices services, QWidget* parent)
@@ -71,7 +69,7 @@ frmSettings::~frmSettings() = default;
 std::string frmSettings::text(int id) const { return services_.strings.loadMlString(id); }
 
 void frmSettings::setFormCaption() {
-  std::string caption = std::string(core::kProgramName) + kVersionCaption;
+  std::string caption = std::string(core::kProgramName) + "  " + core::kProgramVersion;
   if (!services_.projectFile.empty()) caption += "  ( " + core::fileNameOfPath(services_.projectFile) + " )";
   setWindowTitle(QString::fromStdString(caption));
 }

@@ -178,7 +178,11 @@ void ThumbnailStrip::picInRowChanged(std::int32_t numValue) {
 }
 
 void ThumbnailStrip::showNewSlide(std::int32_t index) {
+  // A cell made for a new image sizes its picture box to the picture; one
+  // that is reused keeps its properties as they are.
+  const bool made = index >= cellCount();
   widgets::usSlide* cell = ensureCell(index);
+  if (made) cell->setPicAutoSize(true);
   if (!project_.images.item(index).thumbnailCached) return;
   paintCell(index);
   cell->show();

@@ -10,6 +10,7 @@
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/TestImages.h"
 #include "tests/support/qt/Screenshots.h"
+#include "widgets/slide/usSlide.h"
 
 namespace velvara::app {
 namespace {
@@ -42,6 +43,10 @@ TEST_F(ProjectEditorTest, TheWindowsStripAndPanelWorkTogether) {
   ASSERT_EQ(data_.project.images.count(), 6);
   EXPECT_TRUE(cell(5)->isVisible());
   EXPECT_EQ(cell(5)->pos(), QPoint(140, 140));
+  // A cell made for an added image sizes its picture box to the picture; the
+  // cells of a loaded project do not.
+  EXPECT_TRUE(qobject_cast<widgets::usSlide*>(cell(5))->picAutoSize());
+  EXPECT_FALSE(qobject_cast<widgets::usSlide*>(cell(4))->picAutoSize());
 
   strings_.setCurrentLanguage(i18n::kGermanDe);
   window.applyLanguage();

@@ -105,7 +105,7 @@ frmAbout::frmAbout(i18n::StringService& strings, core::Host& host, QWidget* pare
   image2->setAccessibleName(core::kProgramName);
 
   label1_->setObjectName("Label1");
-  label1_->setText(QString(core::kProgramName) + " v.1.1.1.");
+  label1_->setText(QString(core::kProgramName) + ' ' + core::kProgramVersion);
   label1_->setAccessibleName(label1_->text());
   QFont title = label1_->font();
   title.setBold(true);
