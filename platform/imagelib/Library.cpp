@@ -2,8 +2,6 @@
 
 #include "platform/imagelib/VipsSupport.h"
 
-#include <vips/vector.h>
-
 namespace velvara::imagelib {
 
 std::string errorString(ErrorCode code) {
@@ -38,10 +36,6 @@ bool libraryInit() {
   }
   // Every picture is distinct: cached operations would only hold memory.
   vips_cache_set_max(0);
-  // Pictures decode on several threads at once, and the run-time compiled
-  // vector code frees its programs racily between threads (a crash now and
-  // then while adding a large folder); the plain C paths are safe.
-  vips_vector_set_enabled(FALSE);
   detail::setReady(true);
   return true;
 }

@@ -1,3 +1,5 @@
+#include <vector>
+
 #include "platform/imagelib/InProcess.h"
 #include "platform/imagelib/Library.h"
 #include "platform/imagelib/SeparateDecoding.h"
@@ -6,9 +8,16 @@
 namespace velvara::imagelib {
 namespace {
 
-ImageInfo infoOf(const vips::VImage& header) {
+// The EXIF orientation, 1 (upright) for none and for values outside 1..8.
+int orientationOf(const vips::VImage& header) {
   int orientation = header.get_typeof(VIPS_META_ORIENTATION) ? header.get_int(VIPS_META_ORIENTATION) : 1;
-  bool turned = orientation >= 5 && orientation <= 8;
+  return orientation >= 1 && orientation <= 8 ? orientation : 1;
+}
+
+bool turnsSideways(int orientation) { return orientation >= 5; }
+
+ImageInfo infoOf(const vips::VImage& header) {
+  bool turned = turnsSideways(orientationOf(header));
   ImageInfo info;
   info.width = turned ? header.height() : header.width();
   info.height = turned ? header.width() : header.height();
@@ -19,37 +28,62 @@ ImageInfo infoOf(const vips::VImage& header) {
 
 // Decodes path (whose header is given) straight to width x height (as
 // shown upright). libvips' thumbnail shrinks while decoding where the format
-// allows it (JPEG, WebP, HEIF) and applies the orientation on the way. It
-// turns CMYK into sRGB by itself, but keeps the pixels of an RGB or grey
-// picture in the space of its embedded profile unless asked to export: a
-// wide-gamut photo would come out dull. Pictures without a profile are left
-// alone, as an export would run them through a fallback profile and shift
-// their colours.
+// allows it (JPEG, WebP, HEIF). It turns CMYK into sRGB by itself, but keeps
+// the pixels of an RGB or grey picture in the space of its embedded profile
+// unless asked to export: a wide-gamut photo would come out dull. Pictures
+// without a profile are left alone, as an export would run them through a
+// fallback profile and shift their colours.
+//
+// The picture is decoded as stored and turned upright afterwards, the way
+// thumbnail itself turns it: thumbnail would compute the whole picture while
+// it is being built, and builds run one at a time (see BuiltPipeline).
 Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, int height) {
-  vips::VOption* options = vips::VImage::option()
-                               ->set("height", height)
-                               ->set("size", VIPS_SIZE_FORCE)
-                               ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
-  if (header.get_typeof(VIPS_META_ICC_NAME) != 0 && header.interpretation() != VIPS_INTERPRETATION_CMYK) {
-    options->set("export_profile", "srgb");
-  }
-  // The result is held twice on its way out: as libvips' pixels and as ours.
-  detail::DecodeReservation reservation(detail::bytesHeldWhole(header) + std::int64_t{width} * height * 6,
+  const int orientation = orientationOf(header);
+  const bool turned = turnsSideways(orientation);
+  const int storedWidth = turned ? height : width;
+  const int storedHeight = turned ? width : height;
+  // The result is held three times on its way out: as stored, upright, and
+  // as our own pixels.
+  detail::DecodeReservation reservation(detail::bytesHeldWhole(header) + std::int64_t{width} * height * 9,
                                         header.width(), header.height());
-  vips::VImage image = vips::VImage::thumbnail(path.c_str(), width, options);
-  vips::VImage pipeline = detail::exactSize(detail::toSrgb8(image), width, height);
-  // A damaged tile decoded on a worker thread can be reported only in the
-  // error buffer while the pipeline still completes: such a picture counts
-  // as unreadable, never as half-loaded. Beside other calls any word in the
-  // buffer sends the call round again alone (see guarded); alone, messages
-  // left while opening (the HEIF reader's probing) are not about the pixels,
-  // so they are dropped first.
-  if (detail::runningAlone()) vips_error_clear();
-  Bitmap bitmap = detail::toBitmap(pipeline);
-  if (!detail::runningAlone()) return bitmap;
-  std::string damage = detail::takeDamageReport();
-  if (!damage.empty()) throw detail::Failure{ErrorCode::ReadError, damage};
-  return bitmap;
+  int madeWidth = 0, madeHeight = 0;
+  std::vector<std::uint8_t> stored;
+  {
+    detail::BuiltPipeline pipeline([&] {
+      vips::VOption* options = vips::VImage::option()
+                                   ->set("height", storedHeight)
+                                   ->set("size", VIPS_SIZE_FORCE)
+                                   ->set("no_rotate", true)
+                                   ->set("fail_on", VIPS_FAIL_ON_TRUNCATED);
+      if (header.get_typeof(VIPS_META_ICC_NAME) != 0 && header.interpretation() != VIPS_INTERPRETATION_CMYK) {
+        options->set("export_profile", "srgb");
+      }
+      return detail::toSrgb8(vips::VImage::thumbnail(path.c_str(), storedWidth, options));
+    });
+    // Some damage the decoder reports only in the error buffer while the
+    // pipeline still completes: such a picture counts as unreadable, never
+    // as half-loaded. Beside other calls any word in
+    // the buffer sends the call round again alone (see guarded); alone,
+    // messages left while opening (the HEIF reader's probing) are not about
+    // the pixels, so they are dropped first.
+    if (detail::runningAlone()) vips_error_clear();
+    stored = detail::computeRgb(pipeline.image());
+    madeWidth = pipeline.image().width();
+    madeHeight = pipeline.image().height();
+    if (detail::runningAlone()) {
+      std::string damage = detail::takeDamageReport();
+      if (!damage.empty()) throw detail::Failure{ErrorCode::ReadError, damage};
+    }
+  }
+  // Resampling can miss the wanted size by a pixel: the picture as made.
+  vips::VImage image =
+      vips::VImage::new_from_memory(stored.data(), stored.size(), madeWidth, madeHeight, 3, VIPS_FORMAT_UCHAR);
+  if (orientation != 1) {
+    image = image.copy();
+    image.set(VIPS_META_ORIENTATION, orientation);
+    image = image.autorot();
+  }
+  return detail::toBitmap(detail::exactSize(image, width, height));
 }
 
 }  // namespace

@@ -9,17 +9,20 @@ Status resize(const Bitmap& source, std::int32_t width, std::int32_t height, Res
   return detail::guardedInto(ErrorCode::BadParameters, result, [&] {
     if (width <= 0 || height <= 0) throw detail::Failure{ErrorCode::BadParameters, "size"};
     std::vector<std::uint8_t> storage;
-    vips::VImage image = detail::fromBitmap(source, storage);
-    VipsKernel kernel = method == ResizeMethod::Quick ? VIPS_KERNEL_LINEAR : VIPS_KERNEL_LANCZOS3;
-    const double hscale = static_cast<double>(width) / image.width();
-    const double vscale = static_cast<double>(height) / image.height();
-    // Making smaller, the filter runs over the whole picture directly: a
-    // fifth of the time resize takes, which shrinks by blocks first.
-    vips::VImage resized =
-        hscale <= 1 && vscale <= 1
-            ? image.reduce(1 / hscale, 1 / vscale, vips::VImage::option()->set("kernel", kernel))
-            : image.resize(hscale, vips::VImage::option()->set("vscale", vscale)->set("kernel", kernel));
-    return detail::toBitmap(detail::exactSize(resized, width, height));
+    const vips::VImage image = detail::fromBitmap(source, storage);
+    detail::BuiltPipeline pipeline([&] {
+      VipsKernel kernel = method == ResizeMethod::Quick ? VIPS_KERNEL_LINEAR : VIPS_KERNEL_LANCZOS3;
+      const double hscale = static_cast<double>(width) / image.width();
+      const double vscale = static_cast<double>(height) / image.height();
+      // Making smaller, the filter runs over the whole picture directly: a
+      // fifth of the time resize takes, which shrinks by blocks first.
+      vips::VImage resized =
+          hscale <= 1 && vscale <= 1
+              ? image.reduce(1 / hscale, 1 / vscale, vips::VImage::option()->set("kernel", kernel))
+              : image.resize(hscale, vips::VImage::option()->set("vscale", vscale)->set("kernel", kernel));
+      return detail::exactSize(resized, width, height);
+    });
+    return detail::toBitmap(pipeline.image());
   });
 }
 

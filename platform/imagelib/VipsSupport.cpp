@@ -56,6 +56,11 @@ bool beginsWith(const std::string& path, std::string_view magic) {
 
 }  // namespace
 
+std::mutex& BuiltPipeline::buildLock() {
+  static std::mutex lock;
+  return lock;
+}
+
 bool isReady() { return ready; }
 void setReady(bool value) { ready = value; }
 
@@ -213,13 +218,36 @@ vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage
   return image.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
 }
 
+void computeRows(const vips::VImage& image, const std::function<void(int, const std::uint8_t*)>& row) {
+  if (image.bands() != 3 || image.format() != VIPS_FORMAT_UCHAR) {
+    throw Failure{ErrorCode::ReadError, "unexpected pixel layout"};
+  }
+  std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(image.get_image()), &g_object_unref);
+  // Strips as tall as libvips' own for a picture read from the top.
+  constexpr int kStripHeight = 64;
+  const int width = image.width();
+  const int height = image.height();
+  for (int top = 0; top < height; top += kStripHeight) {
+    VipsRect strip{0, top, width, std::min(kStripHeight, height - top)};
+    if (vips_region_prepare(region.get(), &strip) != 0) throw vips::VError();
+    for (int y = strip.top; y < strip.top + strip.height; ++y) {
+      row(y, reinterpret_cast<const std::uint8_t*>(VIPS_REGION_ADDR(region.get(), 0, y)));
+    }
+  }
+}
+
+std::vector<std::uint8_t> computeRgb(const vips::VImage& image) {
+  const std::size_t line = static_cast<std::size_t>(image.width()) * 3;
+  std::vector<std::uint8_t> rgb(line * static_cast<std::size_t>(image.height()));
+  computeRows(image, [&](int y, const std::uint8_t* from) {
+    std::copy(from, from + line, rgb.data() + line * static_cast<std::size_t>(y));
+  });
+  return rgb;
+}
+
 Bitmap toBitmap(const vips::VImage& image) {
-  std::size_t size = 0;
-  std::unique_ptr<std::uint8_t, decltype(&g_free)> rgb(static_cast<std::uint8_t*>(image.write_to_memory(&size)),
-                                                       &g_free);
   const std::size_t width = static_cast<std::size_t>(image.width());
   const std::size_t height = static_cast<std::size_t>(image.height());
-  if (size != width * height * 3) throw Failure{ErrorCode::ReadError, "unexpected pixel layout"};
   Bitmap bitmap;
   bitmap.type = BitmapType::Bgr;
   bitmap.width = image.width();
@@ -227,15 +255,14 @@ Bitmap toBitmap(const vips::VImage& image) {
   bitmap.bytesPerPixel = 3;
   bitmap.bytesPerLine = static_cast<std::int32_t>((width * 3 + 3) / 4 * 4);
   bitmap.pixels.assign(static_cast<std::size_t>(bitmap.bytesPerLine) * height, 0);
-  for (std::size_t y = 0; y < height; ++y) {
-    const std::uint8_t* from = rgb.get() + y * width * 3;
-    std::uint8_t* to = bitmap.pixels.data() + (height - 1 - y) * bitmap.bytesPerLine;
+  computeRows(image, [&](int y, const std::uint8_t* from) {
+    std::uint8_t* to = bitmap.pixels.data() + (height - 1 - static_cast<std::size_t>(y)) * bitmap.bytesPerLine;
     for (std::size_t x = 0; x < width; ++x) {
       to[3 * x] = from[3 * x + 2];
       to[3 * x + 1] = from[3 * x + 1];
       to[3 * x + 2] = from[3 * x];
     }
-  }
+  });
   return bitmap;
 }
 

@@ -3,6 +3,8 @@
 // and the one place where libvips failures become a Status. Never included
 // outside platform/imagelib.
 #include <cstdint>
+#include <functional>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +60,36 @@ class DecodeReservation {
   std::int64_t bytes_;
 };
 
+// libvips compiles vector code for the vertical pass of resampling when such
+// an operation is built, and frees it when the operation is disposed. The
+// vector library takes its code memory back without the lock it hands it
+// out under, so pipelines built or let go in several threads at once
+// corrupt it (a crash now and then). Pipelines that resample are therefore
+// built and let go one at a time, under one lock; computing their pixels,
+// the bulk of the work, runs side by side. Whatever resamples must be built
+// inside build and be held by nothing but the BuiltPipeline when it goes;
+// pictures are never computed inside build, which must stay short.
+class BuiltPipeline {
+ public:
+  template <typename Build>
+  explicit BuiltPipeline(Build&& build) {
+    std::lock_guard lock(buildLock());
+    image_ = build();
+  }
+  ~BuiltPipeline() {
+    std::lock_guard lock(buildLock());
+    image_ = vips::VImage();
+  }
+  BuiltPipeline(const BuiltPipeline&) = delete;
+  BuiltPipeline& operator=(const BuiltPipeline&) = delete;
+
+  const vips::VImage& image() const { return image_; }
+
+ private:
+  static std::mutex& buildLock();
+  vips::VImage image_;
+};
+
 // Throws Failure unless path is a file that one of our picture formats reads.
 void checkReadable(const std::string& path);
 
@@ -79,7 +111,17 @@ void checkBitmap(const Bitmap& bitmap);
 // are copied into storage, which must outlive every use of the image.
 vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage);
 
-// Computes image and stores it as a 24-bit bottom-up BGR bitmap.
+// Computes image, which must be 8-bit with three bands, in the calling
+// thread, a strip at a time from the top, handing each row to row(y, rgb).
+// Pictures are computed side by side, one per thread: libvips' own worker
+// threads would only add a hand-over for every strip.
+void computeRows(const vips::VImage& image, const std::function<void(int, const std::uint8_t*)>& row);
+
+// The pixels of image (see computeRows) as RGB rows top-down.
+std::vector<std::uint8_t> computeRgb(const vips::VImage& image);
+
+// Computes image (see computeRows) and stores it as a 24-bit bottom-up BGR
+// bitmap.
 Bitmap toBitmap(const vips::VImage& image);
 
 // The first line of libvips' error buffer, which is then cleared. Only for

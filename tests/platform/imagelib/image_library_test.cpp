@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <thread>
+#include <vector>
 
 #include "platform/imagelib/Formats.h"
 #include "platform/imagelib/Library.h"
@@ -117,26 +120,62 @@ TEST_F(ImageLibraryTest, EmbeddedColourProfilesAreConvertedToSrgb) {
   }
 }
 
-TEST_F(ImageLibraryTest, OrientationIsAppliedOnLoadingAndInTheFileInformation) {
-  std::string path = write("turned.jpg", {400, 300, TestColor::Rgb, 6});
-  ImageInfo info;
-  ASSERT_TRUE(readImageInfo(path, info).ok());
-  EXPECT_EQ(info.width, 300);
-  EXPECT_EQ(info.height, 400);
-  EXPECT_EQ(info.bitsPerComponent * info.componentsPerPixel, 24);
-  for (bool resized : {false, true}) {
-    Bitmap bitmap;
-    ASSERT_TRUE((resized ? loadResized(path, 90, 120, bitmap) : loadBitmap(path, bitmap)).ok());
-    EXPECT_EQ(bitmap.width, resized ? 90 : 300);
-    EXPECT_EQ(bitmap.height, resized ? 120 : 400);
-    // Orientation 6 turns the picture a quarter clockwise: the stored
-    // top-left corner is shown top right.
-    auto topRight = testing::pixelAt(bitmap, bitmap.width - 3, 2);
-    auto topLeft = testing::pixelAt(bitmap, 2, 2);
-    EXPECT_GT(topRight.red, 200);
-    EXPECT_LT(topRight.green, 60);
-    EXPECT_LT(topLeft.red, 200);
+TEST_F(ImageLibraryTest, EveryOrientationIsAppliedOnLoadingAndInTheFileInformation) {
+  // Where the stored top-left corner (a red block) is shown for each EXIF
+  // orientation; 0 and 9 are not orientations and leave the picture as is.
+  struct Case {
+    int orientation;
+    bool right, bottom;
+  };
+  const Case cases[] = {{1, false, false}, {2, true, false}, {3, true, true},  {4, false, true},  {5, false, false},
+                        {6, true, false},  {7, true, true},  {8, false, true}, {0, false, false}, {9, false, false}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.orientation);
+    std::string path =
+        write("turned" + std::to_string(c.orientation) + ".jpg", {400, 300, TestColor::Rgb, c.orientation});
+    const bool sideways = c.orientation >= 5 && c.orientation <= 8;
+    ImageInfo info;
+    ASSERT_TRUE(readImageInfo(path, info).ok());
+    EXPECT_EQ(info.width, sideways ? 300 : 400);
+    EXPECT_EQ(info.height, sideways ? 400 : 300);
+    EXPECT_EQ(info.bitsPerComponent * info.componentsPerPixel, 24);
+    for (bool resized : {false, true}) {
+      Bitmap bitmap;
+      const int width = resized ? info.width * 3 / 10 : info.width;
+      const int height = resized ? info.height * 3 / 10 : info.height;
+      ASSERT_TRUE((resized ? loadResized(path, width, height, bitmap) : loadBitmap(path, bitmap)).ok());
+      EXPECT_EQ(bitmap.width, width);
+      EXPECT_EQ(bitmap.height, height);
+      const int x = c.right ? width - 3 : 2;
+      const int y = c.bottom ? height - 3 : 2;
+      // Only the block is red without green or blue.
+      auto isMarker = [](testing::Bgr p) { return p.red > 200 && p.green < 60 && p.blue < 60; };
+      EXPECT_TRUE(isMarker(testing::pixelAt(bitmap, x, y)));
+      EXPECT_FALSE(isMarker(testing::pixelAt(bitmap, width - 1 - x, height - 1 - y)));
+    }
   }
+}
+
+TEST_F(ImageLibraryTest, PicturesMadeOnManyThreadsAtOnceAreThoseOfOneThread) {
+  // Resampling compiles code for itself while it is set up and frees it when
+  // it is let go; eight threads doing so at once, many times, must neither
+  // crash nor disturb one another's pixels.
+  Bitmap source;
+  ASSERT_TRUE(loadResized(write("src.jpg", {640, 480}), 320, 240, source).ok());
+  Bitmap expected;
+  ASSERT_TRUE(resize(source, 139, 104, ResizeMethod::Lanczos, expected).ok());
+  std::atomic<int> differing = 0;
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 8; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < 300; ++i) {
+        Bitmap made;
+        if (!resize(source, 139, 104, ResizeMethod::Lanczos, made).ok() || made.pixels != expected.pixels) ++differing;
+      }
+    });
+  }
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(differing, 0);
 }
 
 TEST_F(ImageLibraryTest, ResizedLoadMatchesLoadThenResize) {
