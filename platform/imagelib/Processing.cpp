@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "platform/imagelib/Library.h"
 #include "platform/imagelib/VipsSupport.h"
@@ -48,27 +49,37 @@ Status sharpen(const Bitmap& source, int amount, Bitmap& result) {
     sharpened.bytesPerPixel = 3;
     sharpened.bytesPerLine = source.bytesPerLine;
     sharpened.pixels.assign(source.pixels.begin(), source.pixels.begin() + line * static_cast<std::size_t>(height));
+    // Every term of the sum for every byte value, as the sum would compute
+    // it: the same bytes without a multiplication per sample.
+    std::array<double, 256> side{}, middle{};
+    for (int value = 0; value < 256; ++value) {
+      side[static_cast<std::size_t>(value)] = -k * value;
+      middle[static_cast<std::size_t>(value)] = centre * value;
+    }
+    const std::size_t bytes = 3 * static_cast<std::size_t>(width);
     for (std::int32_t y = 0; y < height; ++y) {
       const std::uint8_t* row = source.pixels.data() + line * static_cast<std::size_t>(y);
       const std::uint8_t* below = y > 0 ? row - line : row;
       const std::uint8_t* above = y + 1 < height ? row + line : row;
       std::uint8_t* out = sharpened.pixels.data() + line * static_cast<std::size_t>(y);
-      for (std::int32_t x = 0; x < width; ++x) {
-        const std::size_t at = 3 * static_cast<std::size_t>(x);
-        const std::size_t left = x > 0 ? at - 3 : at;
-        const std::size_t right = x + 1 < width ? at + 3 : at;
-        for (std::size_t band = 0; band < 3; ++band) {
-          // In the order of the mask's rows, top row first: rows are stored
-          // bottom-up, so the row above on screen comes after this one.
-          double sum = 0;
-          sum += -k * above[at + band];
-          sum += -k * row[left + band];
-          sum += centre * row[at + band];
-          sum += -k * row[right + band];
-          sum += -k * below[at + band];
-          const int value = static_cast<int>(static_cast<float>(sum) + 0.5f);
-          out[at + band] = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
-        }
+      // In the order of the mask's rows, top row first: rows are stored
+      // bottom-up, so the row above on screen comes after this one.
+      auto boost = [&](std::size_t at, std::size_t left, std::size_t right) {
+        double sum = 0;
+        sum += side[above[at]];
+        sum += side[row[left]];
+        sum += middle[row[at]];
+        sum += side[row[right]];
+        sum += side[below[at]];
+        const int value = static_cast<int>(static_cast<float>(sum) + 0.5f);
+        out[at] = static_cast<std::uint8_t>(std::clamp(value, 0, 255));
+      };
+      // The first and last pixels repeat themselves outwards.
+      const bool single = width == 1;
+      for (std::size_t at = 0; at < 3; ++at) boost(at, at, single ? at : at + 3);
+      for (std::size_t at = 3; at + 3 < bytes; ++at) boost(at, at - 3, at + 3);
+      if (!single) {
+        for (std::size_t at = bytes - 3; at < bytes; ++at) boost(at, at - 3, at);
       }
     }
     result = std::move(sharpened);
