@@ -42,12 +42,11 @@ Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, 
   const bool turned = turnsSideways(orientation);
   const int storedWidth = turned ? height : width;
   const int storedHeight = turned ? width : height;
-  // The result is held three times on its way out: as stored, upright, and
-  // as our own pixels.
+  // The result is held three times on its way out at most: as libvips'
+  // strip, as ours, and turned upright.
   detail::DecodeReservation reservation(detail::bytesHeldWhole(header) + std::int64_t{width} * height * 9,
                                         header.width(), header.height());
-  int madeWidth = 0, madeHeight = 0;
-  std::vector<std::uint8_t> stored;
+  Bitmap bitmap;
   {
     detail::BuiltPipeline pipeline([&] {
       vips::VOption* options = vips::VImage::option()
@@ -62,22 +61,21 @@ Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, 
     });
     // Some damage the decoder reports only in the error buffer while the
     // pipeline still completes: such a picture counts as unreadable, never
-    // as half-loaded. Beside other calls any word in
-    // the buffer sends the call round again alone (see guarded); alone,
-    // messages left while opening (the HEIF reader's probing) are not about
-    // the pixels, so they are dropped first.
+    // as half-loaded. Beside other calls any word in the buffer sends the
+    // call round again alone (see guarded); alone, messages left while
+    // opening (the HEIF reader's probing) are not about the pixels, so they
+    // are dropped first.
     if (detail::runningAlone()) vips_error_clear();
-    stored = detail::computeRgb(pipeline.image());
-    madeWidth = pipeline.image().width();
-    madeHeight = pipeline.image().height();
+    bitmap = detail::toBitmap(pipeline.image());
     if (detail::runningAlone()) {
       std::string damage = detail::takeDamageReport();
       if (!damage.empty()) throw detail::Failure{ErrorCode::ReadError, damage};
     }
   }
-  // Resampling can miss the wanted size by a pixel: the picture as made.
-  vips::VImage image =
-      vips::VImage::new_from_memory(stored.data(), stored.size(), madeWidth, madeHeight, 3, VIPS_FORMAT_UCHAR);
+  // Resampling can miss the wanted size by a pixel.
+  if (orientation == 1 && bitmap.width == width && bitmap.height == height) return bitmap;
+  std::vector<std::uint8_t> storage;
+  vips::VImage image = detail::fromBitmap(bitmap, storage);
   if (orientation != 1) {
     image = image.copy();
     image.set(VIPS_META_ORIENTATION, orientation);
