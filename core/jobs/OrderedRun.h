@@ -16,7 +16,8 @@
 
 namespace velvara::core {
 
-// The number of workers when none is asked for: one per core.
+// The number of workers when none is asked for: one per core, or as many
+// as the environment variable VELVARA_WORKERS says (1 to 256).
 int workersForThisMachine();
 
 // work(i) runs in a worker thread and must not throw or touch anything the

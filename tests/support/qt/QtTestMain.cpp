@@ -1,13 +1,22 @@
 // The main of every widget test program: a QApplication on the offscreen
 // platform (unless the environment names another), then every GoogleTest
-// test in it.
+// test in it. Each program, and each pool size it runs with, keeps its
+// configuration in a folder of the build of its own, so that no test ever
+// touches the user's own configuration and runs side by side never meet.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  const char* workers = std::getenv("VELVARA_WORKERS");
+  const std::string config = std::string(VELVARA_BINARY_DIR) + "/test-config/" +
+                             std::filesystem::path(argv[0]).filename().string() + "-" +
+                             (workers != nullptr ? workers : "default");
+  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
   return RUN_ALL_TESTS();
