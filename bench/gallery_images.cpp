@@ -15,8 +15,9 @@
 //   previews     loadPreviews vs vipsthumbnail --size 120x120, 8 at once
 //   one worker   makeGalleryImages with a pool of one vs vipsthumbnail, one
 //                process per size over all photos
-//   split        production with 8, 4, 2 and 1 workers (libvips' threads per
-//                picture making up the rest of the cores)
+//   split        production with 8, 4, 2 and 1 workers (each picture is
+//                computed in its worker's thread; libvips' own threads, set to
+//                make up the rest of the cores, only encode the JPEGs)
 //   memory       peak of production for the set and for 1,000 images
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -112,17 +113,8 @@ std::string loadAverage() {
   return one + " " + five + " " + fifteen;
 }
 
-// The peak resident memory of this program, in KiB.
-double peakMemoryKiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line)) {
-    if (line.starts_with("VmHWM:")) return std::atof(line.c_str() + 6);
-  }
-  return 0;
-}
-
-// Starts a program with its output discarded.
+// Starts a program with its output and its warnings discarded (the photos'
+// EXIF and the driver's questions would bury the figures).
 pid_t start(const std::vector<std::string>& command) {
   std::fflush(stdout);
   pid_t pid = fork();
@@ -131,6 +123,7 @@ pid_t start(const std::vector<std::string>& command) {
     for (const std::string& word : command) argv.push_back(const_cast<char*>(word.c_str()));
     argv.push_back(nullptr);
     std::freopen("/dev/null", "w", stdout);
+    std::freopen("/dev/null", "w", stderr);
     execvp(argv[0], argv.data());
     _exit(127);
   }
@@ -237,7 +230,6 @@ int child(const std::string& mode, const fs::path& folder, int count, const std:
     });
     ok = loaded == photos.size();
   }
-  std::fprintf(stderr, "peak %.0f MiB\n", peakMemoryKiB() / 1024);
   core::gflExit(library);
   return ok ? 0 : 1;
 }
