@@ -54,6 +54,28 @@ bool beginsWith(const std::string& path, std::string_view magic) {
   return file.gcount() == static_cast<std::streamsize>(magic.size()) && head == magic;
 }
 
+// Computes image in the calling thread, a strip at a time from the top,
+// handing each row to row(y, rgb).
+template <typename Row>
+void computeRows(const vips::VImage& image, Row&& row) {
+  if (image.bands() != 3 || image.format() != VIPS_FORMAT_UCHAR) {
+    throw Failure{ErrorCode::ReadError, "unexpected pixel layout"};
+  }
+  std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(image.get_image()), &g_object_unref);
+  if (!region) throw vips::VError();
+  // Strips as tall as libvips' own for a picture read from the top.
+  constexpr int kStripHeight = 64;
+  const int width = image.width();
+  const int height = image.height();
+  for (int top = 0; top < height; top += kStripHeight) {
+    VipsRect strip{0, top, width, std::min(kStripHeight, height - top)};
+    if (vips_region_prepare(region.get(), &strip) != 0) throw vips::VError();
+    for (int y = strip.top; y < strip.top + strip.height; ++y) {
+      row(y, reinterpret_cast<const std::uint8_t*>(VIPS_REGION_ADDR(region.get(), 0, y)));
+    }
+  }
+}
+
 }  // namespace
 
 std::mutex& BuiltPipeline::buildLock() {
@@ -216,33 +238,6 @@ vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage
   vips::VImage image =
       vips::VImage::new_from_memory(storage.data(), storage.size(), bitmap.width, bitmap.height, 3, VIPS_FORMAT_UCHAR);
   return image.copy(vips::VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB));
-}
-
-void computeRows(const vips::VImage& image, const std::function<void(int, const std::uint8_t*)>& row) {
-  if (image.bands() != 3 || image.format() != VIPS_FORMAT_UCHAR) {
-    throw Failure{ErrorCode::ReadError, "unexpected pixel layout"};
-  }
-  std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(image.get_image()), &g_object_unref);
-  // Strips as tall as libvips' own for a picture read from the top.
-  constexpr int kStripHeight = 64;
-  const int width = image.width();
-  const int height = image.height();
-  for (int top = 0; top < height; top += kStripHeight) {
-    VipsRect strip{0, top, width, std::min(kStripHeight, height - top)};
-    if (vips_region_prepare(region.get(), &strip) != 0) throw vips::VError();
-    for (int y = strip.top; y < strip.top + strip.height; ++y) {
-      row(y, reinterpret_cast<const std::uint8_t*>(VIPS_REGION_ADDR(region.get(), 0, y)));
-    }
-  }
-}
-
-std::vector<std::uint8_t> computeRgb(const vips::VImage& image) {
-  const std::size_t line = static_cast<std::size_t>(image.width()) * 3;
-  std::vector<std::uint8_t> rgb(line * static_cast<std::size_t>(image.height()));
-  computeRows(image, [&](int y, const std::uint8_t* from) {
-    std::copy(from, from + line, rgb.data() + line * static_cast<std::size_t>(y));
-  });
-  return rgb;
 }
 
 Bitmap toBitmap(const vips::VImage& image) {

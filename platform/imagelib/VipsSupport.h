@@ -3,7 +3,6 @@
 // and the one place where libvips failures become a Status. Never included
 // outside platform/imagelib.
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -111,17 +110,11 @@ void checkBitmap(const Bitmap& bitmap);
 // are copied into storage, which must outlive every use of the image.
 vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage);
 
-// Computes image, which must be 8-bit with three bands, in the calling
-// thread, a strip at a time from the top, handing each row to row(y, rgb).
-// Pictures are computed side by side, one per thread: libvips' own worker
-// threads would only add a hand-over for every strip.
-void computeRows(const vips::VImage& image, const std::function<void(int, const std::uint8_t*)>& row);
-
-// The pixels of image (see computeRows) as RGB rows top-down.
-std::vector<std::uint8_t> computeRgb(const vips::VImage& image);
-
-// Computes image (see computeRows) and stores it as a 24-bit bottom-up BGR
-// bitmap.
+// Computes image, which must be 8-bit with three bands, and stores it as a
+// 24-bit bottom-up BGR bitmap. The picture is computed in the calling thread,
+// a strip at a time from the top: pictures are computed side by side, one
+// per thread, and libvips' own worker threads would only add a hand-over for
+// every strip.
 Bitmap toBitmap(const vips::VImage& image);
 
 // The first line of libvips' error buffer, which is then cleared. Only for
