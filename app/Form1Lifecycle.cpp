@@ -2,6 +2,7 @@
 // the project.
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QPushButton>
 #include <QTimer>
 #include <filesystem>
@@ -78,7 +79,15 @@ void Form1::formLoad(const std::vector<std::string>& arguments) {
   restorePlacement();
   restorePicturesPerRow();
 
-  if (const auto path = commandLineProject(arguments)) open_project(*path, true);
+  if (const auto path = commandLineProject(arguments)) {
+    // The window system lays the client out only when the window is shown;
+    // the strip needs it laid out for the size just restored, or it arranges
+    // and scrolls for a client that is about to change, and opens scrolled
+    // where the same project opened from the menu is not.
+    if (layout()) layout()->activate();
+    layoutControls();
+    open_project(*path, true);
+  }
 }
 
 void Form1::loadRecentProjects() {
@@ -190,8 +199,8 @@ void Form1::usPicInRow_Change(double value) {
 
 void Form1::open_project(const std::string& path, bool addToRecent) {
   commitImageDetails();
-  const core::OpenProjectResult result =
-      core::openProject(*host_, data_.project, data_.urlHistory, data_.dataFolder, path, addToRecent);
+  const core::OpenProjectResult result = core::openProject(*host_, data_.project, data_.urlHistory, data_.dataFolder,
+                                                           path, addToRecent, [this] { clearImageList(); });
   if (!result.loaded) return;
   fillUrlCombo();
   reloadAllSlides();

@@ -77,7 +77,7 @@ void Form1::text_import_export(bool import) {
   if (import) {
     if (core::showFileDialog(*host_, folder, path, title, "", filter, true, false)) {
       showBusyPanel(menus_.mnuImport->text().toStdString());
-      if (core::importText(*host_, data_.project, data_.urlHistory, path).replaced) {
+      if (core::importText(*host_, data_.project, data_.urlHistory, path, [this] { clearImageList(); }).replaced) {
         fillUrlCombo();
         reloadAllSlides();
         arrangeSlides();

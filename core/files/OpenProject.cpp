@@ -17,7 +17,8 @@ constexpr int kLoading = 272;
 }  // namespace
 
 OpenProjectResult openProject(Host& host, Project& project, KeyedCollection<std::string>& urlHistory,
-                              const std::string& dataFolder, const std::string& path, bool addToRecent) {
+                              const std::string& dataFolder, const std::string& path, bool addToRecent,
+                              const std::function<void()>& clearImageList) {
   if (!pathExists(path)) return {};
   host.showBusyPanel(host.strings().loadMlString(kLoading));
 
@@ -36,6 +37,7 @@ OpenProjectResult openProject(Host& host, Project& project, KeyedCollection<std:
   }
 
   project.projectFile = path;
+  if (clearImageList) clearImageList();
   project.settings = std::move(contents->settings);
   if (contents->oldFormat) {
     project.images.replaceAfterOldLoad(std::move(contents->images));

@@ -1,5 +1,6 @@
 #pragma once
 // The file side of opening a project: everything up to the window's refresh.
+#include <functional>
 #include <string>
 
 #include "core/helpers/KeyedCollection.h"
@@ -31,7 +32,11 @@ struct OpenProjectResult {
 // cannot be read is reported with the system's reason. After a load every
 // image's link is remembered in urlHistory, the remembered addresses are
 // saved to dataFolder, and the settings editor shows the new record.
+// clearImageList, when given, empties the list once the file is accepted and
+// before the new images replace it: the window's strip hides the old cells
+// there, so that none of the old project's pictures stays on screen.
 OpenProjectResult openProject(Host& host, Project& project, KeyedCollection<std::string>& urlHistory,
-                              const std::string& dataFolder, const std::string& path, bool addToRecent);
+                              const std::string& dataFolder, const std::string& path, bool addToRecent,
+                              const std::function<void()>& clearImageList = {});
 
 }  // namespace velvara::core

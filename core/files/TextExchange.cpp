@@ -18,7 +18,7 @@ bool exportText(Host& host, const ImageList& images, const std::string& path) {
 }
 
 ImportTextResult importText(Host& host, Project& project, KeyedCollection<std::string>& urlHistory,
-                            const std::string& path) {
+                            const std::string& path, const std::function<void()>& clearImageList) {
   std::error_code error;
   auto bytes = readWholeFile(path, error);
   if (error) {
@@ -28,6 +28,7 @@ ImportTextResult importText(Host& host, Project& project, KeyedCollection<std::s
   auto imported = parseTextExchange(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
   if (imported.empty()) return {true, false};
 
+  if (clearImageList) clearImageList();
   project.images.replaceAfterLoad(std::move(imported));
   for (std::int32_t i = 0; i < project.images.count(); ++i) {
     auto& item = project.images.item(i);

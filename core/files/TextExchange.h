@@ -1,5 +1,6 @@
 #pragma once
 // Exporting the image list to the text exchange format and importing it back.
+#include <functional>
 #include <string>
 
 #include "core/helpers/KeyedCollection.h"
@@ -29,8 +30,10 @@ struct ImportTextResult {
 // with its images: new unique base names in file order, every link
 // remembered in urlHistory, and the settings editor shown the record again.
 // A file that cannot be read is reported (critical, Yes and No, no title,
-// the path and the system's reason) and changes nothing.
+// the path and the system's reason) and changes nothing. clearImageList,
+// when given, empties the old list before the imported images replace it (the
+// window's strip hides the old cells there).
 ImportTextResult importText(Host& host, Project& project, KeyedCollection<std::string>& urlHistory,
-                            const std::string& path);
+                            const std::string& path, const std::function<void()>& clearImageList = {});
 
 }  // namespace velvara::core

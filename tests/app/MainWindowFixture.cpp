@@ -68,4 +68,17 @@ std::string MainWindowFixture::writeProject(const std::string& name, int count, 
   return path;
 }
 
+std::string MainWindowFixture::writeProjectOfMissingPictures(const std::string& name, int count) {
+  core::GallerySettings settings;
+  core::setDefaultSettings(settings, "Test gallery", "");
+  std::vector<core::ImageItem> images(count);
+  for (int i = 0; i < count; ++i) {
+    images[i].sourcePath = dir_.file("missing/photo" + std::to_string(i) + ".jpg");
+    images[i].title = images[i].outputBaseName = "photo" + std::to_string(i);
+  }
+  const std::string path = dir_.file(name);
+  std::ofstream(path, std::ios::binary) << core::serializeProjectFile(settings, images);
+  return path;
+}
+
 }  // namespace velvara::app::testing

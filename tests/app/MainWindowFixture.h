@@ -35,6 +35,9 @@ class MainWindowFixture : public ::testing::Test {
   // ("photo1" ...), its gallery going to folder "gallery"; image i links to
   // "http://127.0.0.1/i" when links.
   std::string writeProject(const std::string& name, int count, bool links = false);
+  // A project file of count images whose files are not there: each loads at
+  // once as the placeholder, for projects too large to make pictures for.
+  std::string writeProjectOfMissingPictures(const std::string& name, int count);
   std::string dataFolder() const { return dir_.file("home/Documents/VLR"); }
   std::string galleryFolder() const { return dir_.file("gallery"); }
 

@@ -50,6 +50,41 @@ TEST_F(MenusTest, StartStatesAndTheImageRuleAfterNewAndRemoveAll) {
   EXPECT_TRUE(prompts_.messages.empty());
 }
 
+// The cells a user sees on the strip's canvas.
+int cellsShown(Form1& window) {
+  int shown = 0;
+  for (const auto* cell : window.controls().pbInner->findChildren<widgets::usSlide*>()) shown += cell->isVisible();
+  return shown;
+}
+
+TEST_F(MenusTest, OpenRecentNewAndImportShowOnlyTheCellsOfTheNewList) {
+  const std::string two = writeProject("two.vlr", 2);
+  const std::string eight = writeProject("eight.vlr", 8);
+  const std::string ten = writeProject("ten.vlr", 10);
+  Form1& window = start({two});
+  const std::string text = dir_.file("two.txt");
+  prompts_.fileNames = {text};
+  window.menus().mnuExport->trigger();
+
+  prompts_.fileNames = {eight};
+  window.menus().mnuOpenProject->trigger();
+  ASSERT_EQ(cellsShown(window), 8);
+  ASSERT_EQ(window.recentList().sFile(2), two);
+  window.menus().mnuMRU[2]->trigger();
+  ASSERT_EQ(data_.project.images.count(), 2);
+  EXPECT_EQ(cellsShown(window), 2);
+  window.menus().mnuNewProject->trigger();
+  EXPECT_EQ(cellsShown(window), 0);
+
+  prompts_.fileNames = {ten, text};
+  window.menus().mnuOpenProject->trigger();
+  ASSERT_EQ(cellsShown(window), 10);
+  window.menus().mnuImport->trigger();
+  ASSERT_EQ(data_.project.images.count(), 2);
+  EXPECT_EQ(cellsShown(window), 2);
+  EXPECT_TRUE(prompts_.messages.empty());
+}
+
 TEST_F(MenusTest, ExportOfAnEmptyProjectShowsNoDialogAndChangesNoState) {
   Form1& window = start();
   window.menus().mnuExport->trigger();

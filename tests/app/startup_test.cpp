@@ -80,6 +80,21 @@ TEST_F(StartupTest, StoredPlacementAppliesOnlySizesNotZeroAndEdgesNotNegative) {
   EXPECT_EQ(stored("left"), "300");
 }
 
+TEST_F(StartupTest, ACommandLineProjectThatLengthensTheRowsStartsAtTheTopLeftAsFromTheMenu) {
+  // 915 images at 4 a row would make the canvas 32025 pixels tall: rows of 5.
+  const std::string path = writeProjectOfMissingPictures("large.vlr", 915);
+  Form1& window = start({path});
+  ASSERT_EQ(data_.project.images.count(), 915);
+  EXPECT_EQ(window.state().picInRow, 5);
+  EXPECT_EQ(window.controls().pbInner->pos(), QPoint(0, 0));
+
+  window.controls().usPicInRow->setValue(4);
+  prompts_.fileNames = {path};
+  window.menus().mnuOpenProject->trigger();
+  EXPECT_EQ(window.state().picInRow, 5);
+  EXPECT_EQ(window.controls().pbInner->pos(), QPoint(0, 0));
+}
+
 TEST_F(StartupTest, QuotedCommandLineWithBlanksAndCapitalExtensionOpensTheProject) {
   fs::create_directories(dir_.path() / "My Trips");
   const std::string path = writeProject("My Trips/Summer 2010.VLR", 3);
