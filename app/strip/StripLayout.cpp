@@ -1,5 +1,6 @@
 #include "app/strip/StripLayout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velvara::app {
@@ -9,14 +10,20 @@ CellPosition cellPosition(const StripGrid& grid, std::int32_t index, std::int32_
 }
 
 std::int32_t limitRowToWidth(const StripGrid& grid, std::int32_t picInRow) {
-  std::int32_t n = picInRow;
-  while (n > 1 && static_cast<std::int64_t>(grid.cellWidth) * n > kCanvasLimit) --n;
-  return n;
+  // The widest row that fits, found at once: a stored row length may be as
+  // large as the box allows, and counting down to it would freeze the window.
+  return std::max(std::min(picInRow, kCanvasLimit / grid.cellWidth), std::int32_t{1});
 }
 
 std::int32_t limitRowsToHeight(const StripGrid& grid, std::int32_t picInRow, std::int32_t imageCount) {
-  std::int32_t n = picInRow;
-  while (static_cast<double>(imageCount) / n * grid.cellHeight > kCanvasLimit) ++n;
+  const auto tooTall = [&](std::int32_t n) {
+    return static_cast<double>(imageCount) / n * grid.cellHeight > kCanvasLimit;
+  };
+  // Start just below the answer, then step as the rule steps, so that the
+  // rounding of the quotient is the rule's own.
+  const auto below = static_cast<std::int32_t>(static_cast<double>(imageCount) * grid.cellHeight / kCanvasLimit) - 1;
+  std::int32_t n = std::max(picInRow, below);
+  while (tooTall(n)) ++n;
   return n;
 }
 

@@ -14,8 +14,9 @@ TEST(StripLayout, RowLengthKeepsTheCanvasWithinTheLimit) {
   struct Case {
     std::int32_t picInRow, imageCount, expected;
   };
-  for (Case c : {Case{300, 10, 228}, Case{228, 10, 228}, Case{4, 1000, 5}, Case{1, 229, 2}, Case{1, 228, 1},
-                 Case{300, 100000, 438}}) {
+  for (Case c :
+       {Case{300, 10, 228}, Case{228, 10, 228}, Case{4, 1000, 5}, Case{1, 229, 2}, Case{1, 228, 1},
+        Case{300, 100000, 438}, Case{INT32_MAX, 10, 228}, Case{1, 10000, 44}, Case{4, 914, 4}, Case{4, 915, 5}}) {
     std::int32_t n = limitRowsToHeight(grid, limitRowToWidth(grid, c.picInRow), c.imageCount);
     EXPECT_EQ(n, c.expected) << c.picInRow << " per row, " << c.imageCount << " images";
   }
