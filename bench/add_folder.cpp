@@ -15,13 +15,13 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 
 #include "app/adding/ImageAdder.h"
 #include "app/editpanel/EditPanel.h"
 #include "app/strip/ThumbnailStrip.h"
+#include "bench/support/BenchPhotos.h"
 #include "tools/gallery_build/ConsoleHost.h"
 
 namespace {
@@ -31,32 +31,6 @@ using namespace velvara;
 using Clock = std::chrono::steady_clock;
 
 double seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-double peakMemoryMiB() {
-  std::ifstream status("/proc/self/status");
-  std::string line;
-  while (std::getline(status, line))
-    if (line.starts_with("VmHWM:")) return std::atof(line.c_str() + 6) / 1024.0;
-  return 0;
-}
-
-void makePhotos(const fs::path& folder, int count, int width, int height) {
-  using vips::VImage;
-  fs::create_directories(folder);
-  for (int i = 0; i < count; ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "photo%04d.jpg", i);
-    fs::path path = folder / name;
-    if (fs::exists(path)) continue;
-    VImage xy = VImage::xyz(width, height);
-    VImage base = (xy[0] * (200.0 / width) + xy[1] * (100.0 / height) + i % 50);
-    VImage grain = VImage::gaussnoise(width, height, VImage::option()->set("sigma", 12.0));
-    VImage rgb = VImage::bandjoin(std::vector<VImage>{base + grain, base * 0.8 + grain, base * 0.5 + 60 + grain});
-    rgb.cast(VIPS_FORMAT_UCHAR)
-        .copy(VImage::option()->set("interpretation", VIPS_INTERPRETATION_sRGB))
-        .jpegsave(path.c_str(), VImage::option()->set("Q", 90));
-  }
-}
 
 // The console host, with a folder browser that answers with the photo folder
 // and an event loop that really runs.
@@ -80,7 +54,7 @@ int main(int argc, char** argv) {
   if (VIPS_INIT(argv[0])) return 1;
   fs::path folder = fs::path(VELVARA_BENCH_DIR) / ("add_folder_" + std::to_string(count) + "_" + std::to_string(width) +
                                                    "x" + std::to_string(height));
-  makePhotos(folder, count, width, height);
+  bench::makePhotos(folder, count, width, height);
   QApplication application(argc, argv);
 
   BenchHost host(folder.string());
@@ -119,7 +93,7 @@ int main(int argc, char** argv) {
   adder.addFolderFromBrowser("Add folder...", false);
   const double addSeconds = seconds(start);
   std::printf("add folder: %d photos of %dx%d, %d added in %.2f s, %.1f previews/s, peak %.0f MiB\n", count, width,
-              height, project.images.count(), addSeconds, project.images.count() / addSeconds, peakMemoryMiB());
+              height, project.images.count(), addSeconds, project.images.count() / addSeconds, bench::peakMemoryMiB());
 
   start = Clock::now();
   strip.arrangeSlides();
