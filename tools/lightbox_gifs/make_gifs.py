@@ -19,6 +19,7 @@ import sys
 # it must leave no compiled files in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from imagegen.arguments import parse
 from imagegen.gif import gif_bytes
 
 # Colours, as (r, g, b). Index 0 of every palette is the transparent colour.
@@ -157,10 +158,9 @@ def loading_frames(size=32, dots=8):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    args = sys.argv[1:]
-    check = "--check" in args
-    args = [a for a in args if a != "--check"]
-    folder = args[0] if args else os.path.join(here, "..", "..", "assets", "lightbox")
+    options, paths = parse(sys.argv[1:], "usage: make_gifs.py [--check] [FOLDER]", ("--check",))
+    check = "--check" in options
+    folder = paths[0] if paths else os.path.join(here, "..", "..", "assets", "lightbox")
     images = {
         "close.gif": encode_gif([close_button()]),
         "closelabel.gif": encode_gif([close_label()]),

@@ -17,6 +17,7 @@ import sys
 # it must leave no compiled files in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from imagegen.arguments import parse
 from imagegen.png import png_bytes
 
 SIZE = 120
@@ -63,10 +64,10 @@ def draw():
 
 
 def main(arguments):
-    check = "--check" in arguments
-    rest = [a for a in arguments if a != "--check"]
+    options, paths = parse(arguments, "usage: make_placeholder.py [--check] [FILE]", ("--check",))
+    check = "--check" in options
     root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
-    path = rest[0] if rest else os.path.join(root, "assets", "placeholder", "filenotfound.png")
+    path = paths[0] if paths else os.path.join(root, "assets", "placeholder", "filenotfound.png")
     data = png_bytes(draw())
     if check:
         with open(path, "rb") as existing:

@@ -18,6 +18,7 @@ from pathlib import Path
 # it must leave no compiled files in the source tree.
 sys.dont_write_bytecode = True
 sys.path.insert(0, str(Path(__file__).resolve().parent.parent))
+from imagegen.arguments import parse
 from imagegen.gif import gif_bytes
 from imagegen.png import png_bytes
 
@@ -165,10 +166,12 @@ def psd_bytes(icons):
 
 
 def main(argv):
-    if len(argv) != 2:
-        sys.stderr.write("usage: make_skin_images.py <skin folder>\n")
+    usage = "usage: make_skin_images.py SKIN_FOLDER"
+    _, paths = parse(argv[1:], usage)
+    if not paths:
+        sys.stderr.write(usage + "\n")
         return 2
-    folder = Path(argv[1])
+    folder = Path(paths[0])
     (folder / "icons").mkdir(parents=True, exist_ok=True)
     icons = [(name, draw_icon(name)) for name in ICON_NAMES]
     for name, rows in icons:
