@@ -10,10 +10,24 @@
 
 namespace velvara::app {
 
-MainHost::MainHost(Form1& window, core::Prompts& prompts)
-    : window_(window), prompts_(prompts), openDocument_([](const std::string& path) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
-      }) {}
+namespace {
+
+// What the desktop opens for an address, as the shell's "open" takes it: a
+// web address (http or https in any letter case, or one that begins "www.")
+// as that page, anything else as a local file, whose name may hold "#" or "?".
+QUrl documentUrl(const std::string& address) {
+  const QString text = QString::fromStdString(address);
+  if (text.startsWith(QLatin1String("http://"), Qt::CaseInsensitive) ||
+      text.startsWith(QLatin1String("https://"), Qt::CaseInsensitive)) {
+    return QUrl(text);
+  }
+  if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive)) return QUrl(QLatin1String("http://") + text);
+  return QUrl::fromLocalFile(text);
+}
+
+}  // namespace
+
+MainHost::MainHost(Form1& window, core::Prompts& prompts) : window_(window), prompts_(prompts) {}
 
 const i18n::StringService& MainHost::strings() const { return window_.strings(); }
 
@@ -65,7 +79,7 @@ void MainHost::setMainWindowEnabled(bool enabled) { window_.setEnabled(enabled);
 
 void MainHost::processEvents() { QCoreApplication::processEvents(); }
 
-void MainHost::openDocument(const std::string& path) { openDocument_(path); }
+void MainHost::openDocument(const std::string& path) { QDesktopServices::openUrl(documentUrl(path)); }
 
 void MainHost::settingsGetValues() {
   if (settingsEditor_ != nullptr) settingsEditor_->getValues();

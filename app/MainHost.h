@@ -3,8 +3,6 @@
 // (Qt's dialogs in the program, a script in tests), the caption is the
 // status line, the progress bar and busy panel are the window's, the
 // settings calls go to the settings editor once one is registered.
-#include <functional>
-
 #include "core/host/Host.h"
 
 namespace velvara::app {
@@ -18,9 +16,6 @@ class MainHost : public core::Host {
 
   void setSettingsEditor(SettingsEditorLink* editor) { settingsEditor_ = editor; }
   SettingsEditorLink* settingsEditor() const { return settingsEditor_; }
-  // How a document is opened; the shell's default application unless a test
-  // records the request instead.
-  void setDocumentOpener(std::function<void(const std::string&)> opener) { openDocument_ = std::move(opener); }
 
   const i18n::StringService& strings() const override;
   core::MessageAnswer showMessage(const core::Message& message) override;
@@ -48,7 +43,6 @@ class MainHost : public core::Host {
   Form1& window_;
   core::Prompts& prompts_;
   SettingsEditorLink* settingsEditor_ = nullptr;
-  std::function<void(const std::string&)> openDocument_;
 };
 
 }  // namespace velvara::app

@@ -1,5 +1,6 @@
 #include "tests/app/MainWindowFixture.h"
 
+#include <QDesktopServices>
 #include <QTest>
 #include <cstdlib>
 #include <filesystem>
@@ -23,15 +24,16 @@ MainWindowFixture::MainWindowFixture() {
   setenv("HOME", dir_.file("home").c_str(), 1);
   setenv("XDG_CONFIG_HOME", dir_.file("config").c_str(), 1);
   strings_.setCurrentLanguage(i18n::kEnglishUk);
+  for (const char* scheme : {"http", "https", "file"}) QDesktopServices::setUrlHandler(scheme, &opened_, "open");
 }
 
 MainWindowFixture::~MainWindowFixture() {
   if (window_) window_->close();
+  for (const char* scheme : {"http", "https", "file"}) QDesktopServices::unsetUrlHandler(scheme);
 }
 
 Form1& MainWindowFixture::start(const std::vector<std::string>& arguments) {
   window_ = std::make_unique<Form1>(strings_, prompts_, data_);
-  window_->host().setDocumentOpener([this](const std::string& path) { openedDocuments_.push_back(path); });
   window_->formLoad(arguments);
   window_->show();
   // The window takes its outer size once the platform has framed it.

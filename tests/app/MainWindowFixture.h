@@ -4,6 +4,8 @@
 // answered from the script of a fake host.
 #include <gtest/gtest.h>
 
+#include <QObject>
+#include <QUrl>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,10 +18,25 @@
 #include "tests/support/FakeHost.h"
 #include "tests/support/TempDir.h"
 
+// Failures show addresses as text.
+inline void PrintTo(const QUrl& url, std::ostream* out) { *out << url.toString().toStdString(); }
+
 namespace velvara::app::testing {
 
 // The whole content of a file, "" when it cannot be read.
 std::string fileText(const std::string& path);
+
+// Stands in for the desktop's opener of web pages and files: every address
+// the program hands to the desktop, in order.
+class OpenedUrls : public QObject {
+  Q_OBJECT
+
+ public:
+  std::vector<QUrl> urls;
+
+ public slots:
+  void open(const QUrl& url) { urls.push_back(url); }
+};
 
 class MainWindowFixture : public ::testing::Test {
  protected:
@@ -45,7 +62,8 @@ class MainWindowFixture : public ::testing::Test {
   velvara::testing::FakeHost prompts_;
   i18n::StringService strings_;
   ProgramData data_;
-  std::vector<std::string> openedDocuments_;
+  // What the program asked the desktop to open (http, https and file).
+  OpenedUrls opened_;
   std::unique_ptr<Form1> window_;
 };
 

@@ -22,13 +22,13 @@ TEST_F(MakeGalleryTest, TheButtonWritesTheGalleryOfTheOpenProjectAndOpensItsFirs
   for (const bool htmlOnly : {false, true}) {
     SCOPED_TRACE(htmlOnly);
     fs::remove_all(galleryFolder());
-    openedDocuments_.clear();
+    opened_.urls.clear();
     Form1& window = start({writeProject("trip.vlr", 3)});
     if (htmlOnly) QTest::mouseClick(window.controls().chkHtmlOnly, Qt::LeftButton);
     QTest::mouseClick(window.controls().cmdMakeGallery, Qt::LeftButton);
     EXPECT_TRUE(prompts_.messages.empty());
-    ASSERT_EQ(openedDocuments_.size(), 1u);
-    EXPECT_EQ(fs::path(openedDocuments_[0]), fs::path(galleryFolder()) / "index.html");
+    ASSERT_EQ(opened_.urls.size(), 1u);
+    EXPECT_EQ(opened_.urls[0], QUrl::fromLocalFile(QString::fromStdString(galleryFolder() + "/index.html")));
     EXPECT_TRUE(fs::is_regular_file(fs::path(galleryFolder()) / "library" / "ktvlr.css"));
     EXPECT_EQ(fs::exists(fs::path(galleryFolder()) / "photos" / "photo3.jpg"), !htmlOnly);
     EXPECT_EQ(fs::exists(fs::path(galleryFolder()) / "thumbs" / "photo3.jpg"), !htmlOnly);

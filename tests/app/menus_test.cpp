@@ -15,6 +15,8 @@
 #include "app/strip/ThumbnailStrip.h"
 #include "core/files/SettingsFile.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/qt/ModalAnswer.h"
+#include "widgets/about/frmAbout.h"
 #include "widgets/slide/usSlide.h"
 #include "widgets/store/cRegistry.h"
 
@@ -199,17 +201,32 @@ TEST_F(MenusTest, VerifyLinksOpensTheLinkCheckerOnlyForAProjectWithImages) {
   EXPECT_EQ(checks, 1);
 }
 
-TEST_F(MenusTest, AboutShowsTheAboutBoxModallyOverTheWindow) {
+// The About box's links and every address the program opens reach the
+// desktop as web pages when they are web addresses, as files otherwise.
+TEST_F(MenusTest, AboutLinksAndOtherAddressesOpenAsWebPagesOrFiles) {
   Form1& window = start();
   QString shown;
-  QTimer::singleShot(50, [&shown] {
-    if (QWidget* box = QApplication::activeModalWidget()) {
-      shown = box->objectName();
-      box->close();
+  velvara::testing::whenModalOpens([&shown](QWidget& about) {
+    shown = about.objectName();
+    for (const int link : {0, 1, 4}) {
+      QTest::mouseClick(about.findChild<QWidget*>(QStringLiteral("lblLightBoxUrl_%1").arg(link)), Qt::LeftButton);
     }
+    EXPECT_TRUE(about.isVisible());
+    about.close();
   });
   window.menus().mnuAbout->trigger();
   EXPECT_EQ(shown, "frmAbout");
+  const auto& pages = widgets::aboutPages();
+  EXPECT_EQ(opened_.urls, (std::vector<QUrl>{QUrl(pages[0]), QUrl(pages[1]), QUrl(pages[4])}));
+
+  opened_.urls.clear();
+  const std::string gallery = dir_.file("My #1 gallery?/index.html");
+  for (const std::string& address :
+       {std::string("HTTPS://127.0.0.1/a"), std::string("www.example.test/page.html"), gallery}) {
+    window.host().openDocument(address);
+  }
+  EXPECT_EQ(opened_.urls, (std::vector<QUrl>{QUrl("https://127.0.0.1/a"), QUrl("http://www.example.test/page.html"),
+                                             QUrl::fromLocalFile(QString::fromStdString(gallery))}));
 }
 
 TEST(BulkEditTest, EachEditActsOnTheSelectedImagesOnly) {
