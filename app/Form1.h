@@ -161,7 +161,9 @@ class Form1 : public QMainWindow {
   bool makingGallery() const { return makingGallery_; }
 
   void open_project(const std::string& path, bool addToRecent);
-  void save_project(bool askName);
+  // False when the project could not be written (the user was told); a
+  // cancelled dialog is no failure.
+  bool save_project(bool askName);
   void refresh_recent_menu();
   void add_recent_project(const std::string& path);
   // "Make web gallery", Export, Links and Images usable exactly when the

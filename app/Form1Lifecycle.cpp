@@ -178,7 +178,9 @@ void Form1::formUnload() {
 }
 
 void Form1::mnuExit_Click() {
-  if (!data_.project.images.empty()) save_project(data_.project.projectFile.empty());
+  // A project that could not be written stays open, so that its edits are
+  // not lost with the window; a cancelled dialog lets the exit go on.
+  if (!data_.project.images.empty() && !save_project(data_.project.projectFile.empty())) return;
   close();
 }
 
@@ -219,7 +221,7 @@ void Form1::open_project(const std::string& path, bool addToRecent) {
   setOpenModeCaptions();
 }
 
-void Form1::save_project(bool askName) {
+bool Form1::save_project(bool askName) {
   commitImageDetails();
   const core::SaveProjectResult result = core::saveProject(*host_, data_.project, data_.dataFolder, askName);
   if (result.saved) {
@@ -227,6 +229,7 @@ void Form1::save_project(bool askName) {
     add_recent_project(result.recentPath);
   }
   setMainCaption();
+  return !result.failed;
 }
 
 void Form1::applyImageCommandsRule() {

@@ -40,10 +40,10 @@ SaveProjectResult saveProject(Host& host, Project& project, const std::string& d
 
   if (auto error = writeProject(project, path)) {
     reportFileError(host, path, error);
-    return {};
+    return {.saved = false, .failed = true, .recentPath = {}};
   }
   project.projectFile = path;
-  return {true, path};
+  return {.saved = true, .failed = false, .recentPath = path};
 }
 
 }  // namespace velvara::core

@@ -10,9 +10,11 @@ namespace velvara::core {
 class Host;
 
 // After saved the main window enables Save and adds recentPath to the recent
-// projects; it refreshes its caption in every case.
+// projects; it refreshes its caption in every case. failed: the project could
+// not be written and the user was told; a cancelled dialog is no failure.
 struct SaveProjectResult {
   bool saved = false;
+  bool failed = false;
   std::string recentPath;
 };
 

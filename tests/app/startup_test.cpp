@@ -1,17 +1,20 @@
 // Starting and closing the main window: the values it restores, the project
 // named on the command line, and what every way of closing writes.
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 
 #include "app/MainHost.h"
+#include "app/strip/ThumbnailStrip.h"
 #include "core/files/ProjectFileFormat.h"
 #include "platform/mlruntime/LanguageSupport.h"
 #include "platform/registry/Store.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/qt/Screenshots.h"
+#include "widgets/slide/usSlide.h"
 
 namespace velvara::app::testing {
 namespace {
@@ -149,6 +152,41 @@ TEST_F(StartupTest, ExitRewritesAProjectThatHasAFileAndTheCloseBoxDoesNot) {
   data_.project.images.item(0).title = "Changed";
   window_->menus().mnuExit->trigger();
   EXPECT_TRUE(prompts_.fileRequests.empty());
+  const std::string after = fileText(path);
+  const auto saved = core::parseProjectFile(std::vector<std::uint8_t>(after.begin(), after.end()));
+  ASSERT_TRUE(saved);
+  EXPECT_EQ(saved->images.at(0).title, "Changed");
+}
+
+// A save that fails stops the exit, so the edits are not lost with the
+// window; a cancelled save dialog does not (see above). The project's folder
+// is replaced by a file, which refuses the write even to root.
+TEST_F(StartupTest, ExitAfterAFailedSaveKeepsTheWindowOpenWithTheEdit) {
+  fs::create_directories(dir_.path() / "trips");
+  const std::string path = writeProject("trips/trip.vlr", 2);
+  Form1& window = start({path});
+  widgets::usSlide* cell = window.strip().cell(0);
+  QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
+  QLineEdit* title = window.controls().txtPhotos[1];
+  QTest::mouseClick(title, Qt::LeftButton);
+  QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(title, "Changed");
+  fs::rename(dir_.path() / "trips", dir_.path() / "away");
+  std::ofstream(dir_.file("trips")) << "not a folder";
+
+  window.menus().mnuExit->trigger();
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].title, path);
+  EXPECT_EQ(prompts_.messages[0].icon, core::MessageIcon::Critical);
+  EXPECT_TRUE(window.isVisible());
+  EXPECT_EQ(title->text(), "Changed");
+  EXPECT_EQ(data_.project.images.count(), 2);
+  EXPECT_EQ(data_.project.projectFile, path);
+
+  fs::remove(dir_.file("trips"));
+  fs::rename(dir_.path() / "away", dir_.path() / "trips");
+  window.menus().mnuExit->trigger();
+  EXPECT_FALSE(window.isVisible());
   const std::string after = fileText(path);
   const auto saved = core::parseProjectFile(std::vector<std::uint8_t>(after.begin(), after.end()));
   ASSERT_TRUE(saved);

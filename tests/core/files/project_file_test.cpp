@@ -246,6 +246,7 @@ TEST_F(ProjectFileTest, CancellingSaveAsWritesNothingButTakesTheEditorsValues) {
   project.projectFile = dir.file("old name.vlr");
   auto result = saveProject(host, project, "/data", true);
   EXPECT_FALSE(result.saved);
+  EXPECT_FALSE(result.failed) << "a cancel is no failure";
   EXPECT_EQ(host.getValuesCalls, 1);
   EXPECT_EQ(host.fileRequests.at(0).proposedPath, "/data/old name.vlr");
   EXPECT_EQ(project.projectFile, dir.file("old name.vlr"));
@@ -292,7 +293,9 @@ TEST_F(ProjectFileTest, AFailedReplaceLeavesNoTemporaryFileBehind) {
   std::filesystem::create_directory(path);
   writeFile(path + "/inside", "kept");
   project.projectFile = path;
-  EXPECT_FALSE(saveProject(host, project, "", false).saved);
+  const auto result = saveProject(host, project, "", false);
+  EXPECT_FALSE(result.saved);
+  EXPECT_TRUE(result.failed);
   EXPECT_EQ(readFile(path + "/inside"), "kept");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
   ASSERT_EQ(host.messages.size(), 1u);
