@@ -245,8 +245,11 @@ void Form1::refresh_recent_menu() {
   for (std::int32_t i = 1; i <= count; ++i) {
     if (!recentList_.fileExists(i)) continue;
     QAction* item = menus_.mnuMRU[i];
-    item->setCheckable(true);
-    item->setChecked(recentList_.sFile(i) == data_.project.projectFile);
+    // Only the open project's entry can carry a mark: a checkable entry
+    // draws an empty box beside every other one.
+    const bool open = recentList_.sFile(i) == data_.project.projectFile;
+    item->setCheckable(open);
+    item->setChecked(open);
     item->setVisible(true);
     item->setText(QString::fromStdString(recentList_.menuCaption(i)));
     item->setData(QString::number(i));
@@ -269,6 +272,9 @@ void Form1::connectCommands() {
     connect(menus_.mnuMRU[i], &QAction::triggered, this, [this, i] {
       const std::int32_t entry = menus_.mnuMRU[i]->data().toString().toInt();
       open_project(recentList_.sFile(entry), false);
+      // The click toggled the open project's mark; an open that failed left
+      // it so.
+      refresh_recent_menu();
     });
   }
 }

@@ -167,6 +167,53 @@ TEST_P(RecentMenuTest, EntriesShowWithTheSeparatorAndARecentOpenKeepsTheOrder) {
 
 INSTANTIATE_TEST_SUITE_P(ThreeAndEight, RecentMenuTest, ::testing::Values(3, 8));
 
+// A click on an item of the File menu, as the user clicks it in the open menu.
+void clickFileMenuItem(Form1& window, QAction* item) {
+  QMenu* menu = window.menus().mnuFile;
+  menu->popup(window.mapToGlobal(QPoint(0, 0)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+  ASSERT_FALSE(menu->isVisible());
+}
+
+// Exactly the open project's recent entry shows a check mark after any click
+// on an entry, whether its project opened or not; the others show no box.
+TEST_F(MenusTest, OnlyTheOpenProjectsRecentEntryIsMarkedAfterEveryClick) {
+  const std::string first = writeProject("first.vlr", 1);
+  const std::string damaged = writeProject("damaged.vlr", 1);
+  const std::string second = writeProject("second.vlr", 1);
+  Form1& window = start({first});
+  prompts_.fileNames = {damaged, second};
+  window.menus().mnuOpenProject->trigger();
+  window.menus().mnuOpenProject->trigger();
+  ASSERT_EQ(window.recentList().sFile(1), second);
+  QAction* const* entries = window.menus().mnuMRU;
+  // Per entry 1 to 3 (second, damaged, first): whether it can show a mark, and
+  // whether it does.
+  const auto marks = [entries] {
+    std::vector<std::pair<bool, bool>> shown;
+    for (int i = 1; i <= 3; ++i) shown.emplace_back(entries[i]->isCheckable(), entries[i]->isChecked());
+    return shown;
+  };
+  const std::vector<std::pair<bool, bool>> secondMarked = {{true, true}, {false, false}, {false, false}};
+  EXPECT_EQ(marks(), secondMarked);
+
+  std::ofstream(damaged, std::ios::binary) << "not a project";
+  clickFileMenuItem(window, entries[2]);
+  EXPECT_EQ(prompts_.messages.size(), 1u) << "the damaged project is refused";
+  EXPECT_EQ(data_.project.projectFile, second);
+  EXPECT_EQ(marks(), secondMarked);
+  clickFileMenuItem(window, entries[1]);
+  EXPECT_EQ(marks(), secondMarked) << "the open project opened again";
+  fs::remove(second);
+  clickFileMenuItem(window, entries[1]);
+  EXPECT_EQ(marks(), secondMarked) << "the open project, whose file is gone";
+
+  clickFileMenuItem(window, entries[3]);
+  EXPECT_EQ(data_.project.projectFile, first);
+  EXPECT_EQ(marks(), (std::vector<std::pair<bool, bool>>{{false, false}, {false, false}, {true, true}}));
+}
+
 TEST_F(MenusTest, ConfirmedEditsAnsweredNoAndEmptyPrefixesChangeNothing) {
   Form1& window = start({writeProject("trip.vlr", 2)});
   prompts_.answers = {core::MessageAnswer::No};
