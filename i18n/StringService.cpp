@@ -19,6 +19,23 @@ std::string StringService::loadMlString(int id, std::string_view) const {
   return strings().lookupString(id, currentLangId_);
 }
 
+std::string StringService::fillIn(int id, const std::vector<std::string>& values) const {
+  const std::string text = loadMlString(id);
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+    const std::size_t index = static_cast<std::size_t>(next - '1');
+    if (text[i] == '%' && next >= '1' && next <= '9' && index < values.size()) {
+      out += values[index];
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 void StringService::setCurrentLanguage(int langId, std::string_view) {
   currentLangId_ = kEnglishUk;
   for (int supported : getSupportedLanguages()) {

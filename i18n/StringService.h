@@ -28,6 +28,10 @@ class StringService {
   // first use.
   std::string loadMlString(int id, std::string_view englishText = {}) const;
 
+  // The text of id in the current language with "%1", "%2", ... replaced by
+  // values[0], values[1], ...; what a value holds is never replaced again.
+  std::string fillIn(int id, const std::vector<std::string>& values) const;
+
   // The string object, or nothing before the first lookup or initMlResources.
   const mlruntime::MlStrings* mlStrings() const { return mlStrings_.get(); }
 

@@ -2,6 +2,7 @@
 // Builds the bytes of the program's binary files in memory: little-endian
 // Longs and Integers, texts as a 2-byte length and their bytes.
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <stdexcept>
 #include <string>
@@ -9,10 +10,18 @@
 
 namespace velvara::core {
 
-// A text whose file form would not fit a 2-byte length.
+// A text whose file form would not fit a 2-byte length. The record writers
+// say which text it is: the added string that names its field, and for an
+// image record the image's index in the list.
 class TextTooLong : public std::length_error {
  public:
   using std::length_error::length_error;
+
+  int fieldNameId = 0;
+  // The field's number among the reserved texts of its record, from 1;
+  // 0 for a field that has a name of its own.
+  int reservedNumber = 0;
+  std::optional<std::size_t> imageIndex;
 };
 
 class BinaryWriter {

@@ -59,7 +59,14 @@ std::string serializeProjectFile(const GallerySettings& settings, const std::vec
   out.writeBytes(kFileHeader);
   writeSettingsRecord(out, settings);
   out.writeLong(static_cast<std::int32_t>(images.size()));
-  for (const auto& item : images) writeImageRecord(out, item);
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    try {
+      writeImageRecord(out, images[i]);
+    } catch (TextTooLong& tooLong) {
+      tooLong.imageIndex = i;
+      throw;
+    }
+  }
   return out.take();
 }
 

@@ -26,8 +26,8 @@ struct ProjectFileContents {
 // allocated for it.
 std::optional<ProjectFileContents> parseProjectFile(std::span<const std::uint8_t> bytes);
 
-// The current format. Throws TextTooLong when a text does not fit its 2-byte
-// length.
+// The current format. Throws TextTooLong, naming the field and the image,
+// when a text does not fit its 2-byte length.
 std::string serializeProjectFile(const GallerySettings& settings, const std::vector<ImageItem>& images);
 
 }  // namespace velvara::core

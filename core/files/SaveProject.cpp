@@ -4,6 +4,7 @@
 #include "core/files/FileAccess.h"
 #include "core/files/FileDialog.h"
 #include "core/files/ProjectFileFormat.h"
+#include "core/files/TextTooLongMessage.h"
 #include "core/helpers/Paths.h"
 #include "core/host/Host.h"
 #include "i18n/StringService.h"
@@ -14,12 +15,21 @@ namespace {
 constexpr int kProjectFilter = 209;
 constexpr int kSaveProjectAs = 210;
 
-std::error_code writeProject(const Project& project, const std::string& path) {
+// The whole file is made in memory first, so a text too long for it is found
+// before anything is written and the previous file stays as it was.
+bool writeProject(Host& host, const Project& project, const std::string& path) {
+  std::string bytes;
   try {
-    return replaceFileAtomically(path, serializeProjectFile(project.settings, project.images.items()));
-  } catch (const TextTooLong&) {
-    return std::make_error_code(std::errc::value_too_large);
+    bytes = serializeProjectFile(project.settings, project.images.items());
+  } catch (const TextTooLong& tooLong) {
+    reportTextTooLong(host, path, tooLong, project.images.items());
+    return false;
   }
+  if (auto error = replaceFileAtomically(path, bytes)) {
+    reportFileError(host, path, error);
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -38,10 +48,7 @@ SaveProjectResult saveProject(Host& host, Project& project, const std::string& d
   host.settingsGetValues();
   if (!chosen || path.empty()) return {};
 
-  if (auto error = writeProject(project, path)) {
-    reportFileError(host, path, error);
-    return {.saved = false, .failed = true, .recentPath = {}};
-  }
+  if (!writeProject(host, project, path)) return {.saved = false, .failed = true, .recentPath = {}};
   project.projectFile = path;
   return {.saved = true, .failed = false, .recentPath = path};
 }

@@ -23,7 +23,8 @@ struct SaveProjectResult {
 // editor's values are taken into the record in every case (getValues), then
 // the project is written to project.projectFile, replacing the previous file
 // only once the new one is complete. A failure is reported with the path and
-// the system's reason, and projectFile keeps its previous value.
+// the system's reason, or with the image and field whose text the file cannot
+// hold; nothing is written then, and projectFile keeps its previous value.
 SaveProjectResult saveProject(Host& host, Project& project, const std::string& dataFolder, bool askName);
 
 }  // namespace velvara::core

@@ -3,6 +3,7 @@
 #include "core/files/BinaryWriter.h"
 #include "core/files/FileAccess.h"
 #include "core/files/SettingsFileFormat.h"
+#include "core/files/TextTooLongMessage.h"
 #include "core/host/Host.h"
 #include "i18n/StringService.h"
 
@@ -33,13 +34,14 @@ bool loadSettingsFile(Host& host, GallerySettings& settings, const std::string& 
 }
 
 bool saveSettingsFile(Host& host, const GallerySettings& settings, const std::string& path) {
-  std::error_code error;
+  std::string bytes;
   try {
-    error = replaceFileAtomically(path, serializeSettingsFile(settings));
-  } catch (const TextTooLong&) {
-    error = std::make_error_code(std::errc::value_too_large);
+    bytes = serializeSettingsFile(settings);
+  } catch (const TextTooLong& tooLong) {
+    reportTextTooLong(host, path, tooLong, {});
+    return false;
   }
-  if (error) {
+  if (auto error = replaceFileAtomically(path, bytes)) {
     reportFileError(host, path, error);
     return false;
   }

@@ -17,7 +17,8 @@ class Host;
 bool loadSettingsFile(Host& host, GallerySettings& settings, const std::string& path, bool showError);
 
 // Writes header and record; the previous file stays whole when that fails,
-// which is reported with the path and the reason. True when written.
+// which is reported with the path and the reason, or with the setting that is
+// too long for the file. True when written.
 bool saveSettingsFile(Host& host, const GallerySettings& settings, const std::string& path);
 
 }  // namespace velvara::core

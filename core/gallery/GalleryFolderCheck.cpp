@@ -7,6 +7,8 @@
 #include "core/gallery/GalleryPages.h"
 #include "core/helpers/Paths.h"
 #include "core/helpers/Urls.h"
+#include "i18n/AddedStrings.h"
+#include "i18n/StringService.h"
 
 namespace velvara::core {
 
@@ -77,25 +79,22 @@ bool liesDirectlyIn(const std::string& file, const std::string& folder) {
 
 }  // namespace
 
-std::optional<std::string> galleryFolderProblem(const Project& project, bool htmlOnly) {
+std::optional<std::string> galleryFolderProblem(const Project& project, bool htmlOnly,
+                                                const i18n::StringService& strings) {
   const std::string& destination = project.settings.destFolder;
   const BuildFolders folders = buildFolders(project.settings, htmlOnly);
   for (const auto& folder : folders.written) {
     const std::string path = below(destination, folder);
     std::error_code code;
     if (fs::is_symlink(fs::symlink_status(path, code))) {
-      return "'" + path +
-             "' is a symbolic link. A gallery build writes only into real folders, so that nothing outside the "
-             "destination folder is changed or deleted: remove the link or choose another destination folder.";
+      return strings.fillIn(i18n::added::kFolderIsLink, {path});
     }
   }
   for (const auto& file : filesUsed(project)) {
     for (const auto& folder : folders.emptied) {
       const std::string path = below(destination, folder);
       if (liesDirectlyIn(file, path)) {
-        return "'" + file + "' lies in '" + path +
-               "', whose files the gallery build deletes before it writes its own. Move the file elsewhere or "
-               "choose another destination folder.";
+        return strings.fillIn(i18n::added::kFileInEmptiedFolder, {file, path});
       }
     }
   }

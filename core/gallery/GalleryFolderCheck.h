@@ -9,12 +9,17 @@
 
 #include "core/model/Project.h"
 
+namespace velvara::i18n {
+class StringService;
+}
+
 namespace velvara::core {
 
-// The message for the user when the build of project (htmlOnly as for
+// The message for the user, in the current language, when the build of project (htmlOnly as for
 // makeGallery) may not go ahead: a folder it makes or writes into is a
 // symbolic link, or a source picture, background image or linked local file
 // lies directly in a folder whose files it deletes. Nothing otherwise.
-std::optional<std::string> galleryFolderProblem(const Project& project, bool htmlOnly);
+std::optional<std::string> galleryFolderProblem(const Project& project, bool htmlOnly,
+                                                const i18n::StringService& strings);
 
 }  // namespace velvara::core

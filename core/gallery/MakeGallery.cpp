@@ -70,8 +70,8 @@ bool makeGallery(Host& host, Project& project, ImageLibrary& library, bool htmlO
     host.showMessage(box);
     return false;
   }
-  auto problem = galleryBuildProblem(settings);
-  if (!problem) problem = galleryFolderProblem(project, htmlOnly);
+  auto problem = galleryBuildProblem(settings, host.strings());
+  if (!problem) problem = galleryFolderProblem(project, htmlOnly, host.strings());
   if (problem) {
     Message box;
     box.icon = MessageIcon::Exclamation;
@@ -97,7 +97,7 @@ bool makeGallery(Host& host, Project& project, ImageLibrary& library, bool htmlO
     host.openDocument(settings.destFolder + "/" + firstPage);
     return true;
   } catch (const GalleryFileError& error) {
-    reportWriteFailure(host, error.path(), error.reason());
+    reportWriteFailure(host, error.path(), error.reason(host.strings()));
   } catch (const std::filesystem::filesystem_error& error) {
     reportWriteFailure(host, error.path1().string(), error.code().message());
   }

@@ -6,6 +6,7 @@
 
 #include "assets/Assets.h"
 #include "core/gallery/FileOutput.h"
+#include "i18n/AddedStrings.h"
 #include "i18n/StringService.h"
 
 namespace velvara::core {
@@ -27,9 +28,7 @@ void throwIf(const std::error_code& code, const std::string& path) {
 assets::Bytes findAsset(std::string_view group, std::string_view name, const std::string& path) {
   auto bytes = assets::find(group, name);
   if (!bytes) {
-    throw GalleryFileError(
-        path, ENOENT,
-        "the program carries no file \"" + std::string(name) + "\" in its package \"" + std::string(group) + "\"");
+    throw GalleryFileError(path, ENOENT, i18n::added::kPackageFileMissing, {std::string(name), std::string(group)});
   }
   return *bytes;
 }
@@ -109,7 +108,7 @@ bool runPackageStep(Host& host, const std::string& title, const std::function<vo
     step();
     return true;
   } catch (const GalleryFileError& error) {
-    showPackageError(host, title, error.number(), describe(error.reason(), error.path(), title));
+    showPackageError(host, title, error.number(), describe(error.reason(host.strings()), error.path(), title));
   } catch (const fs::filesystem_error& error) {
     showPackageError(host, title, error.code().value(),
                      describe(error.code().message(), error.path1().string(), title));

@@ -2,6 +2,9 @@
 
 #include <charconv>
 
+#include "i18n/AddedStrings.h"
+#include "i18n/StringService.h"
+
 namespace velvara::core {
 namespace {
 
@@ -24,25 +27,27 @@ std::optional<std::int32_t> wholeNumber(const std::string& text, std::int32_t mi
 
 }  // namespace
 
-std::optional<GallerySizes> gallerySizes(const GallerySettings& settings, std::string& problem) {
+std::optional<GallerySizes> gallerySizes(const GallerySettings& settings, const i18n::StringService& strings,
+                                         std::string& problem) {
+  using namespace i18n::added;
   GallerySizes sizes;
   const struct {
-    const char* name;
+    int name;
     const std::string& text;
     std::int32_t maximum;
     std::int32_t& value;
   } fields[] = {
-      {"thumbnail width", settings.thumbWidth, kMaxSide, sizes.thumbWidth},
-      {"thumbnail height", settings.thumbHeight, kMaxSide, sizes.thumbHeight},
-      {"image width", settings.imageWidth, kMaxSide, sizes.imageWidth},
-      {"image height", settings.imageHeight, kMaxSide, sizes.imageHeight},
-      {"JPEG quality", settings.jpegQuality, 100, sizes.jpegQuality},
+      {kSettingThumbWidth, settings.thumbWidth, kMaxSide, sizes.thumbWidth},
+      {kSettingThumbHeight, settings.thumbHeight, kMaxSide, sizes.thumbHeight},
+      {kSettingImageWidth, settings.imageWidth, kMaxSide, sizes.imageWidth},
+      {kSettingImageHeight, settings.imageHeight, kMaxSide, sizes.imageHeight},
+      {kSettingJpegQuality, settings.jpegQuality, 100, sizes.jpegQuality},
   };
   for (const auto& field : fields) {
     auto value = wholeNumber(field.text, 1, field.maximum);
     if (!value) {
-      problem = std::string("The ") + field.name + " must be a whole number from 1 to " +
-                std::to_string(field.maximum) + ": '" + field.text + "'.";
+      problem = strings.fillIn(kSettingNotWholeNumber,
+                               {strings.loadMlString(field.name), std::to_string(field.maximum), field.text});
       return std::nullopt;
     }
     field.value = *value;
@@ -50,17 +55,17 @@ std::optional<GallerySizes> gallerySizes(const GallerySettings& settings, std::s
   return sizes;
 }
 
-std::optional<std::string> galleryBuildProblem(const GallerySettings& settings) {
+std::optional<std::string> galleryBuildProblem(const GallerySettings& settings, const i18n::StringService& strings) {
   if (settings.columns < 1 || settings.rows < 1) {
-    return "The gallery needs at least one column and one row (columns: " + std::to_string(settings.columns) +
-           ", rows: " + std::to_string(settings.rows) + ").";
+    return strings.fillIn(i18n::added::kNeedsColumnsAndRows,
+                          {std::to_string(settings.columns), std::to_string(settings.rows)});
   }
   std::string problem;
-  if (!gallerySizes(settings, problem)) return problem;
+  if (!gallerySizes(settings, strings, problem)) return problem;
   // The alignment is written unquoted into every cell and into the style
   // sheet, so any other text would become markup there.
   if (settings.titleAlign != "left" && settings.titleAlign != "center" && settings.titleAlign != "right") {
-    return "The image title alignment must be 'left', 'center' or 'right': '" + settings.titleAlign + "'.";
+    return strings.fillIn(i18n::added::kTitleAlignment, {settings.titleAlign});
   }
   return std::nullopt;
 }

@@ -7,6 +7,10 @@
 
 #include "core/model/GallerySettings.h"
 
+namespace velvara::i18n {
+class StringService;
+}
+
 namespace velvara::core {
 
 // The image sizes and the JPEG quality of the settings as numbers.
@@ -19,13 +23,15 @@ struct GallerySizes {
 };
 
 // The sizes and quality when each is a whole number in its range (blanks
-// around it allowed); else nothing, with a message for the user in problem.
-std::optional<GallerySizes> gallerySizes(const GallerySettings& settings, std::string& problem);
+// around it allowed); else nothing, with a message for the user, in the
+// current language, in problem.
+std::optional<GallerySizes> gallerySizes(const GallerySettings& settings, const i18n::StringService& strings,
+                                         std::string& problem);
 
 // What is wrong with the settings for a gallery build, as a message for the
-// user; nothing when columns and rows are at least 1, gallerySizes accepts
+// user in the current language; nothing when columns and rows are at least 1, gallerySizes accepts
 // the sizes and quality, and the title alignment is "left", "center" or
 // "right" (exactly).
-std::optional<std::string> galleryBuildProblem(const GallerySettings& settings);
+std::optional<std::string> galleryBuildProblem(const GallerySettings& settings, const i18n::StringService& strings);
 
 }  // namespace velvara::core

@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 // gallery build gives for them.
 std::optional<GallerySizes> readSizes(Host& host, const GallerySettings& settings) {
   std::string problem;
-  auto sizes = gallerySizes(settings, problem);
+  auto sizes = gallerySizes(settings, host.strings(), problem);
   if (!sizes) {
     Message message;
     message.icon = MessageIcon::Exclamation;

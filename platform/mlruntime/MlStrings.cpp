@@ -70,34 +70,46 @@ std::map<int, std::string> parseStringTable(std::string_view text) {
 void MlStrings::bindToModule() {
   english_ = loadTable("en-GB.txt");
   german_ = loadTable("de-DE.txt");
+  addedEnglish_ = loadTable("added-en-GB.txt");
+  addedGerman_ = loadTable("added-de-DE.txt");
   bound_ = true;
 }
 
-const MlStrings::Table* MlStrings::tableFor(int language) {
+const MlStrings::Table* MlStrings::tableFor(int id, int language) {
   if (!bound_) bindToModule();
-  if (language == kEnglishUk) return &english_;
-  if (language == kGermanDe) return &german_;
+  const bool added = id >= kFirstAddedId;
+  if (language == kEnglishUk) return added ? &addedEnglish_ : &english_;
+  if (language == kGermanDe) return added ? &addedGerman_ : &german_;
   return nullptr;
 }
 
 std::string MlStrings::lookupString(int id, int language) {
-  if (const Table* table = tableFor(language)) {
+  if (const Table* table = tableFor(id, language)) {
     if (auto it = table->find(id); it != table->end()) return it->second;
   }
-  if (auto it = english_.find(id); it != english_.end()) return it->second;
+  const Table* english = tableFor(id, kEnglishUk);
+  if (auto it = english->find(id); it != english->end()) return it->second;
   return {};
 }
 
-std::vector<int> MlStrings::ids(int language) {
+namespace {
+
+std::vector<int> keysOf(const std::map<int, std::string>* table) {
   std::vector<int> result;
-  if (const Table* table = tableFor(language)) {
+  if (table) {
     for (const auto& entry : *table) result.push_back(entry.first);
   }
   return result;
 }
 
+}  // namespace
+
+std::vector<int> MlStrings::ids(int language) { return keysOf(tableFor(0, language)); }
+
+std::vector<int> MlStrings::addedIds(int language) { return keysOf(tableFor(kFirstAddedId, language)); }
+
 bool MlStrings::hasString(int id, int language) {
-  const Table* table = tableFor(language);
+  const Table* table = tableFor(id, language);
   return table && table->contains(id);
 }
 

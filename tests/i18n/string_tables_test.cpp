@@ -2,6 +2,9 @@
 // string object exactly as the windows will read them.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -183,6 +186,109 @@ TEST(StringTables, GermanTranslatesTheOtherTexts) {
       {211, "Sind Sie sicher?"},
   };
   for (const auto& [id, text] : samples) EXPECT_EQ(strings.lookupString(id, kGermanDe), text) << id;
+}
+
+// The added tables: the program's own texts, in both languages alike.
+TEST(AddedTables, BothLanguagesHoldTheSameIdsFromAThousandWithTheSamePlaceholders) {
+  MlStrings strings;
+  const auto english = strings.addedIds(kEnglishUk);
+  ASSERT_FALSE(english.empty());
+  EXPECT_EQ(strings.addedIds(kGermanDe), english);
+  const std::regex placeholder("%[1-9]");
+  const auto placeholders = [&](const std::string& text) {
+    std::set<std::string> found;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), placeholder); it != std::sregex_iterator(); ++it) {
+      found.insert(it->str());
+    }
+    return found;
+  };
+  for (int id : english) {
+    EXPECT_GE(id, mlruntime::kFirstAddedId);
+    const std::string englishText = strings.lookupString(id, kEnglishUk);
+    const std::string germanText = strings.lookupString(id, kGermanDe);
+    EXPECT_FALSE(englishText.empty()) << id;
+    EXPECT_EQ(placeholders(germanText), placeholders(englishText)) << id;
+  }
+  // The interface tables keep their own ids: none of the added ones.
+  for (int language : {kEnglishUk, kGermanDe}) EXPECT_LT(strings.ids(language).back(), mlruntime::kFirstAddedId);
+}
+
+TEST(AddedTables, FillInReplacesEachPlaceholderOnceAndFollowsTheLanguage) {
+  StringService service;
+  service.setCurrentLanguage(kEnglishUk);
+  // 1004: "'%1' lies in '%2', whose files ..."; a value holding "%2" stays as it is.
+  EXPECT_EQ(service.fillIn(1004, {"a %2 b", "/g"}).substr(0, 22), "'a %2 b' lies in '/g',");
+  EXPECT_EQ(service.fillIn(1000, {"0", "7"}),
+            "The gallery needs at least one column and one row (columns: 0, rows: 7).");
+  // A missing value leaves its placeholder.
+  EXPECT_EQ(service.fillIn(1000, {"0"}), "The gallery needs at least one column and one row (columns: 0, rows: %2).");
+  service.setCurrentLanguage(kGermanDe);
+  EXPECT_EQ(service.fillIn(1000, {"0", "7"}),
+            "Die Galerie braucht mindestens eine Spalte und eine Reihe (Spalten: 0, Reihen: 7).");
+}
+
+// A sentence for the user belongs in a table, in both languages. Scans the
+// program's sources for text literals of three words or more that are no
+// markup, and lists those that may stay: texts that are fixed in every
+// language, and descriptions of internal errors that never reach the user.
+// The English text that a message site passes to loadMlString beside the id
+// is ignored there, and here.
+TEST(AddedTables, NoMessageTextOfTheProgramIsWrittenInCode) {
+  namespace fs = std::filesystem;
+  const std::set<std::pair<std::string, std::string>> allowed = {
+      // Fixed in every language.
+      {"core/model/GallerySettings.cpp", "Arial, Helvetica, sans-serif"},
+      {"settings/SettingsDesign.cpp", "Resized image quality"},
+      {"settings/SettingsLayout.cpp", "Thumnail+link ( html,img,swf)"},
+      {"linkcheck/LinkStatus.cpp", "Relative URL: not verifyed"},
+      {"i18n/StringService.cpp", "Invalid Language Index"},
+      {"i18n/dialog/LanguageSelect.cpp", "Show this dialog when the program starts"},
+      // Internal errors, caught before they could reach the user.
+      {"core/files/BinaryReader.cpp", "field runs past the end of the file"},
+      {"core/files/BinaryWriter.cpp", "a text is longer than a file record can hold"},
+      {"core/files/ProjectFileFormat.cpp", "image count does not fit the file"},
+      {"core/imaging/BitmapAdapter.cpp", "bitmap too large to paint"},
+      {"widgets/numericbox/usNumericBox.cpp", "Get not supported at run time"},
+      {"widgets/numericbox/usNumericBox.cpp", "Set not supported at run time"},
+      {"widgets/store/Variant.cpp", "number out of range"},
+      {"widgets/store/Variant.cpp", "not a number"},
+      {"widgets/store/Variant.cpp", "bytes are not a number"},
+      {"widgets/store/cMRUFileList.cpp", "recent file index out of range"},
+      {"widgets/store/cRegistry.cpp", "Failed to create registry Key: '"},
+      {"widgets/store/cRegistry.cpp", "Failed to delete registry "},
+      {"widgets/store/cRegistry.cpp", "Failed to open key '"},
+      {"widgets/store/cRegistry.cpp", "' for delete access"},
+      {"widgets/store/cRegistry.cpp", "Failed to set registry value "},
+      {"widgets/store/RegistryError.h", "Application-defined or object-defined error"},
+  };
+  const std::regex literal(R"re("((?:[^"\\]|\\.)*)")re");
+  const std::regex sentence(R"([A-Za-z][A-Za-z']*(?:[ ,:]+[A-Za-z][A-Za-z']*){2,})");
+  const std::regex markup(R"([<>{}=;#\\/])");
+  const std::regex passedEnglish(R"(loadMlString\(\s*[\w:]+\s*,\s*$)");
+  std::vector<std::string> found;
+  const fs::path root(VELVARA_SOURCE_DIR);
+  for (const char* layer : {"core", "app", "widgets", "settings", "linkcheck", "i18n"}) {
+    for (const auto& entry : fs::recursive_directory_iterator(root / layer)) {
+      const std::string extension = entry.path().extension().string();
+      if (extension != ".cpp" && extension != ".h") continue;
+      const std::string file = fs::relative(entry.path(), root).generic_string();
+      std::ifstream in(entry.path());
+      for (std::string line; std::getline(in, line);) {
+        if (line.find_first_not_of(' ') != std::string::npos &&
+            line.substr(line.find_first_not_of(' ')).starts_with("//")) {
+          continue;
+        }
+        for (auto it = std::sregex_iterator(line.begin(), line.end(), literal); it != std::sregex_iterator(); ++it) {
+          const std::string text = (*it)[1].str();
+          const std::string before = line.substr(0, static_cast<std::size_t>(it->position()));
+          if (std::regex_search(before, passedEnglish) || before.find("//") != std::string::npos) continue;
+          if (std::regex_search(text, markup) || !std::regex_search(text, sentence)) continue;
+          if (!allowed.contains({file, text})) found.push_back(file + ": " + text);
+        }
+      }
+    }
+  }
+  EXPECT_EQ(found, std::vector<std::string>{});
 }
 
 }  // namespace

@@ -568,13 +568,13 @@ TEST_F(MakeGallery, UnusableSettingsAreRefusedBeforeAnythingIsWritten) {
   refused([](GallerySettings& s) { s.rows = -3; },
           "The gallery needs at least one column and one row (columns: 4, rows: -3).");
   refused([](GallerySettings& s) { s.thumbWidth = "12a"; },
-          "The thumbnail width must be a whole number from 1 to 100000: '12a'.");
+          "The setting \"Thumbnail width\" must be a whole number from 1 to 100000: '12a'.");
   refused([](GallerySettings& s) { s.imageHeight = ""; },
-          "The image height must be a whole number from 1 to 100000: ''.");
+          "The setting \"Large image height\" must be a whole number from 1 to 100000: ''.");
   refused([](GallerySettings& s) { s.jpegQuality = "99999"; },
-          "The JPEG quality must be a whole number from 1 to 100: '99999'.");
+          "The setting \"Resized image quality\" must be a whole number from 1 to 100: '99999'.");
   refused([](GallerySettings& s) { s.thumbHeight = "0"; },
-          "The thumbnail height must be a whole number from 1 to 100000: '0'.");
+          "The setting \"Thumbnail height\" must be a whole number from 1 to 100000: '0'.");
   EXPECT_TRUE(host.captions.empty());
 }
 

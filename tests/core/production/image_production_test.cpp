@@ -331,7 +331,7 @@ TEST_F(ImageProductionTest, SizeSettingsThatAreNotNumbersAreRefusedBeforeAnythin
   EXPECT_FALSE(makeGalleryImages(host, project, library));
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
-  EXPECT_EQ(host.messages[0].text, "The image width must be a whole number from 1 to 100000: '75O'.");
+  EXPECT_EQ(host.messages[0].text, "The setting \"Large image width\" must be a whole number from 1 to 100000: '75O'.");
   EXPECT_FALSE(fs::exists(dir.file("out")));
   EXPECT_EQ(host.windowEnabledChanges, (std::vector<bool>{true}));
   EXPECT_EQ(host.captionRestores, 1);

@@ -1,0 +1,64 @@
+#pragma once
+// Ids of the added string tables (assets/strings/added-*.txt): the
+// program's own messages beyond those of the interface tables, the names of
+// the record fields that those messages quote, and the names a screen reader
+// reads for controls that show no caption of their own. Texts with "%1",
+// "%2", ... are filled in by StringService::fillIn.
+namespace velvara::i18n::added {
+
+// Messages.
+inline constexpr int kNeedsColumnsAndRows = 1000;    // %1 columns, %2 rows
+inline constexpr int kSettingNotWholeNumber = 1001;  // %1 setting, %2 largest value, %3 text
+inline constexpr int kTitleAlignment = 1002;         // %1 text
+inline constexpr int kFolderIsLink = 1003;           // %1 folder
+inline constexpr int kFileInEmptiedFolder = 1004;    // %1 file, %2 folder
+inline constexpr int kPackageFileMissing = 1005;     // %1 file, %2 package
+inline constexpr int kImageFieldTooLong = 1006;      // %1 image number, %2 file name, %3 field
+inline constexpr int kSettingTooLong = 1007;         // %1 setting
+
+// Fields of an image record, as kImageFieldTooLong names them.
+inline constexpr int kFieldSourceFile = 1020;
+inline constexpr int kFieldTitle = 1021;
+inline constexpr int kFieldTooltip = 1022;
+inline constexpr int kFieldLink = 1023;
+inline constexpr int kFieldLinkText = 1024;
+inline constexpr int kFieldOutputName = 1025;
+inline constexpr int kFieldReserved = 1026;  // %1 number
+
+// Settings, as kSettingNotWholeNumber and kSettingTooLong name them; the
+// reserved texts of the record are kFieldReserved.
+inline constexpr int kSettingDefaultLinkText = 1040;
+inline constexpr int kSettingPageFontFamily = 1041;
+inline constexpr int kSettingPageBackColor = 1042;
+inline constexpr int kSettingCellWidth = 1043;
+inline constexpr int kSettingCellHeight = 1044;
+inline constexpr int kSettingCellBorderWidth = 1045;
+inline constexpr int kSettingCellBorderColors = 1046;
+inline constexpr int kSettingCellBackColor = 1047;
+inline constexpr int kSettingThumbWidth = 1048;
+inline constexpr int kSettingThumbHeight = 1049;
+inline constexpr int kSettingThumbBorderColor = 1050;
+inline constexpr int kSettingThumbBorderWidth = 1051;
+inline constexpr int kSettingTitleFontName = 1052;
+inline constexpr int kSettingTitleFontSize = 1053;
+inline constexpr int kSettingTitleFontWeight = 1054;
+inline constexpr int kSettingTitleAlign = 1055;
+inline constexpr int kSettingTitleColor = 1056;
+inline constexpr int kSettingImageWidth = 1057;
+inline constexpr int kSettingImageHeight = 1058;
+inline constexpr int kSettingJpegQuality = 1059;
+inline constexpr int kSettingWebTitle = 1060;
+inline constexpr int kSettingWebTitleFontName = 1061;
+inline constexpr int kSettingWebTitleFontSize = 1062;
+inline constexpr int kSettingWebTitleColor = 1063;
+inline constexpr int kSettingCellSpacing = 1064;
+inline constexpr int kSettingCellPadding = 1065;
+inline constexpr int kSettingDestFolder = 1066;
+inline constexpr int kSettingHomeCaption = 1067;
+inline constexpr int kSettingHomeUrl = 1068;
+inline constexpr int kSettingBaseUrl = 1069;
+inline constexpr int kSettingPageBackImage = 1070;
+inline constexpr int kSettingCellBackImage = 1071;
+inline constexpr int kSettingLightboxStyle = 1072;
+
+}  // namespace velvara::i18n::added

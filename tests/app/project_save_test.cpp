@@ -1,0 +1,71 @@
+// Saving a project from the main window's File menu when a text is too long
+// for the file format (its texts carry 2-byte lengths): the user is told
+// which image and which field to shorten, and the project file on disk stays
+// exactly as it was.
+#include <QAction>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "tests/app/MainWindowFixture.h"
+
+namespace velvara::app::testing {
+namespace {
+
+using ProjectSaveTest = MainWindowFixture;
+
+std::set<std::string> filesIn(const std::filesystem::path& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.insert(entry.path().filename());
+  return names;
+}
+
+// 22000 characters of three bytes each: more than a field's 65535 bytes, and
+// no Western single-byte code page can hold them.
+std::string tooLongTitle() {
+  std::string title;
+  for (int i = 0; i < 22000; ++i) title += "\xE3\x81\x82";
+  return title;
+}
+
+TEST_F(ProjectSaveTest, AFieldTooLongForTheFileNamesImageAndFieldAndLeavesTheFileUntouched) {
+  const std::string project = writeProject("trip.vlr", 3);
+  const std::string before = fileText(project);
+  Form1& window = start({project});
+
+  const std::string list = dir_.file("list.txt");
+  std::ofstream(list, std::ios::binary) << "{\r\npath=" << dir_.file("photo1.jpg") << "\r\ntitle=one\r\n}\r\n"
+                                        << "{\r\npath=" << dir_.file("photo2.jpg") << "\r\ntitle=" << tooLongTitle()
+                                        << "\r\n}\r\n";
+  prompts_.fileNames = {list};
+  window.menus().mnuImport->trigger();
+  ASSERT_EQ(data_.project.images.count(), 2);
+  ASSERT_TRUE(prompts_.messages.empty());
+
+  const std::set<std::string> files = filesIn(dir_.path());
+  prompts_.fileNames = {project};
+  window.menus().mnuSaveAs->trigger();
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  const core::Message& message = prompts_.messages[0];
+  EXPECT_EQ(message.icon, core::MessageIcon::Critical);
+  EXPECT_EQ(message.buttons, core::MessageButtons::Ok);
+  EXPECT_EQ(message.title, project);
+  EXPECT_EQ(message.text,
+            "The field \"Title\" of image 2 (photo2.jpg) is too long for the file: a field holds at most 65535 bytes. "
+            "Nothing was saved; shorten the field and save again.");
+  EXPECT_EQ(fileText(project), before);
+  EXPECT_EQ(filesIn(dir_.path()), files) << "no file was begun beside it";
+
+  // German is the other language of the message.
+  strings_.setCurrentLanguage(1031);
+  prompts_.fileNames = {project};
+  window.menus().mnuSaveAs->trigger();
+  ASSERT_EQ(prompts_.messages.size(), 2u);
+  EXPECT_EQ(prompts_.messages[1].text,
+            "Das Feld „Titel“ von Bild 2 (photo2.jpg) ist zu lang für die Datei: Ein Feld fasst höchstens 65535 Byte. "
+            "Es wurde nichts gespeichert; kürzen Sie das Feld und speichern Sie erneut.");
+  EXPECT_EQ(fileText(project), before);
+}
+
+}  // namespace
+}  // namespace velvara::app::testing
