@@ -1,6 +1,8 @@
-// velvara [PROJECT.vlr]: the program. The string service first, then the
-// language (asking for it when the user wants to be asked at every start),
-// then the main window, which opens the project named on the command line.
+// velvara [PROJECT.vlr]: the program. The string service first, then Qt's
+// own texts, which follow the language from its first announcement on, then
+// the language (asking for it when the user wants to be asked at every
+// start), then the main window, which opens the project named on the command
+// line.
 #include <QApplication>
 #include <memory>
 
@@ -8,6 +10,7 @@
 #include "app/ProgramData.h"
 #include "i18n/StringService.h"
 #include "i18n/dialog/LanguageSelect.h"
+#include "i18n/qt/QtTranslations.h"
 #include "linkcheck/frmVerifyLinks.h"
 #include "platform/shell/Folders.h"
 #include "widgets/prompt/QtPrompts.h"
@@ -17,6 +20,7 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   i18n::StringService strings;
   strings.initMlResources();
+  i18n::QtTranslations qtTranslations;
   {
     i18n::LanguageSelect languageSelect(strings, shell::programName());
     languageSelect.showDialog(true);
