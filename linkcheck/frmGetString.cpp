@@ -1,6 +1,5 @@
 #include "linkcheck/frmGetString.h"
 
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +9,7 @@
 #include "core/helpers/Blanks.h"
 #include "core/helpers/Urls.h"
 #include "i18n/StringService.h"
+#include "widgets/address/AddressCombo.h"
 
 namespace velvara::linkcheck {
 
@@ -22,13 +22,11 @@ frmGetString::frmGetString(core::KeyedCollection<std::string>& urlHistory, i18n:
         strings_.setCurrentLanguage(langId, langName);
         applyCaptions();
       }),
-      comboURL_(new QComboBox(this)),
+      comboURL_(new widgets::AddressCombo(this)),
       cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
       cmdCancel_(new QPushButton(this)) {
   setObjectName(QStringLiteral("frmGetString"));
   comboURL_->setObjectName(QStringLiteral("comboURL"));
-  comboURL_->setEditable(true);
-  comboURL_->setInsertPolicy(QComboBox::NoInsert);
   comboURL_->setMinimumContentsLength(48);
   cmdOK_->setObjectName(QStringLiteral("cmdOK"));
   cmdOK_->setAccessibleName(QStringLiteral("OK"));
@@ -58,10 +56,7 @@ void frmGetString::applyCaptions() {
 }
 
 bool frmGetString::bDoModal(std::string& sValue, const std::string&) {
-  comboURL_->clear();
-  for (const auto& [key, url] : urlHistory_) {
-    if (!url.empty()) comboURL_->addItem(QString::fromStdString(url));
-  }
+  comboURL_->offer(urlHistory_);
   comboURL_->setEditText(QString::fromStdString(core::normalizeUrl(sValue)));
   enteredUrl_ = sValue;
   answered_ = false;

@@ -7,11 +7,14 @@
 #include "core/helpers/KeyedCollection.h"
 #include "platform/mlruntime/LanguageSupport.h"
 
-class QComboBox;
 class QPushButton;
 
 namespace velvara::i18n {
 class StringService;
+}
+
+namespace velvara::widgets {
+class AddressCombo;
 }
 
 namespace velvara::linkcheck {
@@ -34,7 +37,7 @@ class frmGetString : public QDialog {
   core::KeyedCollection<std::string>& urlHistory_;
   i18n::StringService& strings_;
   mlruntime::LanguageSupport languageSupport_;
-  QComboBox* comboURL_;
+  widgets::AddressCombo* comboURL_;
   QPushButton* cmdOK_;
   QPushButton* cmdCancel_;
   bool answered_ = false;

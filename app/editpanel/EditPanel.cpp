@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 
 #include "core/helpers/Blanks.h"
 #include "core/helpers/Urls.h"
+#include "widgets/address/AddressCombo.h"
 
 namespace velvara::app {
 namespace {
@@ -45,9 +45,7 @@ EditPanel::EditPanel(core::Project& project, core::KeyedCollection<std::string>&
     QWidget* owner = i == 0 ? static_cast<QWidget*>(this) : frmImDesc_;
     lblPhotos_[i] = named(new QLabel(owner), QString("lblPhotos_%1").arg(i));
   }
-  comboURL_ = named(new QComboBox(frmImDesc_), "comboURL");
-  comboURL_->setEditable(true);
-  comboURL_->setInsertPolicy(QComboBox::NoInsert);
+  comboURL_ = named(new widgets::AddressCombo(frmImDesc_), "comboURL");
   auto* openGroup = new QButtonGroup(this);
   for (int i = 0; i < 2; ++i) {
     opUrlOpen_[i] = named(new QRadioButton(frmImDesc_), QString("opUrlOpen_%1").arg(i));
@@ -207,11 +205,7 @@ void EditPanel::moveFocusOnEnter(int field) {
   }
 }
 
-void EditPanel::fillUrlCombo() {
-  comboURL_->clear();
-  for (const auto& [key, url] : urlHistory_)
-    if (!url.empty()) comboURL_->addItem(qs(url));
-}
+void EditPanel::fillUrlCombo() { comboURL_->offer(urlHistory_); }
 
 void EditPanel::applyLanguage() {
   auto caption = [this](QWidget* widget, int id) {

@@ -16,11 +16,14 @@
 #include "i18n/StringService.h"
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+
+namespace velvara::widgets {
+class AddressCombo;
+}
 
 namespace velvara::app {
 
@@ -71,7 +74,7 @@ class EditPanel : public QFrame, public ImageDetails {
   QFrame* frmImDesc_;
   std::array<QLineEdit*, 4> txtPhotos_;
   std::array<QLabel*, 5> lblPhotos_;
-  QComboBox* comboURL_;
+  widgets::AddressCombo* comboURL_;
   std::array<QRadioButton*, 2> opUrlOpen_;
   std::array<QPushButton*, 2> cmdUpdateItem_;
 };

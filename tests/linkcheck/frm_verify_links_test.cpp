@@ -355,6 +355,48 @@ TEST_F(VerifyLinksTest, EditChangesTheLinkOfAPageRowAndNothingElse) {
   EXPECT_EQ(history.size(), 2u);
 }
 
+TEST_F(VerifyLinksTest, EditingKeepsTheLinkAsTypedBesideRememberedOnes) {
+  addImage("", "pages/Page.HTML");
+  addImage("", "pages/page.html");
+  addImage("", "pages/other.html");
+  history.add("pages/Page.HTML", "pages/Page.HTML");
+  history.add("pages/long/path.html", "pages/long/path.html");
+  open();
+  // In the address box, as a user: click, then Enter (the dialog's OK) on
+  // the address as it is, or type and click OK.
+  const auto type = [](const QString& text) {
+    return [text](frmGetString& dialog) {
+      QApplication::setActiveWindow(&dialog);
+      QLineEdit& edit = *testing::urlCombo(dialog).lineEdit();
+      QTest::mouseClick(&edit, Qt::LeftButton);
+      if (text.isNull()) {
+        QTest::keyClick(&edit, Qt::Key_Return);
+        return;
+      }
+      QTest::keyClick(&edit, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(&edit, text);
+      QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+    };
+  };
+  struct Case {
+    int row;
+    QString typed;
+    std::string link;
+  };
+  // The link unchanged beside one differing only in case, and the start of a
+  // remembered address.
+  for (const Case& c : {Case{1, QString(), "pages/page.html"}, Case{2, "pages/long", "pages/long"}}) {
+    SCOPED_TRACE(c.link);
+    select(c.row);
+    const auto opened = testing::answerNextUrlDialog(type(c.typed));
+    click("cmdEdit");
+    EXPECT_TRUE(*opened);
+    EXPECT_EQ(project.images.item(c.row).linkUrl, c.link);
+    EXPECT_EQ(rows()[c.row].target, c.link);
+  }
+  EXPECT_EQ(project.images.item(0).linkUrl, "pages/Page.HTML");
+}
+
 TEST_F(VerifyLinksTest, ALongRunStaysLiveAndChecksFilesQuickly) {
   constexpr int kImages = 2000;
 

@@ -1,0 +1,20 @@
+#include "widgets/address/AddressCombo.h"
+
+namespace velvara::widgets {
+
+AddressCombo::AddressCombo(QWidget* parent) : QComboBox(parent) {
+  setEditable(true);
+  setInsertPolicy(QComboBox::NoInsert);
+  // Without a completer nothing is completed while typing, and only a list
+  // entry equal to the text, letter case included, counts as chosen.
+  setCompleter(nullptr);
+}
+
+void AddressCombo::offer(const core::KeyedCollection<std::string>& addresses) {
+  clear();
+  for (const auto& [key, address] : addresses) {
+    if (!address.empty()) addItem(QString::fromStdString(address));
+  }
+}
+
+}  // namespace velvara::widgets
