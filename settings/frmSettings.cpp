@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -95,6 +96,16 @@ void frmSettings::queryUnload() {
 void frmSettings::done(int result) {
   queryUnload();
   QDialog::done(result);
+}
+
+void frmSettings::keyPressEvent(QKeyEvent* event) {
+  // Only Exit, the close box and the program's end close the window; Escape
+  // is no way out of it.
+  if (event->matches(QKeySequence::Cancel)) {
+    event->accept();
+    return;
+  }
+  QDialog::keyPressEvent(event);
 }
 
 void frmSettings::cmdExit_Click() { done(QDialog::Accepted); }

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -60,6 +61,7 @@ class frmSettings : public QDialog {
 
  protected:
   void done(int result) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   using NumericBox = widgets::usNumericBox;

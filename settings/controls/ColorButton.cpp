@@ -7,6 +7,9 @@ namespace velvara::settings {
 QColor toQColor(std::int32_t color) { return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF); }
 
 ColorButton::ColorButton(QWidget* parent) : QPushButton(parent) {
+  // The settings window has no default button: Enter in one of its fields
+  // must not open a colour dialog.
+  setAutoDefault(false);
   setFixedSize(28, 22);
   setColor(0);
 }

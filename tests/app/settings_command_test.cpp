@@ -2,6 +2,8 @@
 // program's record, loaded hidden when the start shows the default
 // settings, and its Language button relabelling both windows at once.
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include "app/Form1.h"
 #include "app/MainHost.h"
 #include "tests/app/MainWindowFixture.h"
+#include "widgets/numericbox/usNumericBox.h"
 
 namespace velvara::app::testing {
 namespace {
@@ -54,6 +57,51 @@ TEST_F(SettingsCommandTest, TheCommandShowsTheRecordAndClosingKeepsTheEdits) {
   EXPECT_EQ(shownTitle, "Before");
   EXPECT_EQ(data_.project.settings.webTitle, "After");
   EXPECT_TRUE(std::filesystem::is_regular_file(dataFolder() + "/default.vlm"));
+}
+
+TEST_F(SettingsCommandTest, EnterAndEscapeLeaveTheWindowOpenAndOpenNothing) {
+  Form1& window = start();
+  const std::string defaultFile = dataFolder() + "/default.vlm";
+  std::filesystem::remove(defaultFile);
+  // Any colour dialog that opens is recorded and cancelled.
+  QStringList colourDialogs;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&colourDialogs] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal->objectName() != "frmHexaColor") return;
+    colourDialogs << modal->windowTitle();
+    QTest::mouseClick(modal->findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+  });
+  watcher.start(5);
+  bool openAfterKeys = false;
+  bool writtenAfterKeys = true;
+  QString titleAfterKeys;
+  whenUp("frmSettings", [&](QWidget& dialog) {
+    QApplication::setActiveWindow(&dialog);
+    auto* title = dialog.findChild<QLineEdit*>("txtWebTitle");
+    auto* columns = dialog.findChild<widgets::usNumericBox*>("usColumns")->findChild<QLineEdit*>();
+    auto* align = dialog.findChild<QComboBox*>("cboImg_title_align");
+    auto* aspect = dialog.findChild<QCheckBox*>("chkAspectRatio");
+    for (QWidget* field : std::initializer_list<QWidget*>{title, columns, align, aspect}) {
+      // A click gives the focus; the check box takes a second to keep its state.
+      QTest::mouseClick(field, Qt::LeftButton);
+      if (field == aspect) QTest::mouseClick(field, Qt::LeftButton);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+      QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
+      if (!dialog.isVisible()) break;
+    }
+    openAfterKeys = dialog.isVisible();
+    writtenAfterKeys = std::filesystem::exists(defaultFile);
+    titleAfterKeys = title->text();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+  });
+  window.menus().mnuSettings->trigger();
+  EXPECT_TRUE(colourDialogs.isEmpty()) << colourDialogs.join(", ").toStdString();
+  EXPECT_TRUE(openAfterKeys);
+  EXPECT_FALSE(writtenAfterKeys);
+  EXPECT_EQ(titleAfterKeys, "My Image Gallery");
+  // Only Exit wrote the default settings.
+  EXPECT_TRUE(std::filesystem::is_regular_file(defaultFile));
 }
 
 TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsToGerman) {

@@ -341,7 +341,6 @@ TEST_F(ClosingTest, EveryWayOfClosingKeepsTheEditsAndRewritesTheDefaultSettings)
       {"close box", [](frmSettings& window) { window.close(); }},
       {"Exit",
        [](frmSettings& window) { QTest::mouseClick(window.findChild<QPushButton*>("cmdExit"), Qt::LeftButton); }},
-      {"Escape", [](frmSettings& window) { QTest::keyClick(&window, Qt::Key_Escape); }},
   };
   const std::string defaultFile = dataFolder.file("default.vlm");
   for (const auto& [way, close] : ways) {
