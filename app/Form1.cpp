@@ -130,6 +130,7 @@ Form1::~Form1() = default;
 void Form1::createControls() {
   auto* client = named(new QWidget(this), QStringLiteral("client"));
   setCentralWidget(client);
+  client->installEventFilter(this);
 
   controls_.pbOuter = named(new QWidget(client), QStringLiteral("pbOuter"));
   greyBackground(controls_.pbOuter);
@@ -371,12 +372,25 @@ void Form1::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (isMinimized()) return;
   // The smallest outer size, given as the client size the window system may
-  // not go below.
+  // not go below. A window system that does not keep to it (one without a
+  // window manager) may still make the window smaller: the window then takes
+  // the smallest size itself.
   const QSize frame = frameGeometry().size() - geometry().size();
   const int minimumWidth = minimumOuterWidth(controls_.frmImageDescription->width(), controls_.frmImagesTools->width());
-  setMinimumSize(minimumWidth - frame.width(), kMinimumOuterHeight - frame.height());
-  layoutControls();
-  if (controls_.pbLoading->isVisible()) centreBusyPanel();
+  const QSize minimum(minimumWidth - frame.width(), kMinimumOuterHeight - frame.height());
+  setMinimumSize(minimum);
+  if (width() < minimum.width() || height() < minimum.height()) resize(size().expandedTo(minimum));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+  // The parts are laid out whenever the client changes its size: a size the
+  // window takes on its own (its smallest one) reaches the client without a
+  // new resize of the window.
+  if (watched == centralWidget() && event->type() == QEvent::Resize && !isMinimized()) {
+    layoutControls();
+    if (controls_.pbLoading->isVisible()) centreBusyPanel();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::centreBusyPanel() {

@@ -171,6 +171,7 @@ class Form1 : public QMainWindow {
   void applyImageCommandsRule();
 
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;

@@ -1,8 +1,16 @@
 // The main window's resize layout: the fixed panels along the bottom, the
-// strip above them and the scroll bars shown only when the canvas is larger.
+// strip above them and the scroll bars shown only when the canvas is larger;
+// and the real window, which lays itself out for every size it ends up with
+// and never stays below its smallest size.
 #include <gtest/gtest.h>
 
+#include <QFrame>
+#include <QScrollBar>
+#include <QTest>
+#include <QWindow>
+
 #include "app/WindowLayout.h"
+#include "tests/app/MainWindowFixture.h"
 
 namespace velvara::app {
 namespace {
@@ -65,6 +73,42 @@ TEST(WindowLayoutTest, AClientAreaWithoutHeightGivesNoNegativeSize) {
     EXPECT_GE(r.width, 0);
     EXPECT_GE(r.height, 0);
   }
+}
+
+using MainWindowLayoutTest = testing::MainWindowFixture;
+
+// Once the window system has given the window the outer size, the scroll bar
+// runs along the right edge of the client, the strip beside it and the edit
+// panel along the bottom: the window is laid out for the client it has.
+void expectLaidOutFor(Form1& window, const QSize& outer) {
+  const QWidget* client = window.centralWidget();
+  const QScrollBar* bar = window.controls().VScroll1;
+  const QWidget* panel = window.controls().frmImageDescription;
+  const auto laidOut = [&] {
+    return window.frameGeometry().size() == outer && bar->geometry().right() + 1 == client->width() &&
+           panel->geometry().bottom() + 1 == client->height();
+  };
+  // The window system answers in its own time (an X server in a second
+  // process); the wait ends as soon as everything holds.
+  EXPECT_TRUE(QTest::qWaitFor(laidOut, 10000))
+      << "outer " << window.frameGeometry().width() << "x" << window.frameGeometry().height() << ", client "
+      << client->width() << "x" << client->height() << ", scroll bar ends at " << bar->geometry().right() + 1
+      << ", edit panel at " << panel->geometry().bottom() + 1;
+  EXPECT_EQ(window.controls().pbOuter->geometry().right() + 1, bar->x());
+}
+
+TEST_F(MainWindowLayoutTest, TheWindowIsLaidOutForTheSmallestSizeItGrowsTo) {
+  // The designed 9525 by 9630 twips are narrower than the smallest width.
+  Form1& window = start();
+  expectLaidOutFor(window, QSize(643, 642));
+
+  // A window system without a manager to keep the window's smallest size
+  // shrinks it as asked; the window grows back and lays itself out again.
+  window.windowHandle()->resize(400, 300);
+  expectLaidOutFor(window, QSize(643, 600));
+  window.close();
+  EXPECT_EQ(stored("width"), "9645");
+  EXPECT_EQ(stored("height"), "9000");
 }
 
 }  // namespace
