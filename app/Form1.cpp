@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QWindow>
 #include <limits>
 
 #include "app/MainHost.h"
@@ -389,6 +390,10 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   if (watched == centralWidget() && event->type() == QEvent::Resize && !isMinimized()) {
     layoutControls();
     if (controls_.pbLoading->isVisible()) centreBusyPanel();
+  }
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+    windowHandle()->removeEventFilter(this);
+    applyPendingEdge();
   }
   return QMainWindow::eventFilter(watched, event);
 }

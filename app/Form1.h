@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,9 @@ class Form1 : public QMainWindow {
   // Start-up and shut-down steps.
   void loadRecentProjects();
   void restorePlacement();
+  // Moves the window to the one stored edge that waited for the window
+  // system's placement.
+  void applyPendingEdge();
   void restorePicturesPerRow();
   void formQueryUnload();
   void formUnload();
@@ -248,6 +252,10 @@ class Form1 : public QMainWindow {
   // Outer size to apply once the window system has framed the window.
   int pendingOuterWidth_ = 0;
   int pendingOuterHeight_ = 0;
+  // A stored left or top edge, in pixels, whose other coordinate is the
+  // window system's to choose.
+  std::optional<int> pendingLeft_;
+  std::optional<int> pendingTop_;
 };
 
 }  // namespace velvara::app

@@ -4,7 +4,9 @@
 #include <QCloseEvent>
 #include <QLayout>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 
 #include "app/Form1.h"
@@ -101,18 +103,32 @@ void Form1::loadRecentProjects() {
 }
 
 void Form1::restorePlacement() {
-  const StoredPlacement placement = placementToApply(settingsValue("width", "9525"), settingsValue("height", "9630"),
-                                                     settingsValue("left", "-10"), settingsValue("top", "-10"));
+  const QRect screens = screen()->virtualGeometry();
+  const StoredPlacement placement =
+      placementToApply(settingsValue("width", "9525"), settingsValue("height", "9630"), settingsValue("left", "-10"),
+                       settingsValue("top", "-10"), {screens.x(), screens.y(), screens.width(), screens.height()});
   if (placement.width) pendingOuterWidth_ = *placement.width / kTwipsPerPixel;
   if (placement.height) pendingOuterHeight_ = *placement.height / kTwipsPerPixel;
   // Before the window is framed its outer size is its own size; showEvent
   // takes the frame off once the window system has added one.
   resize(pendingOuterWidth_ > 0 ? pendingOuterWidth_ : width(),
          pendingOuterHeight_ > 0 ? pendingOuterHeight_ : height());
-  QPoint position = pos();
-  if (placement.left) position.setX(*placement.left / kTwipsPerPixel);
-  if (placement.top) position.setY(*placement.top / kTwipsPerPixel);
-  if (placement.left || placement.top) move(position);
+  if (placement.left && placement.top) {
+    move(*placement.left / kTwipsPerPixel, *placement.top / kTwipsPerPixel);
+  } else {
+    // A position set now would be the user's in both coordinates: one edge
+    // alone waits until the window system has placed the window, and the
+    // other coordinate stays where it put it.
+    if (placement.left) pendingLeft_ = *placement.left / kTwipsPerPixel;
+    if (placement.top) pendingTop_ = *placement.top / kTwipsPerPixel;
+  }
+}
+
+void Form1::applyPendingEdge() {
+  const QPoint placed = frameGeometry().topLeft();
+  move(pendingLeft_.value_or(placed.x()), pendingTop_.value_or(placed.y()));
+  pendingLeft_.reset();
+  pendingTop_.reset();
 }
 
 void Form1::restorePicturesPerRow() {
@@ -125,6 +141,8 @@ void Form1::restorePicturesPerRow() {
 
 void Form1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  // The window system has placed the window by the time it shows it.
+  if ((pendingLeft_ || pendingTop_) && windowHandle()) windowHandle()->installEventFilter(this);
   if (pendingOuterWidth_ <= 0 && pendingOuterHeight_ <= 0) return;
   // The window system frames the window only once it is mapped.
   QTimer::singleShot(0, this, [this] {

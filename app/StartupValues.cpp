@@ -63,20 +63,24 @@ std::optional<std::int32_t> wholeNumberOf(const std::string& text) {
 }
 
 StoredPlacement placementToApply(const std::string& width, const std::string& height, const std::string& left,
-                                 const std::string& top) {
+                                 const std::string& top, const ScreenArea& screens) {
   StoredPlacement placement;
-  const auto size = [](const std::string& text) {
+  // A size larger than the screens, or below 1 pixel, cannot be shown (and
+  // the window system may refuse it outright).
+  const auto size = [](const std::string& text, int screensExtent) {
     auto value = wholeNumberOf(text);
-    return value && *value != 0 ? value : std::nullopt;
+    const bool shown = value && *value / kTwipsPerPixel > 0 && *value / kTwipsPerPixel <= screensExtent;
+    return shown ? value : std::nullopt;
   };
-  const auto edge = [](const std::string& text) {
+  // An edge at or beyond the screens' far side puts the whole window off them.
+  const auto edge = [](const std::string& text, int screensEnd) {
     auto value = wholeNumberOf(text);
-    return value && *value >= 0 ? value : std::nullopt;
+    return value && *value >= 0 && *value / kTwipsPerPixel < screensEnd ? value : std::nullopt;
   };
-  placement.width = size(width);
-  placement.height = size(height);
-  placement.left = edge(left);
-  placement.top = edge(top);
+  placement.width = size(width, screens.width);
+  placement.height = size(height, screens.height);
+  placement.left = edge(left, screens.left + screens.width);
+  placement.top = edge(top, screens.top + screens.height);
   return placement;
 }
 

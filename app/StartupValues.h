@@ -21,8 +21,18 @@ double leadingNumber(const std::string& text);
 // fit 32 bits. A stored placement value that gives nothing is not applied.
 std::optional<std::int32_t> wholeNumberOf(const std::string& text);
 
+// The area of all screens together, in pixels.
+struct ScreenArea {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
 // Which stored placement values are applied: a width or height that is not 0,
-// a left or top edge that is 0 or more. Values are in twips.
+// a left or top edge that is 0 or more, each only where the screens can show
+// it (a size no larger than their area, an edge short of its far side).
+// Values are in twips.
 struct StoredPlacement {
   std::optional<std::int32_t> width;
   std::optional<std::int32_t> height;
@@ -30,7 +40,7 @@ struct StoredPlacement {
   std::optional<std::int32_t> top;
 };
 StoredPlacement placementToApply(const std::string& width, const std::string& height, const std::string& left,
-                                 const std::string& top);
+                                 const std::string& top, const ScreenArea& screens);
 
 // Pictures per row from the stored text: its leading number rounded half to
 // even, 4 when that is 0, then brought into minimum..maximum, the range of

@@ -32,9 +32,14 @@ MainWindowFixture::~MainWindowFixture() {
   for (const char* scheme : {"http", "https", "file"}) QDesktopServices::unsetUrlHandler(scheme);
 }
 
-Form1& MainWindowFixture::start(const std::vector<std::string>& arguments) {
+Form1& MainWindowFixture::load(const std::vector<std::string>& arguments) {
   window_ = std::make_unique<Form1>(strings_, prompts_, data_);
   window_->formLoad(arguments);
+  return *window_;
+}
+
+Form1& MainWindowFixture::start(const std::vector<std::string>& arguments) {
+  load(arguments);
   window_->show();
   // The window takes its outer size once the platform has framed it.
   QTest::qWait(1);

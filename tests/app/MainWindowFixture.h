@@ -43,7 +43,10 @@ class MainWindowFixture : public ::testing::Test {
   MainWindowFixture();
   ~MainWindowFixture() override;
 
-  // Creates the window, loads it with the arguments and shows it.
+  // Creates the window and loads it with the arguments, as the program does
+  // before it shows the window.
+  Form1& load(const std::vector<std::string>& arguments = {});
+  // load, then shows the window.
   Form1& start(const std::vector<std::string>& arguments = {});
   // The "settings" value of the program's folder, "<none>" when missing.
   std::string stored(const char* key) const;

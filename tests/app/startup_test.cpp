@@ -57,47 +57,6 @@ TEST_F(StartupTest, StoredPicturesPerRowOutsideTheBoxNeverStopsTheStart) {
   }
 }
 
-TEST_F(StartupTest, StoredPlacementAppliesOnlySizesNotZeroAndEdgesNotNegative) {
-  store("width", "0");
-  store("height", "12000");
-  store("left", "0");
-  store("top", "-1");
-  Form1& window = start();
-  const QPoint platformTop = window.frameGeometry().topLeft();
-  EXPECT_EQ(window.frameGeometry().width(), 643);
-  EXPECT_EQ(window.frameGeometry().height(), 800);
-  EXPECT_EQ(window.frameGeometry().left(), 0);
-  EXPECT_EQ(window.frameGeometry().top(), platformTop.y());
-  window.move(20, 30);
-  window.close();
-  EXPECT_EQ(stored("height"), "12000");
-  EXPECT_EQ(stored("left"), "300");
-  EXPECT_EQ(stored("top"), "450");
-
-  // A minimised window keeps the placement of the run before.
-  start();
-  window_->resize(900, 700);
-  window_->showMinimized();
-  window_->close();
-  EXPECT_EQ(stored("height"), "12000");
-  EXPECT_EQ(stored("left"), "300");
-}
-
-TEST_F(StartupTest, ACommandLineProjectThatLengthensTheRowsStartsAtTheTopLeftAsFromTheMenu) {
-  // 915 images at 4 a row would make the canvas 32025 pixels tall: rows of 5.
-  const std::string path = writeProjectOfMissingPictures("large.vlr", 915);
-  Form1& window = start({path});
-  ASSERT_EQ(data_.project.images.count(), 915);
-  EXPECT_EQ(window.state().picInRow, 5);
-  EXPECT_EQ(window.controls().pbInner->pos(), QPoint(0, 0));
-
-  window.controls().usPicInRow->setValue(4);
-  prompts_.fileNames = {path};
-  window.menus().mnuOpenProject->trigger();
-  EXPECT_EQ(window.state().picInRow, 5);
-  EXPECT_EQ(window.controls().pbInner->pos(), QPoint(0, 0));
-}
-
 TEST_F(StartupTest, QuotedCommandLineWithBlanksAndCapitalExtensionOpensTheProject) {
   fs::create_directories(dir_.path() / "My Trips");
   const std::string path = writeProject("My Trips/Summer 2010.VLR", 3);

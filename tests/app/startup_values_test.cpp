@@ -25,17 +25,29 @@ TEST(StartupValuesTest, PicturesPerRowIsTheRoundedLeadingNumberWithinTheBox) {
   }
 }
 
-TEST(StartupValuesTest, PlacementAppliesSizesNotZeroAndEdgesNotNegative) {
-  const StoredPlacement first = placementToApply("0", "9630", "0", "-1");
+TEST(StartupValuesTest, PlacementAppliesSizesNotZeroAndEdgesNotNegativeWhereTheScreensShowThem) {
+  // Two screens of 1600 by 1200 pixels side by side: 48000 by 18000 twips.
+  const ScreenArea screens{0, 0, 3200, 1200};
+  const StoredPlacement first = placementToApply("0", "9630", "0", "-1", screens);
   EXPECT_FALSE(first.width);
   EXPECT_EQ(first.height, 9630);
   EXPECT_EQ(first.left, 0);
   EXPECT_FALSE(first.top);
-  const StoredPlacement second = placementToApply("abc", "99999999999", "-10", "150.5");
+  const StoredPlacement second = placementToApply("abc", "99999999999", "-10", "150.5", screens);
   EXPECT_FALSE(second.width);
   EXPECT_FALSE(second.height);
   EXPECT_FALSE(second.left);
   EXPECT_EQ(second.top, 150);
+  const StoredPlacement largest = placementToApply("48000", "18000", "47985", "17985", screens);
+  EXPECT_EQ(largest.width, 48000);
+  EXPECT_EQ(largest.height, 18000);
+  EXPECT_EQ(largest.left, 47985);
+  EXPECT_EQ(largest.top, 17985);
+  const StoredPlacement beyond = placementToApply("48015", "-9630", "48000", "99999999", screens);
+  EXPECT_FALSE(beyond.width);
+  EXPECT_FALSE(beyond.height);
+  EXPECT_FALSE(beyond.left);
+  EXPECT_FALSE(beyond.top);
 }
 
 TEST(StartupValuesTest, TheCommandLineIsOnePathEndingInVlr) {

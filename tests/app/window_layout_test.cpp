@@ -111,5 +111,66 @@ TEST_F(MainWindowLayoutTest, TheWindowIsLaidOutForTheSmallestSizeItGrowsTo) {
   EXPECT_EQ(stored("height"), "9000");
 }
 
+using MainWindowPlacementTest = testing::MainWindowFixture;
+
+// Waits for the window system to give the window that outer place (only its
+// position and width when the height is 0).
+void expectFrame(Form1& window, const QRect& frame) {
+  const auto placed = [&] {
+    const QRect now = window.frameGeometry();
+    return frame.height() == 0 ? now.topLeft() == frame.topLeft() && now.width() == frame.width() : now == frame;
+  };
+  EXPECT_TRUE(QTest::qWaitFor(placed, 10000))
+      << "the window is at " << window.frameGeometry().x() << "," << window.frameGeometry().y() << ", "
+      << window.frameGeometry().width() << "x" << window.frameGeometry().height();
+}
+
+// A stored size applies when it is not 0, a stored edge when it is 0 or more,
+// each only where the screens can show it; an edge that does not apply is
+// left to the window system, which places the window at the screen's left
+// and top here (no window manager).
+TEST_F(MainWindowPlacementTest, StoredSizesAndEdgesApplyOnlyWhereTheScreensShowThem) {
+  store("width", "0");
+  store("height", "9000");
+  store("left", "1500");
+  store("top", "-1");
+  Form1& window = load();
+  EXPECT_FALSE(window.testAttribute(Qt::WA_Moved)) << "the top edge is still the window system's to choose";
+  window.show();
+  expectFrame(window, QRect(100, 0, 643, 600));
+  window.move(20, 30);
+  expectFrame(window, QRect(20, 30, 643, 600));
+  window.close();
+  EXPECT_EQ(stored("width"), "9645");
+  EXPECT_EQ(stored("height"), "9000");
+  EXPECT_EQ(stored("left"), "300");
+  EXPECT_EQ(stored("top"), "450");
+
+  // Values the screens cannot show: sizes larger than them, edges beyond them.
+  store("width", "11250");
+  store("left", "99999999");
+  store("top", "99999999");
+  start();
+  expectFrame(*window_, QRect(0, 0, 750, 600));
+  window_->close();
+  store("width", "99999999");
+  store("height", "99999999");
+  store("left", "0");
+  store("top", "1500");
+  start();
+  expectFrame(*window_, QRect(0, 100, 643, 0));
+  window_->close();
+  EXPECT_EQ(stored("width"), "9645");
+  EXPECT_NE(stored("height"), "99999999");
+
+  // A minimised window keeps the placement of the run before.
+  start();
+  window_->resize(900, 700);
+  window_->showMinimized();
+  window_->close();
+  EXPECT_EQ(stored("width"), "9645");
+  EXPECT_EQ(stored("top"), "1500");
+}
+
 }  // namespace
 }  // namespace velvara::app
