@@ -191,8 +191,18 @@ void Form1::createToolsPanel() {
   c.chkHtmlOnly->setGeometry(6, 110, 127, 20);
   c.usPicInRow = widgets::usNumericBox::fromDesign(form1Design(), "usPicInRow", strings_, prompts_, c.frmImagesTools);
   c.usPicInRow->setObjectName(QStringLiteral("usPicInRow"));
-  c.usPicInRow->move(4, 150);
-  c.usPicInRow->resize(c.usPicInRow->sizeHint().width(), 24);
+  // Rows go up to three digits (228 cells fill the widest canvas): the value
+  // is as wide as they need beside the spinner, and the caption keeps what
+  // the panel has left, at most its designed width.
+  widgets::usNumericBox& box = *c.usPicInRow;
+  constexpr int kBoxLeft = 4;
+  const float widthValue = std::max(box.widthValue(), box.widthValueShowing(QStringLiteral("000")));
+  const float room = static_cast<float>((c.frmImagesTools->contentsRect().right() + 1 - kBoxLeft) * kTwipsPerPixel) -
+                     widthValue - box.widthAfterString() - 120;
+  box.setWidthValue(widthValue);
+  box.setWidthBeforeString(std::min(box.widthBeforeString(), room));
+  box.move(kBoxLeft, 150);
+  box.resize(box.sizeHint().width(), 24);
 }
 
 void Form1::createBusyPanel() {

@@ -19,14 +19,12 @@ std::optional<int> tabIndexOf(const QWidget& control) {
   return index;
 }
 
-void focusTabIndex(QWidget& form, int tabIndex) {
-  if (tabIndex == -1) return;
+QWidget* controlWithTabIndex(QWidget& form, int tabIndex) {
+  if (tabIndex == -1) return nullptr;
   for (QWidget* control : form.findChildren<QWidget*>()) {
-    if (tabIndexOf(*control) == tabIndex) {
-      control->setFocus(Qt::OtherFocusReason);
-      return;
-    }
+    if (tabIndexOf(*control) == tabIndex) return control;
   }
+  return nullptr;
 }
 
 }  // namespace velvara::widgets

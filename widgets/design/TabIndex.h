@@ -12,10 +12,8 @@ namespace velvara::widgets {
 void setTabIndex(QWidget& control, int tabIndex);
 std::optional<int> tabIndexOf(const QWidget& control);
 
-// Gives the focus to the first control of form, in the order the form's
-// controls were created, whose tab index is tabIndex; nothing happens for -1
-// or when no control has it. Whether the control could take the focus is not
-// reported.
-void focusTabIndex(QWidget& form, int tabIndex);
+// The first control of form, in the order the form's controls were created,
+// whose tab index is tabIndex; nullptr for -1 or when no control has it.
+QWidget* controlWithTabIndex(QWidget& form, int tabIndex);
 
 }  // namespace velvara::widgets

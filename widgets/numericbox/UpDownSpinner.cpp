@@ -8,7 +8,7 @@ namespace velvara::widgets {
 
 UpDownSpinner::UpDownSpinner(QWidget* parent) : QWidget(parent) { setFocusPolicy(Qt::NoFocus); }
 
-QSize UpDownSpinner::sizeHint() const { return {17, 20}; }
+QSize UpDownSpinner::sizeHint() const { return {15, 20}; }
 
 void UpDownSpinner::paintEvent(QPaintEvent*) {
   QPainter painter(this);

@@ -1,18 +1,58 @@
 #include "widgets/numericbox/ValueField.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include "widgets/input/KeyCodes.h"
 #include "widgets/numericbox/usNumericBox.h"
 
 namespace velvara::widgets {
 
+namespace {
+
+// The control that a mouse press on widget gives the focus to, as the
+// application decides it: the first of the widget and its parents within its
+// window that takes the focus by a click (or the control it hands its focus
+// on to); nullptr when the press moves no focus.
+QWidget* clickFocusTarget(QWidget* widget) {
+  for (QWidget* control = widget; control != nullptr; control = control->parentWidget()) {
+    if (control->isEnabled() && (control->focusPolicy() & Qt::ClickFocus) == Qt::ClickFocus) {
+      while (control->focusProxy() != nullptr) control = control->focusProxy();
+      return control;
+    }
+    if (control->isWindow()) break;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 ValueField::ValueField(usNumericBox& box, QWidget* parent) : QLineEdit(parent), box_(box) {
   setFrame(false);
   setObjectName("txtValue");
+}
+
+bool ValueField::eventFilter(QObject* watched, QEvent* event) {
+  // Presses reach the window first, before the application moves the focus
+  // to the control under the mouse.
+  if (watched != static_cast<QObject*>(window()->windowHandle())) return false;
+  if (event->type() == QEvent::MouseButtonRelease && refusedPress_) {
+    refusedPress_ = false;
+    return true;
+  }
+  if ((event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) || !hasFocus()) {
+    return false;
+  }
+  const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
+  QWidget* pressed = window()->childAt(position);
+  QWidget* target = clickFocusTarget(pressed != nullptr ? pressed : window());
+  if (target == nullptr || target == this || box_.validateBeforeLeaving()) return false;
+  refusedPress_ = true;
+  return true;
 }
 
 void ValueField::keyPressEvent(QKeyEvent* event) { box_.fieldKeyPressed(*event); }
@@ -24,11 +64,13 @@ void ValueField::keyReleaseEvent(QKeyEvent* event) {
 
 void ValueField::focusInEvent(QFocusEvent* event) {
   QLineEdit::focusInEvent(event);
+  qApp->installEventFilter(this);
   box_.fieldFocusGained();
 }
 
 void ValueField::focusOutEvent(QFocusEvent* event) {
   QLineEdit::focusOutEvent(event);
+  qApp->removeEventFilter(this);
   // Another window or a popup (the field's own context menu) taking the
   // focus is no leaving of the field.
   if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;

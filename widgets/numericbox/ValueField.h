@@ -27,6 +27,11 @@ class ValueField : public QLineEdit {
   }
 
  protected:
+  // While the field has the focus: a mouse press on another control of its
+  // window that would take the focus is validated first, and when the number
+  // is refused the press, and the release that ends it, never reach that
+  // control, so the focus stays here and the control does nothing.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
   void focusInEvent(QFocusEvent* event) override;
@@ -40,6 +45,8 @@ class ValueField : public QLineEdit {
  private:
   usNumericBox& box_;
   bool leavingValidated_ = false;
+  // A press was refused: the release that ends it is swallowed too.
+  bool refusedPress_ = false;
 };
 
 }  // namespace velvara::widgets

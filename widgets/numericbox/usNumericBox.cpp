@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "widgets/design/ControlError.h"
@@ -34,6 +35,11 @@ constexpr double kDefaultMax = 2147483647.0;
 constexpr int kFirstRepeatDelay = 500;
 // The design height of a box, in twips, until its form sizes it.
 constexpr int kDesignHeight = 330;
+constexpr int kSpinnerWidth = 15;
+// A line edit keeps this many pixels clear on either side of its text, and
+// needs one more beside it for the cursor and one for a digit's overhang.
+constexpr int kFieldTextMargin = 2;
+constexpr int kCursorAndOverhang = 2;
 
 struct TypeBounds {
   double lowest;
@@ -87,7 +93,7 @@ usNumericBox::usNumericBox(i18n::StringService& strings, core::Prompts& prompts,
   applyBorderStyle();
   picValue_->setFocusProxy(txtValue_);
   setFocusProxy(txtValue_);
-  upDown1_->setFixedWidth(17);
+  upDown1_->setFixedWidth(kSpinnerWidth);
   upDown1_->onPressed = [this](int y, int height) { spinnerPressed(y, height); };
   upDown1_->onReleased = [this] { spinnerReleased(); };
   connect(timer1_, &QTimer::timeout, this, [this] {
@@ -328,6 +334,7 @@ void usNumericBox::setInfoMode(bool infoMode) {
 void usNumericBox::setUpDownVisible(bool visible) {
   upDownVisible_ = visible;
   upDown1_->setVisible(visible);
+  layOut();
   emit propertyChanged("UpDownVisible");
 }
 
@@ -384,6 +391,16 @@ void usNumericBox::setNumericType(NumericType type) {
 void usNumericBox::setAutoSelect(bool autoSelect) {
   autoSelect_ = autoSelect;
   emit propertyChanged("AutoSelect");
+}
+
+float usNumericBox::widthValueShowing(const QString& text) const {
+  // The field starts 45 twips inside the frame's border and reaches to the
+  // spinner, which sits inside the border at the frame's right end.
+  const int border = borderStyle_ == 0 ? 0 : picValue_->frameWidth();
+  const int spinner = upDownVisible_ ? upDown1_->width() : 0;
+  const int pixels = 2 * border + twipsToPixels(45) + 2 * kFieldTextMargin +
+                     txtValue_->fontMetrics().horizontalAdvance(text) + kCursorAndOverhang + spinner;
+  return static_cast<float>(pixels * kTwipsPerPixel);
 }
 
 QSize usNumericBox::sizeHint() const {
@@ -466,9 +483,12 @@ int usNumericBox::filterKey(int character) {
 }
 
 void usNumericBox::moveFocus(int tabIndex) {
-  if (tabIndex == -1) return;
+  // Without a control to go to, the focus does not leave: nothing is
+  // committed.
+  QWidget* target = controlWithTabIndex(*window(), tabIndex);
+  if (target == nullptr) return;
   if (txtValue_->hasFocus() && !validateBeforeLeaving()) return;
-  txtValue_->leaveValidated([&] { focusTabIndex(*window(), tabIndex); });
+  txtValue_->leaveValidated([target] { target->setFocus(Qt::OtherFocusReason); });
 }
 
 void usNumericBox::fieldFocusGained() {
@@ -617,6 +637,10 @@ void usNumericBox::layOut() {
   place(*lblAfter_, layout.unit);
   const QRect inner = picValue_->contentsRect();
   upDown1_->setGeometry(inner.right() + 1 - upDown1_->width(), inner.top(), upDown1_->width(), inner.height());
+  // The spinner covers the field's right end: the text keeps clear of it,
+  // and scrolls rather than hiding its last digits under it.
+  const int covered = upDownVisible_ ? txtValue_->geometry().right() + 1 - upDown1_->x() : 0;
+  txtValue_->setTextMargins(0, 0, std::max(covered, 0), 0);
   setFixedWidth(twipsToPixels(layout.boxWidth));
   layingOut_ = false;
 }

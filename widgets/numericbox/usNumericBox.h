@@ -128,6 +128,10 @@ class usNumericBox : public QWidget {
   bool autoSelect() const { return autoSelect_; }
   void setAutoSelect(bool autoSelect);
 
+  // The WidthValue, in twips, at which text shows whole in the field beside
+  // the spinner, in the box's font.
+  float widthValueShowing(const QString& text) const;
+
   QSize sizeHint() const override;
 
  signals:

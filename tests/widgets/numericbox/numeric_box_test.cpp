@@ -275,6 +275,25 @@ TEST_F(NumericBoxTest, DownEnterAndUpMoveTheFocusByTabIndexWithoutChangingTheNum
   QTest::keyClick(&field(), Qt::Key_Down);
   EXPECT_TRUE(field().hasFocus()) << "a refused number keeps the focus";
   EXPECT_EQ(field().text(), "4");
+  EXPECT_EQ(host.beeps, 1);
+
+  // Targets no control has: the keys do nothing, and commit nothing, be the
+  // typed number refused or not.
+  box->setSetFocusNextTabIndex(7);
+  box->setSetFucusBackTabIndex(8);
+  focusField();
+  for (const char* typed : {"11", "6"}) {
+    SCOPED_TRACE(typed);
+    QTest::keyClick(&field(), Qt::Key_End);
+    while (!field().text().isEmpty()) QTest::keyClick(&field(), Qt::Key_Backspace);
+    QTest::keyClicks(&field(), typed);
+    QTest::keyClick(&field(), Qt::Key_Down);
+    QTest::keyClick(&field(), Qt::Key_Up);
+    EXPECT_TRUE(field().hasFocus());
+    EXPECT_EQ(field().text(), typed);
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_TRUE(changes.empty());
+  }
 }
 
 TEST_F(NumericBoxTest, RangeWritersKeepTheNumberInsideTheBounds) {

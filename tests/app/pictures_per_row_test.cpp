@@ -1,0 +1,84 @@
+// "Pictures/row" in the real main window: the number typed into it, a click
+// on another control while the number is refused, and what the box shows.
+// Mouse input reaches the window as the window system delivers it, before
+// the application decides which control it is for.
+#define QTEST_QPA_MOUSE_HANDLING
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "tests/app/MainWindowFixture.h"
+#include "tests/support/qt/Screenshots.h"
+
+namespace velvara::app::testing {
+namespace {
+
+class PicturesPerRowTest : public MainWindowFixture {
+ protected:
+  Form1& startActive() {
+    Form1& window = start();
+    QApplication::setActiveWindow(&window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    return window;
+  }
+  QLineEdit& field(Form1& window) { return *window.controls().usPicInRow->findChild<QLineEdit*>("txtValue"); }
+
+  // Clicks into the field and types text in place of the number.
+  void type(Form1& window, const QString& text) {
+    QLineEdit& box = field(window);
+    QTest::mouseClick(&box, Qt::LeftButton);
+    ASSERT_TRUE(box.hasFocus());
+    QTest::keyClick(&box, Qt::Key_End);
+    while (!box.text().isEmpty()) QTest::keyClick(&box, Qt::Key_Backspace);
+    QTest::keyClicks(&box, text);
+  }
+};
+
+// A number below the box's minimum is refused when the user clicks another
+// control: a beep, the focus stays in the box, and the click does nothing.
+TEST_F(PicturesPerRowTest, AClickElsewhereWhileTheNumberIsRefusedNeverReachesItsControl) {
+  Form1& window = startActive();
+  type(window, "0");
+  QTest::mouseClick(window.controls().cmdAddImage, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(prompts_.beeps, 1);
+  EXPECT_TRUE(prompts_.fileRequests.empty()) << "Add image... opened its dialog";
+  EXPECT_TRUE(field(window).hasFocus());
+  EXPECT_EQ(field(window).text(), "4");
+  EXPECT_EQ(window.state().picInRow, 4);
+
+  type(window, "6");
+  QTest::mouseClick(window.controls().cmdAddImage, Qt::LeftButton);
+  EXPECT_EQ(prompts_.beeps, 1);
+  EXPECT_EQ(prompts_.fileRequests.size(), 1u);
+  EXPECT_EQ(window.state().picInRow, 6);
+}
+
+// The widest row the strip allows, 228 cells, shows all three digits beside
+// the spinner, in English and in German.
+TEST_F(PicturesPerRowTest, ThreeDigitsShowBesideTheSpinner) {
+  Form1& window = startActive();
+  type(window, "228");
+  QTest::keyClick(&field(window), Qt::Key_Return);
+  ASSERT_EQ(window.state().picInRow, 228);
+  QLineEdit& box = field(window);
+  const QWidget& spinner = *window.controls().usPicInRow->findChild<QWidget*>("UpDown1");
+  const auto cursorX = [&box](int position) {
+    box.setCursorPosition(position);
+    return box.mapToGlobal(box.inputMethodQuery(Qt::ImCursorRectangle).toRect().center()).x();
+  };
+  const int textEnd = cursorX(3);
+  const int textStart = cursorX(0);
+  EXPECT_GE(textStart, box.mapToGlobal(box.contentsRect().topLeft()).x()) << "the text is scrolled";
+  EXPECT_LE(textEnd, spinner.mapToGlobal(QPoint(0, 0)).x()) << "the spinner covers the text";
+  const QWidget& tools = *window.controls().frmImagesTools;
+  EXPECT_TRUE(tools.contentsRect().contains(window.controls().usPicInRow->geometry())) << "the box fits its panel";
+  velvara::testing::saveScreenshot(*window.controls().frmImagesTools, "main_window_tools_en");
+  strings_.setCurrentLanguage(i18n::kGermanDe);
+  window.applyLanguage();
+  velvara::testing::saveScreenshot(*window.controls().frmImagesTools, "main_window_tools_de");
+}
+
+}  // namespace
+}  // namespace velvara::app::testing
