@@ -22,9 +22,12 @@
 #include "app/editpanel/EditPanel.h"
 #include "core/helpers/Paths.h"
 #include "core/model/ProductInfo.h"
+#include "i18n/AddedStrings.h"
 #include "platform/shell/Folders.h"
 
 namespace velvara::app {
+
+namespace added = i18n::added;
 
 namespace {
 
@@ -137,16 +140,11 @@ void Form1::createControls() {
   greyBackground(controls_.pbOuter);
   controls_.pbInner = named(new QWidget(controls_.pbOuter), QStringLiteral("pbInner"));
   greyBackground(controls_.pbInner);
-  controls_.pbOuter->setAccessibleName(QStringLiteral("pbOuter"));
-  controls_.pbInner->setAccessibleName(QStringLiteral("pbInner"));
   controls_.VScroll1 = named(new QScrollBar(Qt::Vertical, client), QStringLiteral("VScroll1"));
   controls_.HScroll1 = named(new QScrollBar(Qt::Horizontal, client), QStringLiteral("HScroll1"));
-  controls_.VScroll1->setAccessibleName(QStringLiteral("VScroll1"));
-  controls_.HScroll1->setAccessibleName(QStringLiteral("HScroll1"));
   controls_.VScroll1->hide();
   controls_.HScroll1->hide();
   controls_.prgBar = named(new QProgressBar(client), QStringLiteral("prgBar"));
-  controls_.prgBar->setAccessibleName(QStringLiteral("prgBar"));
   controls_.prgBar->setTextVisible(false);
   controls_.prgBar->setFixedHeight(kProgressHeight);
   controls_.prgBar->hide();
@@ -160,7 +158,6 @@ void Form1::createEditPanel() {
   auto& c = controls_;
   editPanel_ = new EditPanel(data_.project, data_.urlHistory, strings_, *host_, centralWidget());
   c.frmImageDescription = editPanel_;
-  c.frmImageDescription->setAccessibleName(QStringLiteral("frmImageDescription"));
   c.chkAutoUpdate = editPanel_->findChild<QCheckBox*>(QStringLiteral("chkAutoUpdate"));
   c.frmImDesc = editPanel_->findChild<QFrame*>(QStringLiteral("frmImDesc"));
   for (int i = 0; i < 4; ++i) c.txtPhotos[i] = editPanel_->findChild<QLineEdit*>(QStringLiteral("txtPhotos_%1").arg(i));
@@ -177,7 +174,6 @@ void Form1::createToolsPanel() {
   c.frmImagesTools = named(new QFrame(centralWidget()), QStringLiteral("frmImagesTools"));
   c.frmImagesTools->setFrameShape(QFrame::StyledPanel);
   c.frmImagesTools->setFixedSize(kToolsWidth, kDescriptionHeight);
-  c.frmImagesTools->setAccessibleName(QStringLiteral("frmImagesTools"));
   c.cmdAddImage = named(new QPushButton(c.frmImagesTools), QStringLiteral("cmdAddImage"));
   c.cmdAddImage->setGeometry(4, 6, 129, 26);
   c.cmdAddFolder = named(new QPushButton(c.frmImagesTools), QStringLiteral("cmdAddFolder"));
@@ -210,7 +206,6 @@ void Form1::createBusyPanel() {
   c.pbLoading = named(new QFrame(centralWidget()), QStringLiteral("pbLoading"));
   c.pbLoading->setFixedSize(kBusyPanelWidth, kBusyPanelHeight);
   c.pbLoading->setAutoFillBackground(true);
-  c.pbLoading->setAccessibleName(QStringLiteral("pbLoading"));
   c.Shape1 = named(new QFrame(c.pbLoading), QStringLiteral("Shape1"));
   c.Shape1->setFrameShape(QFrame::Box);
   c.Shape1->setLineWidth(2);
@@ -310,6 +305,7 @@ void Form1::applyLanguage() {
   setTooltip(c.cmdMakeGallery, s(51));
   for (QPushButton* button : {c.cmdAddImage, c.cmdAddFolder, c.cmdMakeGallery}) fitCaption(button);
   setCaption(c.lblLoading, s(272));
+  c.Shape1->setAccessibleName(s(272));
   m.mnuAbout->setText(s(147));
   m.mnuCaptionPrefix->setText(s(164));
   m.mnuCaptionSuffix->setText(s(165));
@@ -338,6 +334,14 @@ void Form1::applyLanguage() {
   m.mnuUnselectAll->setText(s(159));
   c.usPicInRow->setBeforeString(strings_.loadMlString(217));
   c.usPicInRow->setAccessibleName(s(217));
+  // The frames and bars show no caption: a screen reader reads these names.
+  c.pbOuter->setAccessibleName(s(added::kNameThumbnailStrip));
+  c.pbInner->setAccessibleName(s(added::kNameThumbnails));
+  c.VScroll1->setAccessibleName(s(added::kNameScrollUpDown));
+  c.HScroll1->setAccessibleName(s(added::kNameScrollLeftRight));
+  c.prgBar->setAccessibleName(s(added::kNameProgress));
+  c.frmImagesTools->setAccessibleName(s(added::kNameImageTools));
+  c.pbLoading->setAccessibleName(s(added::kNamePleaseWait));
   // The edit panel's captions, and its open-mode captions for the display
   // style, are the panel's own.
   if (editPanel_) editPanel_->applyLanguage();
@@ -417,6 +421,7 @@ void Form1::centreBusyPanel() {
 void Form1::showBusyPanel(const std::string& text) {
   auto& c = controls_;
   setCaption(c.lblLoading, qt(text));
+  c.Shape1->setAccessibleName(qt(text));
   centreBusyPanel();
   c.pbLoading->raise();
   c.pbLoading->show();

@@ -61,4 +61,27 @@ inline constexpr int kSettingPageBackImage = 1070;
 inline constexpr int kSettingCellBackImage = 1071;
 inline constexpr int kSettingLightboxStyle = 1072;
 
+// Names a screen reader reads for controls that show no caption, or whose
+// caption alone does not say what they are. The numeric boxes of the settings
+// dialog are named by the settings above.
+inline constexpr int kNameThumbnailStrip = 1100;
+inline constexpr int kNameThumbnails = 1101;
+inline constexpr int kNameScrollUpDown = 1102;
+inline constexpr int kNameScrollLeftRight = 1103;
+inline constexpr int kNameProgress = 1104;
+inline constexpr int kNameImageDetails = 1105;
+inline constexpr int kNameImageTexts = 1106;
+inline constexpr int kNameImageTools = 1107;
+inline constexpr int kNamePleaseWait = 1108;
+inline constexpr int kNameLightboxLook = 1110;
+inline constexpr int kNameOverlayColor = 1111;
+inline constexpr int kNameImageBoxColor = 1112;
+inline constexpr int kNameCaptionBackColor = 1113;
+inline constexpr int kNameCaptionColor = 1114;
+inline constexpr int kNameCaptionFontSize = 1115;
+inline constexpr int kNameLightboxPicture = 1116;
+inline constexpr int kNameChosenColor = 1117;
+inline constexpr int kNameChosenColorValue = 1118;  // %1 colour
+inline constexpr int kNameColorValue = 1119;        // %1 colour
+
 }  // namespace velvara::i18n::added

@@ -9,6 +9,7 @@
 #include "core/helpers/Blanks.h"
 #include "core/helpers/Urls.h"
 #include "i18n/StringService.h"
+#include "widgets/access/AccessibleNames.h"
 #include "widgets/address/AddressCombo.h"
 
 namespace velvara::linkcheck {
@@ -52,7 +53,7 @@ void frmGetString::applyCaptions() {
   cmdCancel_->setAccessibleName(cancel);
   const QString tooltip = QString::fromStdString(strings_.loadMlString(262));
   comboURL_->setToolTip(tooltip);
-  comboURL_->setAccessibleName(tooltip);
+  widgets::setComboBoxName(*comboURL_, tooltip);
 }
 
 bool frmGetString::bDoModal(std::string& sValue, const std::string&) {

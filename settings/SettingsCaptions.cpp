@@ -9,11 +9,13 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "i18n/AddedStrings.h"
 #include "i18n/StringService.h"
 #include "settings/controls/ColorButton.h"
 #include "settings/controls/FontSample.h"
 #include "settings/frmSettings.h"
 #include "settings/quickhelp/QuickHelpPage.h"
+#include "widgets/access/AccessibleNames.h"
 #include "widgets/numericbox/usNumericBox.h"
 
 namespace velvara::settings {
@@ -91,6 +93,7 @@ void frmSettings::applyLanguage() {
   setCaption(*lblImgaeTitle, t(71));
   setCaption(*lblImg_title_align, t(86));
   setTip(*cboImg_title_align, t(83));
+  widgets::setComboBoxName(*cboImg_title_align, t(83));
   setCaption(*lblImg_title_color, t(85));
   setCaption(*txtImg_border_color, t(85));
   setTip(*cmdImg_border_color, t(82));
@@ -113,6 +116,37 @@ void frmSettings::applyLanguage() {
   usWebTitle_font_size->setBeforeString(text(219));
   usWebTitle_font_size->setToolTip(t(220));
   usImageDataContainer_size->setBeforeString(text(221));
+  applyAccessibleNames();
+}
+
+// What a screen reader reads where the dialog's captions do not say enough:
+// the second box of a size pair is captioned "x" only, several boxes share
+// "Size" or "Image size", and the Lightbox page's colour buttons show only
+// the numbers of the parts in its picture.
+void frmSettings::applyAccessibleNames() {
+  using namespace i18n::added;
+  const auto t = [this](int id) { return QString::fromStdString(text(id)); };
+  const std::pair<NumericBox*, int> boxes[] = {
+      {usSlideSize[0], kSettingCellWidth},
+      {usSlideSize[1], kSettingCellHeight},
+      {usSlide_border_width, kSettingCellBorderWidth},
+      {usSlide_cell_spacing, kSettingCellSpacing},
+      {usSlide_cell_padding, kSettingCellPadding},
+      {usImgSize[0], kSettingThumbWidth},
+      {usImgSize[1], kSettingThumbHeight},
+      {usNumBorderWidth, kSettingThumbBorderWidth},
+      {usImg_font_size, kSettingTitleFontSize},
+      {usImageSize[0], kSettingImageWidth},
+      {usImageSize[1], kSettingImageHeight},
+      {usQuality, kSettingJpegQuality},
+      {usWebTitle_font_size, kSettingWebTitleFontSize},
+      {usImageDataContainer_size, kNameCaptionFontSize},
+  };
+  for (const auto& [box, id] : boxes) box->setAccessibleLabel(t(id));
+  frameLightbox->setAccessibleName(t(kNameLightboxLook));
+  const int lightboxColors[] = {kNameOverlayColor, kNameImageBoxColor, kNameCaptionBackColor, kNameCaptionColor};
+  for (int index = 0; index < 4; ++index) cmdLightbox_color[index]->setAccessibleName(t(lightboxColors[index]));
+  imgLigthboxSettings->setAccessibleName(t(kNameLightboxPicture));
 }
 
 }  // namespace velvara::settings

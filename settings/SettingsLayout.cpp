@@ -320,7 +320,6 @@ QWidget* frmSettings::buildLightboxTab() {
     cmdLightbox_color[index] = colorButton(indexed("cmdLightbox_color", index));
     // The number of the pointer in the picture below that names the button's part.
     cmdLightbox_color[index]->setText(QString::number(index + 1));
-    cmdLightbox_color[index]->setAccessibleName(QString("Lightbox %1").arg(index + 1));
     look->addWidget(cmdLightbox_color[index]);
   }
   look->addSpacing(12);
@@ -337,7 +336,6 @@ QWidget* frmSettings::buildLightboxTab() {
   imgLigthboxSettings = label("imgLigthboxSettings");
   imgLigthboxSettings->setPixmap(drawLightboxPicture());
   imgLigthboxSettings->setAlignment(Qt::AlignCenter);
-  imgLigthboxSettings->setAccessibleName("Lightbox");
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(frameLightbox);

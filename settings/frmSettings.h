@@ -84,6 +84,7 @@ class frmSettings : public QDialog {
 
   void setFormCaption();
   void applyLanguage();
+  void applyAccessibleNames();
   void applyStyleLayout();
   std::string text(int id) const;
 

@@ -10,6 +10,8 @@
 
 #include "core/helpers/Blanks.h"
 #include "core/helpers/Urls.h"
+#include "i18n/AddedStrings.h"
+#include "widgets/access/AccessibleNames.h"
 #include "widgets/address/AddressCombo.h"
 
 namespace velvara::app {
@@ -225,12 +227,15 @@ void EditPanel::applyLanguage() {
   caption(cmdUpdateItem_[1], 154);
   cmdUpdateItem_[1]->setToolTip(qs(strings_.loadMlString(155)));
   tooltip(comboURL_, 21);
+  widgets::setComboBoxName(*comboURL_, comboURL_->toolTip());
   const std::array<int, 5> labelIds = {72, 71, 70, 69, 267};
   for (int i = 0; i < 5; ++i) caption(lblPhotos_[i], labelIds[i]);
   tooltip(txtPhotos_[1], 60);
   tooltip(txtPhotos_[2], 64);
   txtPhotos_[0]->setAccessibleName(lblPhotos_[0]->text());
   txtPhotos_[3]->setAccessibleName(lblPhotos_[4]->text());
+  setAccessibleName(qs(strings_.loadMlString(i18n::added::kNameImageDetails)));
+  frmImDesc_->setAccessibleName(qs(strings_.loadMlString(i18n::added::kNameImageTexts)));
   setOpenModeCaptions();
 }
 

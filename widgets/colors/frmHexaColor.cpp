@@ -8,6 +8,7 @@
 #include <array>
 
 #include "core/helpers/Colors.h"
+#include "i18n/AddedStrings.h"
 #include "platform/mlruntime/LanguageSupport.h"
 #include "widgets/colors/ColorLabel.h"
 #include "widgets/design/Twips.h"
@@ -114,8 +115,13 @@ class HexaColorWindow : public QDialog {
       sliderRGB_[i]->setAccessibleName(lblRGB_[i]->text());
     }
     lblSample_->setBackColor(owner_.workingColor());
+    nameSample();
+  }
+
+  void nameSample() {
+    const std::string color = core::colorToHtml(static_cast<std::int32_t>(owner_.workingColor()));
     lblSample_->setAccessibleName(
-        QString::fromStdString(core::colorToHtml(static_cast<std::int32_t>(owner_.workingColor()))));
+        QString::fromStdString(owner_.strings_.fillIn(i18n::added::kNameColorValue, {color})));
   }
 
   void loadCaptions() {
@@ -131,6 +137,7 @@ class HexaColorWindow : public QDialog {
     }
     picBW_[0]->setAccessibleName(picBW_[0]->toolTip());
     picBW_[1]->setAccessibleName(picBW_[1]->toolTip());
+    nameSample();
   }
 
   frmHexaColor& owner_;

@@ -7,6 +7,7 @@
 
 #include "core/helpers/Colors.h"
 #include "core/helpers/WebColors.h"
+#include "i18n/AddedStrings.h"
 #include "platform/mlruntime/LanguageSupport.h"
 #include "widgets/colors/ColorLabel.h"
 #include "widgets/design/Twips.h"
@@ -46,10 +47,18 @@ bool frmWebColors::bChooseColor(const std::string& sTitle, std::uint32_t& color_
   cmdCancel->setObjectName("cmdCancel");
   cmdCancel->setGeometry(twipsRect(6960, 10200, 1215, 375));
 
+  // The web colour the sample shows, "" until one is clicked.
+  std::string sampleColor;
+  const auto nameSample = [&] {
+    lblSample->setAccessibleName(QString::fromStdString(
+        sampleColor.empty() ? strings_.loadMlString(i18n::added::kNameChosenColor)
+                            : strings_.fillIn(i18n::added::kNameChosenColorValue, {sampleColor})));
+  };
   const auto loadCaptions = [&] {
     window.setWindowTitle(text(strings_, kStrSelectColor));
     cmdCancel->setText(text(strings_, kStrCancel));
     cmdCancel->setAccessibleName(cmdCancel->text());
+    nameSample();
   };
   loadCaptions();
   mlruntime::LanguageSupport languageSupport([&](int langId, const std::string& langName) {
@@ -69,11 +78,12 @@ bool frmWebColors::bChooseColor(const std::string& sTitle, std::uint32_t& color_
     cell->setBackColor(static_cast<std::uint32_t>(core::htmlToColor(entry)));
     cell->setForeColor(textColor);
     cell->setAccessibleName(QString::fromStdString(entry));
-    QObject::connect(cell, &ColorLabel::clicked, lblSample, [lblSample, cell] {
+    QObject::connect(cell, &ColorLabel::clicked, lblSample, [&, lblSample, cell, entry] {
       lblSample->setBackColor(cell->backColor());
       lblSample->setForeColor(cell->foreColor());
       lblSample->setText(cell->text());
-      lblSample->setAccessibleName(cell->accessibleName());
+      sampleColor = entry;
+      nameSample();
     });
     lblColor.push_back(cell);
     return cell;

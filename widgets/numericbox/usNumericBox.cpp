@@ -606,14 +606,21 @@ void usNumericBox::applyCaptionAlignment() {
   lblCaption_->setAlignment(horizontal | Qt::AlignTop);
 }
 
+void usNumericBox::setAccessibleLabel(const QString& name) {
+  accessibleLabel_ = name;
+  refreshAccessibleNames();
+}
+
 void usNumericBox::refreshAccessibleNames() {
   const QString caption = lblCaption_->text().trimmed();
-  const QString name = caption.isEmpty() ? txtValue_->toolTip() : caption;
+  const QString name =
+      !accessibleLabel_.isEmpty() ? accessibleLabel_ : (caption.isEmpty() ? txtValue_->toolTip() : caption);
   lblCaption_->setAccessibleName(lblCaption_->text());
   lblAfter_->setAccessibleName(lblAfter_->text());
   txtValue_->setAccessibleName(name);
   txtValue_->setAccessibleDescription(txtValue_->toolTip());
   upDown1_->setAccessibleName(name);
+  picValue_->setAccessibleName(name);
   setAccessibleName(name);
 }
 

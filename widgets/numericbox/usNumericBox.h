@@ -132,6 +132,11 @@ class usNumericBox : public QWidget {
   // the spinner, in the box's font.
   float widthValueShowing(const QString& text) const;
 
+  // The name a screen reader reads for the box, its field and its spinner
+  // where the caption alone does not say what the number is (a second box
+  // captioned "x"); empty gives the caption back that role. Not stored.
+  void setAccessibleLabel(const QString& name);
+
   QSize sizeHint() const override;
 
  signals:
@@ -198,6 +203,7 @@ class usNumericBox : public QWidget {
   QLabel* lblAfter_;
   QLabel* lblValue_;
   QTimer* timer1_;
+  QString accessibleLabel_;
 
   double value_ = 0;
   double min_ = 0;
