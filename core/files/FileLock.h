@@ -9,7 +9,10 @@ namespace velvara::core {
 
 // Holds the lock on the lock file path (made when missing) while it lives;
 // waits as long as another process holds it. The lock ends with the object,
-// or with the process.
+// which removes the lock file while it still holds it, or with the process.
+// A copy that was waiting on a removed file takes the lock on the path's new
+// file instead, so the lock file is never left behind by a finished save and
+// two copies never hold the lock at once.
 class FileLock {
  public:
   explicit FileLock(const std::string& path);
@@ -21,6 +24,7 @@ class FileLock {
   const std::error_code& error() const { return error_; }
 
  private:
+  std::string path_;
   int fd_ = -1;
   std::error_code error_;
 };

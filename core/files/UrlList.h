@@ -16,8 +16,9 @@ class Host;
 bool loadUrlList(Host& host, KeyedCollection<std::string>& urlHistory, const std::string& dataFolder);
 
 // loadUrlList, then rewrites the file from urlHistory (an empty collection
-// leaves the file alone), all under the exclusive lock of "urls.txt.lock"
-// beside it, so running copies saving at once take turns. The file is
+// leaves the file alone), all under an exclusive lock that the data folder's
+// path names in the user's cache folder, so running copies saving at once
+// take turns. The file is
 // replaced atomically and never rewritten after it could not be read, so no
 // address of another run is lost. False after a reported failure (also when
 // the lock cannot be taken).

@@ -43,6 +43,13 @@ std::string documentsFolder() {
   return fromUserDirs.empty() ? home + "/Documents" : fromUserDirs;
 }
 
+std::string cacheFolder() {
+  const std::string cacheHome = environment("XDG_CACHE_HOME");
+  if (!cacheHome.empty() && cacheHome.front() == '/') return cacheHome;
+  const std::string home = environment("HOME");
+  return home.empty() ? std::string() : home + "/.cache";
+}
+
 namespace {
 
 std::filesystem::path executablePath() {

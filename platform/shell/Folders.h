@@ -8,6 +8,10 @@ namespace velvara::shell {
 // $XDG_CONFIG_HOME (else ~/.config), else $HOME/Documents; "" without a home.
 std::string documentsFolder();
 
+// The user's cache folder: $XDG_CACHE_HOME when it is an absolute path, else
+// $HOME/.cache; "" without a home.
+std::string cacheFolder();
+
 // The folder of the running executable.
 std::string programFolder();
 

@@ -23,6 +23,7 @@ MainWindowFixture::MainWindowFixture() {
   std::filesystem::create_directories(dir_.path() / "config");
   setenv("HOME", dir_.file("home").c_str(), 1);
   setenv("XDG_CONFIG_HOME", dir_.file("config").c_str(), 1);
+  setenv("XDG_CACHE_HOME", dir_.file("cache").c_str(), 1);
   strings_.setCurrentLanguage(i18n::kEnglishUk);
   for (const char* scheme : {"http", "https", "file"}) QDesktopServices::setUrlHandler(scheme, &opened_, "open");
 }

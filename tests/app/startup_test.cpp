@@ -6,6 +6,7 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "app/MainHost.h"
 #include "app/strip/ThumbnailStrip.h"
@@ -163,6 +164,9 @@ TEST_F(StartupTest, ClosingWritesSettingsFileUrlsRegistryAndRecentListInThatOrde
   const fs::path urls = dataFolder() + "/urls.txt";
   const fs::path registryFile = registry::Store::defaultFile();
   ASSERT_TRUE(fs::exists(settingsFile) && fs::exists(urls) && fs::exists(registryFile));
+  std::set<std::string> inDataFolder;
+  for (const auto& entry : fs::directory_iterator(dataFolder())) inDataFolder.insert(entry.path().filename());
+  EXPECT_EQ(inDataFolder, (std::set<std::string>{"default.vlm", "urls.txt"})) << "the data folder holds only these";
   EXPECT_LE(fs::last_write_time(urls), fs::last_write_time(registryFile));
   // The settings editor, loaded when the project was shown, rewrites the
   // default settings once more as it unloads, after everything else.

@@ -27,6 +27,11 @@ std::string readFile(const std::string& path) {
 
 class ProjectFileTest : public ::testing::Test {
  protected:
+  // Opening a project saves the remembered addresses under a lock in the
+  // user's cache folder: one of the test's own.
+  ProjectFileTest() { setenv("XDG_CACHE_HOME", cache.path().c_str(), 1); }
+
+  testing::TempDir cache;
   testing::TempDir dir;
   testing::FakeHost host;
   Project project;

@@ -22,6 +22,10 @@ std::vector<std::string> keysOf(const KeyedCollection<std::string>& urls) {
 
 class UrlListTest : public ::testing::Test {
  protected:
+  // Whatever the program keeps in the user's cache folder stays in a folder
+  // of the test's own.
+  UrlListTest() { setenv("XDG_CACHE_HOME", cache.path().c_str(), 1); }
+
   std::string urlsFile() const { return dir.file("urls.txt"); }
   std::string readUrlsFile() const {
     std::ifstream in(urlsFile(), std::ios::binary);
@@ -29,6 +33,7 @@ class UrlListTest : public ::testing::Test {
   }
 
   testing::TempDir dir;
+  testing::TempDir cache;
   testing::FakeHost host;
 };
 
@@ -87,6 +92,22 @@ TEST_F(UrlListTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
   EXPECT_TRUE(std::filesystem::is_directory(urlsFile()));
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, urlsFile());
+}
+
+// The lock that running copies take in turn is kept out of the data folder,
+// which holds nothing but the addresses' file (the lock file an earlier
+// version left there goes), and is gone from the cache once a save is done.
+TEST_F(UrlListTest, TheLockStaysOutOfTheDataFolderAndEndsWithTheSave) {
+  std::ofstream(dir.file("urls.txt.lock"));
+  KeyedCollection<std::string> urls;
+  rememberUrl(urls, "http://127.0.0.1/");
+  ASSERT_TRUE(saveUrlList(host, urls, dir.path().string()));
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) names.push_back(entry.path().filename());
+  EXPECT_EQ(names, std::vector<std::string>{"urls.txt"});
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(cache.path())) {
+    EXPECT_TRUE(entry.is_directory()) << entry.path() << " is left in the cache";
+  }
 }
 
 // Several processes save at once, each a new address at a time; every

@@ -1,8 +1,8 @@
 // The main of every widget test program: a QApplication on the offscreen
 // platform (unless the environment names another), then every GoogleTest
 // test in it. Each program, and each pool size it runs with, keeps its
-// configuration in a folder of the build of its own, so that no test ever
-// touches the user's own configuration and runs side by side never meet.
+// configuration and its cache in folders of the build of its own, so that no
+// test ever touches the user's own and runs side by side never meet.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
                              std::filesystem::path(argv[0]).filename().string() + "-" +
                              (workers != nullptr ? workers : "default");
   setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  setenv("XDG_CACHE_HOME", (config + "-cache").c_str(), 1);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
   return RUN_ALL_TESTS();
