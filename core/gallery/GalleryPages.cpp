@@ -102,10 +102,11 @@ std::size_t writeThumbnailRows(PageLines& lines, const GallerySettings& settings
   return index;
 }
 
-void writeFooter(PageLines& lines, const GallerySettings& settings) {
+void writeFooter(PageLines& lines, const GallerySettings& settings, std::string_view homePage) {
   lines.push_back("<tr>");
   lines.push_back("<td id='pnCell' colspan='" + std::to_string(settings.columns) + "'>");
-  lines.push_back(std::string("<a class='pn' href='") + kProductHomePage + "'>Created using Velvara</a>");
+  lines.push_back(homePage.empty() ? std::string("<span class='pn'>Created using Velvara</span>")
+                                   : "<a class='pn' href='" + std::string(homePage) + "'>Created using Velvara</a>");
   lines.insert(lines.end(), {"</td>", "</tr>", "</table>", "</div>", "<!-- Gallery END -->", "</body>", "</html>"});
 }
 

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/gallery/GalleryCells.h"
 #include "core/model/GallerySettings.h"
 #include "core/model/ImageItem.h"
-#include "core/model/ProductInfo.h"
 
 namespace velvara::core {
 
@@ -40,7 +40,9 @@ std::size_t writeThumbnailRows(PageLines& lines, const GallerySettings& settings
 // The cell arguments of one image in the gallery's style.
 CellArguments cellArgumentsFor(const GallerySettings& settings, const ImageItem& image);
 
-// The "Created using Velvara" row and the end of the document.
-void writeFooter(PageLines& lines, const GallerySettings& settings);
+// The "Created using Velvara" row and the end of the document. The text links
+// to homePage; without one it stands as plain text in the same cell, with
+// the same class.
+void writeFooter(PageLines& lines, const GallerySettings& settings, std::string_view homePage);
 
 }  // namespace velvara::core

@@ -7,6 +7,7 @@
 #include "core/gallery/GalleryFolderCheck.h"
 #include "core/gallery/GalleryPages.h"
 #include "core/gallery/StyleSheet.h"
+#include "core/model/ProductInfo.h"
 #include "core/model/SettingsCheck.h"
 #include "core/production/ImageProduction.h"
 #include "core/text/Encoding.h"
@@ -39,7 +40,7 @@ std::string writePages(Host& host, const GallerySettings& settings, const std::v
     writeTopBlock(lines, settings, page, pages);
     index = writeThumbnailRows(lines, settings, images, index,
                                [&](const ImageItem& image) { host.setCaption(imageCaption + image.sourcePath); });
-    writeFooter(lines, settings);
+    writeFooter(lines, settings, productHomePage());
 
     OutputFile file(settings.destFolder + "/" + pageName(page, pages));
     for (const auto& line : lines) file.line(htmlEscapeNonAscii(line));

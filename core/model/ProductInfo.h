@@ -9,8 +9,11 @@ inline constexpr const char* kProgramName = "Velvara";
 // The version as the window captions and the About box show it.
 inline constexpr const char* kProgramVersion = "v.1.1.1.";
 
-// The product's home page: the "Created using Velvara" link at the foot of
-// every gallery page, and the About box's home-page link.
-inline constexpr const char* kProductHomePage = "https://velvara.example/";
+// The product's home page, set when the program is built (the CMake cache
+// variable VELVARA_HOME_PAGE): the "Created using Velvara" link at the foot
+// of every gallery page, and the About box's links to the home page and the
+// author's gallery. "" when the build names none; the footer and the About
+// box then show their texts without a link.
+const char* productHomePage();
 
 }  // namespace velvara::core

@@ -78,12 +78,12 @@ QPixmap drawPage(int size) {
 
 const std::array<const char*, 5>& aboutPages() {
   static const std::array<const char*, 5> pages = {"http://prototypejs.org/", "https://www.libvips.org/",
-                                                   core::kProductHomePage, core::kProductHomePage,
+                                                   core::productHomePage(), core::productHomePage(),
                                                    "http://script.aculo.us/"};
   return pages;
 }
 
-frmAbout::frmAbout(i18n::StringService& strings, core::Host& host, QWidget* parent)
+frmAbout::frmAbout(i18n::StringService& strings, core::Host& host, QWidget* parent, std::string homePage)
     : QDialog(parent),
       strings_(strings),
       host_(host),
@@ -123,12 +123,19 @@ frmAbout::frmAbout(i18n::StringService& strings, core::Host& host, QWidget* pare
 
   auto* links = new QVBoxLayout;
   for (int i = 0; i < 5; ++i) {
-    lblLightBoxUrl_[i] = new LinkLabel(this);
+    const bool homePageLabel = i == 2 || i == 3;
+    const std::string page = homePageLabel ? homePage : std::string(aboutPages()[i]);
+    if (page.empty()) {
+      lblLightBoxUrl_[i] = new QLabel(this);
+    } else {
+      auto* link = new LinkLabel(this);
+      link->setToolTip(QString::fromStdString(page));
+      connect(link, &LinkLabel::clicked, this, [this, page] { host_.openDocument(page); });
+      lblLightBoxUrl_[i] = link;
+    }
     lblLightBoxUrl_[i]->setObjectName(QString("lblLightBoxUrl_%1").arg(i));
     lblLightBoxUrl_[i]->setText(kFixedLinkCaptions[i]);
     lblLightBoxUrl_[i]->setAccessibleName(lblLightBoxUrl_[i]->text());
-    lblLightBoxUrl_[i]->setToolTip(aboutPages()[i]);
-    connect(lblLightBoxUrl_[i], &LinkLabel::clicked, this, [this, i] { host_.openDocument(aboutPages()[i]); });
     links->addWidget(lblLightBoxUrl_[i], 0, Qt::AlignLeft);
   }
   cmdOK_->setObjectName("cmdOK");

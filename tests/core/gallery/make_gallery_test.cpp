@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "core/gallery/GalleryPages.h"
+#include "core/model/ProductInfo.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/TempDir.h"
 
@@ -73,10 +74,14 @@ const Lines kShadowboxBlock = {
 const Lines kSheetLink = {"<link rel=\"stylesheet\" href=\"library/ktvlr.css\" type=\"text/css\">"};
 const Lines kHeadEnd = {"<!--Include this rows in your header: END-->", "</head>", "", "<body>"};
 
+// The footer as this build writes it: a link only when the build names the
+// product's home page (none by default).
 Lines footer(int columns) {
+  const std::string homePage = productHomePage();
   return {"<tr>",
           "<td id='pnCell' colspan='" + std::to_string(columns) + "'>",
-          std::string("<a class='pn' href='") + kProductHomePage + "'>Created using Velvara</a>",
+          homePage.empty() ? "<span class='pn'>Created using Velvara</span>"
+                           : "<a class='pn' href='" + homePage + "'>Created using Velvara</a>",
           "</td>",
           "</tr>",
           "</table>",
@@ -96,6 +101,21 @@ TEST(PageHead, EachStyleHasItsBlockAndAnUnknownStyleNone) {
   EXPECT_EQ(head(1), concat({kHeadStart, kShadowboxBlock, kSheetLink, kHeadEnd}));
   EXPECT_EQ(head(2), concat({kHeadStart, kSheetLink, kHeadEnd}));
   EXPECT_EQ(head(3), concat({kHeadStart, kHeadEnd}));
+}
+
+TEST(PageFooter, TheTextLinksToTheHomePageOnlyWhenThereIsOne) {
+  GallerySettings settings;
+  settings.columns = 3;
+  PageLines withHomePage;
+  writeFooter(withHomePage, settings, "https://home.test/velvara/");
+  PageLines without;
+  writeFooter(without, settings, "");
+  ASSERT_EQ(withHomePage.size(), 10u);
+  EXPECT_EQ(withHomePage[1], "<td id='pnCell' colspan='3'>");
+  EXPECT_EQ(withHomePage[2], "<a class='pn' href='https://home.test/velvara/'>Created using Velvara</a>");
+  EXPECT_EQ(without[2], "<span class='pn'>Created using Velvara</span>");
+  without[2] = withHomePage[2];
+  EXPECT_EQ(without, withHomePage) << "only the text's line differs";
 }
 
 TEST(PageNames, CountsAndNames) {

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "core/model/ProductInfo.h"
 #include "platform/mlruntime/LanguageSupport.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/qt/ModalAnswer.h"
@@ -58,7 +57,7 @@ TEST_F(AboutTest, ALanguageChangeReloadsTheTranslatedCaptionsOnly) {
 }
 
 TEST_F(AboutTest, LinksOpenTheirPagesThroughTheShellAndLeaveTheWindowOpen) {
-  frmAbout window(host.stringService, host);
+  frmAbout window(host.stringService, host, nullptr, "https://home.test/velvara/");
   window.show();
   for (int i = 0; i < 5; ++i) {
     QTest::mouseClick(window.findChild<QWidget*>(QString("lblLightBoxUrl_%1").arg(i)), Qt::LeftButton);
@@ -66,9 +65,32 @@ TEST_F(AboutTest, LinksOpenTheirPagesThroughTheShellAndLeaveTheWindowOpen) {
   EXPECT_TRUE(window.isVisible());
   ASSERT_EQ(host.openedDocuments.size(), 5u);
   EXPECT_EQ(host.openedDocuments[1], "https://www.libvips.org/");
-  EXPECT_EQ(host.openedDocuments[2], core::kProductHomePage) << "the author's gallery";
-  EXPECT_EQ(host.openedDocuments[3], core::kProductHomePage);
+  EXPECT_EQ(host.openedDocuments[2], "https://home.test/velvara/") << "the author's gallery";
+  EXPECT_EQ(host.openedDocuments[3], "https://home.test/velvara/");
   for (const std::string& page : host.openedDocuments) EXPECT_EQ(page.rfind("http", 0), 0u) << page;
+}
+
+// A build that names no home page shows the two labels that would lead there
+// as plain text: no link look, no focus stop, nothing opened on a click or a
+// key; the other three stay links.
+TEST_F(AboutTest, WithoutAHomePageItsTwoLabelsArePlainText) {
+  frmAbout window(host.stringService, host, nullptr, "");
+  window.show();
+  for (int i = 0; i < 5; ++i) {
+    SCOPED_TRACE(i);
+    auto* label = window.findChild<QLabel*>(QString("lblLightBoxUrl_%1").arg(i));
+    ASSERT_NE(label, nullptr);
+    const bool link = i != 2 && i != 3;
+    EXPECT_EQ(label->font().underline(), link);
+    EXPECT_EQ(label->focusPolicy() != Qt::NoFocus, link);
+    EXPECT_EQ(label->toolTip().isEmpty(), !link);
+    EXPECT_FALSE(label->text().isEmpty());
+    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::keyClick(label, Qt::Key_Return);
+  }
+  EXPECT_EQ(host.openedDocuments, (std::vector<std::string>{"http://prototypejs.org/", "http://prototypejs.org/",
+                                                            "https://www.libvips.org/", "https://www.libvips.org/",
+                                                            "http://script.aculo.us/", "http://script.aculo.us/"}));
 }
 
 TEST_F(AboutTest, CloseEndsTheModalShowingInEitherLanguage) {
