@@ -159,6 +159,7 @@ TEST_F(StartupTest, ClosingWritesSettingsFileUrlsRegistryAndRecentListInThatOrde
   EXPECT_FALSE(fs::exists(dataFolder() + "/default.vlm"));
   // Opening the project wrote the remembered addresses already.
   fs::remove(dataFolder() + "/urls.txt");
+  std::ofstream(dataFolder() + "/urls.txt.lock");  // as earlier versions left it
   window_->close();
   const fs::path settingsFile = dataFolder() + "/default.vlm";
   const fs::path urls = dataFolder() + "/urls.txt";
@@ -167,6 +168,8 @@ TEST_F(StartupTest, ClosingWritesSettingsFileUrlsRegistryAndRecentListInThatOrde
   std::set<std::string> inDataFolder;
   for (const auto& entry : fs::directory_iterator(dataFolder())) inDataFolder.insert(entry.path().filename());
   EXPECT_EQ(inDataFolder, (std::set<std::string>{"default.vlm", "urls.txt"})) << "the data folder holds only these";
+  // The lock that running copies take in turn over urls.txt ends with the save.
+  for (const auto& entry : fs::recursive_directory_iterator(dir_.file("cache"))) EXPECT_TRUE(entry.is_directory());
   EXPECT_LE(fs::last_write_time(urls), fs::last_write_time(registryFile));
   // The settings editor, loaded when the project was shown, rewrites the
   // default settings once more as it unloads, after everything else.

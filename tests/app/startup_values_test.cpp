@@ -38,16 +38,16 @@ TEST(StartupValuesTest, PlacementAppliesSizesNotZeroAndEdgesNotNegativeWhereTheS
   EXPECT_FALSE(second.height);
   EXPECT_FALSE(second.left);
   EXPECT_EQ(second.top, 150);
-  const StoredPlacement largest = placementToApply("48000", "18000", "47985", "17985", screens);
+  // The screens' size is taken, and the last pixel of their far side.
+  const StoredPlacement largest = placementToApply("48000", "18000", "47985", "99999999", screens);
   EXPECT_EQ(largest.width, 48000);
   EXPECT_EQ(largest.height, 18000);
   EXPECT_EQ(largest.left, 47985);
-  EXPECT_EQ(largest.top, 17985);
-  const StoredPlacement beyond = placementToApply("48015", "-9630", "48000", "99999999", screens);
+  EXPECT_FALSE(largest.top);
+  const StoredPlacement beyond = placementToApply("48015", "-9630", "48000", "0", screens);
   EXPECT_FALSE(beyond.width);
   EXPECT_FALSE(beyond.height);
   EXPECT_FALSE(beyond.left);
-  EXPECT_FALSE(beyond.top);
 }
 
 TEST(StartupValuesTest, TheCommandLineIsOnePathEndingInVlr) {

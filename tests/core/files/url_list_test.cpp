@@ -94,22 +94,6 @@ TEST_F(UrlListTest, AnUnreadableFileIsReportedAndNeverOverwritten) {
   EXPECT_EQ(host.messages[0].title, urlsFile());
 }
 
-// The lock that running copies take in turn is kept out of the data folder,
-// which holds nothing but the addresses' file (the lock file an earlier
-// version left there goes), and is gone from the cache once a save is done.
-TEST_F(UrlListTest, TheLockStaysOutOfTheDataFolderAndEndsWithTheSave) {
-  std::ofstream(dir.file("urls.txt.lock"));
-  KeyedCollection<std::string> urls;
-  rememberUrl(urls, "http://127.0.0.1/");
-  ASSERT_TRUE(saveUrlList(host, urls, dir.path().string()));
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir.path())) names.push_back(entry.path().filename());
-  EXPECT_EQ(names, std::vector<std::string>{"urls.txt"});
-  for (const auto& entry : std::filesystem::recursive_directory_iterator(cache.path())) {
-    EXPECT_TRUE(entry.is_directory()) << entry.path() << " is left in the cache";
-  }
-}
-
 // Several processes save at once, each a new address at a time; every
 // address of every process is in the file at the end.
 TEST_F(UrlListTest, ProcessesSavingAtOnceLoseNoAddress) {
