@@ -389,12 +389,13 @@ void Form1::resizeEvent(QResizeEvent* event) {
   // The smallest outer size, given as the client size the window system may
   // not go below. A window system that does not keep to it (one without a
   // window manager) may still make the window smaller: the window then takes
-  // the smallest size itself.
+  // the smallest size itself, unless it fills a screen that is smaller.
   const QSize frame = frameGeometry().size() - geometry().size();
   const int minimumWidth = minimumOuterWidth(controls_.frmImageDescription->width(), controls_.frmImagesTools->width());
   const QSize minimum(minimumWidth - frame.width(), kMinimumOuterHeight - frame.height());
   setMinimumSize(minimum);
-  if (width() < minimum.width() || height() < minimum.height()) resize(size().expandedTo(minimum));
+  const bool fillsScreen = isMaximized() || isFullScreen();
+  if (!fillsScreen && (width() < minimum.width() || height() < minimum.height())) resize(size().expandedTo(minimum));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
