@@ -13,11 +13,13 @@
 #include "i18n/qt/QtTranslations.h"
 #include "linkcheck/frmVerifyLinks.h"
 #include "platform/shell/Folders.h"
+#include "platform/shell/Locale.h"
 #include "widgets/prompt/QtPrompts.h"
 
 int main(int argc, char** argv) {
   using namespace velvara;
   QApplication application(argc, argv);
+  shell::keepPortableNumbers();
   i18n::StringService strings;
   strings.initMlResources();
   i18n::QtTranslations qtTranslations;

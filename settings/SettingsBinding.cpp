@@ -10,7 +10,6 @@
 #include "core/helpers/Colors.h"
 #include "core/helpers/Urls.h"
 #include "core/model/GallerySettings.h"
-#include "settings/binding/LocaleNumbers.h"
 #include "settings/binding/NumberTexts.h"
 #include "settings/binding/RecordTexts.h"
 #include "settings/controls/ColorButton.h"
@@ -33,7 +32,7 @@ void frmSettings::setBoxToWholeNumber(NumericBox& box, const std::string& text, 
   if (const auto number = wholeNumber(text, sixteenBits)) box.setValue(static_cast<double>(*number));
 }
 
-std::string frmSettings::boxText(NumericBox& box) { return decimalText(box.value(), localeDecimalSeparator()); }
+std::string frmSettings::boxText(NumericBox& box) { return decimalText(box.value()); }
 
 void frmSettings::setStyleOption(std::int16_t galleryStyle) {
   if (galleryStyle >= 0 && galleryStyle < static_cast<std::int16_t>(OpStyle.size())) {

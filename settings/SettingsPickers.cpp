@@ -4,7 +4,6 @@
 // getValues.
 #include "core/host/Host.h"
 #include "i18n/StringService.h"
-#include "settings/binding/LocaleNumbers.h"
 #include "settings/binding/NumberTexts.h"
 #include "settings/controls/ColorButton.h"
 #include "settings/controls/FontSample.h"
@@ -80,11 +79,11 @@ void frmSettings::cmdIimageDataContainer_font_Click() {
 }
 
 void frmSettings::usWebTitle_font_size_Change(double numValue) {
-  lblWebTitle_font_name->setFontSize(leadingNumber(decimalText(numValue, localeDecimalSeparator())));
+  lblWebTitle_font_name->setFontSize(leadingNumber(decimalText(numValue)));
 }
 
 void frmSettings::usImg_font_size_Change(double numValue) {
-  lblImg_font_name->setFontSize(leadingNumber(decimalText(numValue, localeDecimalSeparator())));
+  lblImg_font_name->setFontSize(leadingNumber(decimalText(numValue)));
 }
 
 void frmSettings::usImageDataContainer_size_Change(double numValue) {

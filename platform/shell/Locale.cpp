@@ -1,5 +1,7 @@
 #include "platform/shell/Locale.h"
 
+#include <clocale>
+
 namespace velvara::shell {
 
 std::string localeInfo(int locale, int infoType) {
@@ -13,5 +15,7 @@ std::string localeInfo(int locale, int infoType) {
       return {};
   }
 }
+
+void keepPortableNumbers() { std::setlocale(LC_NUMERIC, "C"); }
 
 }  // namespace velvara::shell

@@ -12,4 +12,11 @@ inline constexpr int kLocaleNativeLanguageName = 4;
 // names of English (United Kingdom), 2057, and German (Germany), 1031.
 std::string localeInfo(int locale, int infoType);
 
+// Qt hands the user's locale to the C library when the application object is
+// created; under a German one the C library's number functions would write
+// and read "1,5". Numbers in the program's files, the registry and style
+// sheets always use a point, so the C library keeps its own number rules.
+// Called right after the application object is created.
+void keepPortableNumbers();
+
 }  // namespace velvara::shell

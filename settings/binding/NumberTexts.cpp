@@ -32,26 +32,6 @@ LeadingRun readLeadingRun(std::string_view text) {
   return {negative ? -value : value, start + static_cast<std::size_t>(end - rest.data())};
 }
 
-std::string utf8(char32_t c) {
-  std::string out;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-  return out;
-}
-
 }  // namespace
 
 std::optional<std::int32_t> wholeNumber(std::string_view text, bool sixteenBits) {
@@ -76,13 +56,11 @@ double leadingNumber(std::string_view text) {
   return run.length == 0 || !std::isfinite(run.value) ? 0 : run.value;
 }
 
-std::string decimalText(double value, char32_t decimalSeparator) {
+std::string decimalText(double value) {
   char buffer[64];
   const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
   std::string text = error == std::errc{} ? std::string(buffer, end) : std::string("0");
   if (text == "-0") text = "0";
-  const auto point = text.find('.');
-  if (point != std::string::npos) text.replace(point, 1, utf8(decimalSeparator));
   return text;
 }
 

@@ -23,8 +23,10 @@ std::optional<std::int32_t> wholeNumber(double value, bool sixteenBits = false);
 // text does not begin with a number.
 double leadingNumber(std::string_view text);
 
-// The number as plain decimal text ("160"); a fraction is written with
-// decimalSeparator ("10.5" or "10,5").
-std::string decimalText(double value, char32_t decimalSeparator);
+// The number as plain decimal text ("160", "10.5"). The point is written
+// whatever the user's locale: the text goes into settings and project files
+// that other copies of the program read, and into style sheets, where a
+// comma would make the browser drop the rule.
+std::string decimalText(double value);
 
 }  // namespace velvara::settings

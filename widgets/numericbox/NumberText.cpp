@@ -1,8 +1,8 @@
 #include "widgets/numericbox/NumberText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 namespace velvara::widgets {
 
@@ -39,7 +39,15 @@ std::size_t scanNumber(std::string_view text, char localeSeparator, double& valu
       i = exponent;
     }
   }
-  value = std::strtod(plain.c_str(), nullptr);
+  // Read without the C library's locale, which may take "," for the point.
+  const bool negative = plain.front() == '-';
+  const std::size_t unsignedStart = plain.front() == '-' || plain.front() == '+' ? 1 : 0;
+  const auto read = std::from_chars(plain.data() + unsignedStart, plain.data() + plain.size(), value);
+  if (read.ec == std::errc::result_out_of_range) {
+    // Too large is infinite, as the box then refuses it; too small is 0.
+    value = plain.find("e-") == std::string::npos ? HUGE_VAL : 0.0;
+  }
+  if (negative) value = -value;
   return i;
 }
 
@@ -66,8 +74,8 @@ std::string formatNumber(double value, std::string_view pattern, char localeSepa
   const std::size_t first = pattern.find_first_of("0#");
   if (first == std::string_view::npos) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    std::string text = buffer;
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, written.ptr);
     if (auto point = text.find('.'); point != std::string::npos) text[point] = localeSeparator;
     return std::string(pattern) + text;
   }

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/shell/Locale.h"
+
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   const char* workers = std::getenv("VELVARA_WORKERS");
@@ -20,5 +22,7 @@ int main(int argc, char** argv) {
   setenv("XDG_CACHE_HOME", (config + "-cache").c_str(), 1);
   ::testing::InitGoogleTest(&argc, argv);
   QApplication application(argc, argv);
+  // As the program does.
+  velvara::shell::keepPortableNumbers();
   return RUN_ALL_TESTS();
 }

@@ -1,6 +1,10 @@
 // Reading and writing the numeric box's numbers under both kinds of locale.
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
+#include <string>
+
 #include "widgets/numericbox/NumberText.h"
 
 namespace velvara::widgets {
@@ -14,10 +18,24 @@ TEST(NumberTextTest, TheLeadingNumberStopsAtTheFirstForeignCharacter) {
     bool whole;
   };
   const Case cases[] = {
-      {"", '.', 0, false},    {"abc", '.', 0, false},     {"  12", '.', 12, true}, {"12px", '.', 12, false},
-      {"-7", '.', -7, true},  {"1.5", '.', 1.5, true},    {"1,5", ',', 1.5, true}, {"1.5", ',', 1.5, true},
-      {"1,5", '.', 1, false}, {"1.2.3", '.', 1.2, false}, {"-", '.', 0, false},    {"2e3", '.', 2000, true},
-      {"2e", '.', 2, false},  {".5", '.', 0.5, true},     {"5.", '.', 5, true},
+      {"", '.', 0, false},
+      {"abc", '.', 0, false},
+      {"  12", '.', 12, true},
+      {"12px", '.', 12, false},
+      {"-7", '.', -7, true},
+      {"1.5", '.', 1.5, true},
+      {"1,5", ',', 1.5, true},
+      {"1.5", ',', 1.5, true},
+      {"1,5", '.', 1, false},
+      {"1.2.3", '.', 1.2, false},
+      {"-", '.', 0, false},
+      {"2e3", '.', 2000, true},
+      {"2e", '.', 2, false},
+      {".5", '.', 0.5, true},
+      {"5.", '.', 5, true},
+      {"1e999", '.', HUGE_VAL, true},
+      {"-1e999", '.', -HUGE_VAL, true},
+      {"1e-999", '.', 0, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.text) + " with separator " + c.separator);
@@ -52,6 +70,19 @@ TEST(NumberTextTest, PatternsRoundHalfAwayFromZeroAndWriteTheLocalesSeparator) {
     SCOPED_TRACE(std::to_string(c.value) + " as " + c.pattern);
     EXPECT_EQ(formatNumber(c.value, c.pattern, c.separator), c.text);
   }
+}
+
+// Qt hands the user's locale to the C library when the program starts; under
+// a German one the C library's number functions take "," for the point.
+TEST(NumberTextTest, NumbersDoNotDependOnTheCLibrarysLocale) {
+  struct RestoredLocale {
+    std::string name = std::setlocale(LC_NUMERIC, nullptr);
+    ~RestoredLocale() { std::setlocale(LC_NUMERIC, name.c_str()); }
+  } restored;
+  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no German locale on this machine";
+  EXPECT_EQ(leadingNumber("1.5", ','), 1.5);
+  EXPECT_EQ(leadingNumber("1,5", ','), 1.5);
+  EXPECT_EQ(formatNumber(3.25, "", '.'), "3.25");
 }
 
 }  // namespace
