@@ -7,6 +7,9 @@
 namespace velvara::settings {
 namespace {
 
+// The width the sample asks of its layout, which stretches it to its column.
+constexpr int kDesignedWidth = 120;
+
 std::int32_t toPlatformColor(const QColor& color) { return color.red() + 256 * color.green() + 65536 * color.blue(); }
 
 }  // namespace
@@ -54,6 +57,10 @@ void FontSample::setTextColor(std::int32_t color) {
   colors.setColor(QPalette::WindowText, toQColor(color));
   setPalette(colors);
 }
+
+QSize FontSample::sizeHint() const { return {kDesignedWidth, height()}; }
+
+QSize FontSample::minimumSizeHint() const { return {0, height()}; }
 
 std::int32_t FontSample::backColor() const { return toPlatformColor(palette().color(QPalette::Window)); }
 std::int32_t FontSample::textColor() const { return toPlatformColor(palette().color(QPalette::WindowText)); }

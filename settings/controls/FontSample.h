@@ -24,6 +24,11 @@ class FontSample : public QLabel {
   void setTextColor(std::int32_t color);
   std::int32_t backColor() const;
   std::int32_t textColor() const;
+
+  // The same whatever the font: a large font or a long name is clipped
+  // inside the sample's box instead of widening the window around it.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
 };
 
 }  // namespace velvara::settings

@@ -10,12 +10,18 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "app/Form1.h"
 #include "app/MainHost.h"
+#include "core/files/SettingsFileFormat.h"
+#include "settings/controls/FontSample.h"
 #include "tests/app/MainWindowFixture.h"
 #include "widgets/numericbox/usNumericBox.h"
+
+// Failures show sizes as numbers.
+inline void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
 
 namespace velvara::app::testing {
 namespace {
@@ -102,6 +108,45 @@ TEST_F(SettingsCommandTest, EnterAndEscapeLeaveTheWindowOpenAndOpenNothing) {
   EXPECT_EQ(titleAfterKeys, "My Image Gallery");
   // Only Exit wrote the default settings.
   EXPECT_TRUE(std::filesystem::is_regular_file(defaultFile));
+}
+
+TEST_F(SettingsCommandTest, ALargeSampleFontLeavesTheWindowAndTheSampleTheirSize) {
+  Form1& window = start();
+  core::GallerySettings large = data_.project.settings;
+  large.webTitleFontName = "DejaVu Sans Condensed";
+  large.webTitleFontSize = "56";
+  const std::string largeFile = dir_.file("large.vls");
+  std::ofstream(largeFile, std::ios::binary) << core::serializeSettingsFile(large);
+
+  QSize designed, sampleDesigned;
+  std::vector<QSize> windowSizes, sampleSizes;
+  const auto measure = [&](QWidget& dialog) {
+    windowSizes.push_back(dialog.size());
+    sampleSizes.push_back(dialog.findChild<settings::FontSample*>("lblWebTitle_font_name")->size());
+  };
+  whenUp("frmSettings", [&](QWidget& dialog) {
+    designed = dialog.size();
+    sampleDesigned = dialog.findChild<settings::FontSample*>("lblWebTitle_font_name")->size();
+    prompts_.fileNames = {largeFile};
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdSettings_0"), Qt::LeftButton);
+    QApplication::processEvents();
+    measure(dialog);
+    prompts_.fonts = {core::FontChoice{"DejaVu Serif", 56}};
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdWebTitleFont"), Qt::LeftButton);
+    QApplication::processEvents();
+    measure(dialog);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+  });
+  window.menus().mnuSettings->trigger();
+  ASSERT_EQ(data_.project.settings.webTitleFontSize, "56");
+  // Opened again on the large font.
+  whenUp("frmSettings", [&](QWidget& dialog) {
+    measure(dialog);
+    dialog.close();
+  });
+  window.menus().mnuSettings->trigger();
+  EXPECT_EQ(windowSizes, std::vector<QSize>(3, designed));
+  EXPECT_EQ(sampleSizes, std::vector<QSize>(3, sampleDesigned));
 }
 
 TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsToGerman) {
