@@ -2,8 +2,10 @@
 
 #include <cctype>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
+#include "core/helpers/Blanks.h"
 #include "core/helpers/KeyedCollection.h"
 #include "core/helpers/Paths.h"
 #include "core/helpers/Urls.h"
@@ -27,13 +29,32 @@ std::string withoutFileScheme(const std::string& target) {
   return drive ? rest : target.substr(7);
 }
 
-// Resolved links come back in lower case, which only names the file on a
-// file system that ignores case. Here a resolved path counts as existing when
-// a path that differs from it only in letter case exists.
-bool resolvedPathExists(const std::string& path) {
+// A link resolved against the base address, in two parts: the base's part,
+// which the resolver hands back in lower case, and the link's own part as the
+// user wrote it.
+struct ResolvedLink {
+  std::string base;
+  std::string link;
+  std::string whole() const { return base + link; }
+};
+
+std::optional<ResolvedLink> resolveLink(const std::string& baseUrl, const std::string& relUrl) {
+  std::string resolved;
+  if (!core::resolveRelativeUrl(baseUrl, relUrl, resolved)) return std::nullopt;
+  // The resolver lower-cases the link after the same trimming; lower-casing
+  // keeps every character's length, so the link's part ends the result.
+  std::string link(core::trimBlanks(relUrl));
+  if (!link.empty() && link.back() == '/') link.pop_back();
+  while (link.starts_with("../")) link.erase(0, 3);
+  return ResolvedLink{resolved.substr(0, resolved.size() - link.size()), link};
+}
+
+// The folder that the lower-cased base names on disk, found without regard
+// to letter case: a base typed in another case than its folders names them
+// still. Nothing when no such folder exists.
+std::optional<std::filesystem::path> baseFolderOnDisk(const std::string& base) {
   namespace fs = std::filesystem;
-  if (core::pathExists(path)) return true;
-  const fs::path wanted(path);
+  const fs::path wanted(base);
   fs::path current = wanted.is_absolute() ? wanted.root_path() : fs::path(".");
   for (const fs::path& part : wanted.relative_path()) {
     if (part.empty() || part == ".") continue;
@@ -51,9 +72,18 @@ bool resolvedPathExists(const std::string& path) {
         break;
       }
     }
-    if (!found) return false;
+    if (!found) return std::nullopt;
   }
-  return true;
+  return current;
+}
+
+// Whether the resolved link names a file or folder: its base without regard
+// to case, the link's own part exactly as written, as on any file system
+// that tells letter cases apart.
+bool resolvedLinkExists(const ResolvedLink& resolved) {
+  if (core::pathExists(resolved.whole())) return true;
+  const auto folder = baseFolderOnDisk(resolved.base);
+  return folder && core::pathExists((*folder / resolved.link).string());
 }
 
 }  // namespace
@@ -66,9 +96,11 @@ LinkVerdict classifyLink(const std::string& target, const std::string& baseUrl) 
   if (isTestableWebAddress(target) || core::isHtmlFile(target)) {
     std::string address = target;
     if (!isTestableWebAddress(address)) {
-      if (!core::resolveRelativeUrl(baseUrl, target, address)) return {LinkStatus::RelativeNotVerified, {}};
+      const auto resolved = resolveLink(baseUrl, target);
+      if (!resolved) return {LinkStatus::RelativeNotVerified, {}};
+      address = resolved->whole();
       if (!isTestableWebAddress(address)) {
-        return {resolvedPathExists(address) ? LinkStatus::Validated : LinkStatus::LinkFileNotFound, {}};
+        return {resolvedLinkExists(*resolved) ? LinkStatus::Validated : LinkStatus::LinkFileNotFound, {}};
       }
     }
     if (address.ends_with('/')) address.pop_back();
@@ -76,10 +108,9 @@ LinkVerdict classifyLink(const std::string& target, const std::string& baseUrl) 
   }
   const std::string path = withoutFileScheme(target);
   if (core::pathExists(path)) return {LinkStatus::Validated, {}};
-  std::string resolved;
-  if (core::resolveRelativeUrl(baseUrl, path, resolved)) {
-    if (core::isWebAddress(resolved)) return {LinkStatus::ExternalNotVerified, {}};
-    if (resolvedPathExists(resolved)) return {LinkStatus::Validated, {}};
+  if (const auto resolved = resolveLink(baseUrl, path)) {
+    if (isTestableWebAddress(resolved->whole())) return {LinkStatus::ExternalNotVerified, {}};
+    if (resolvedLinkExists(*resolved)) return {LinkStatus::Validated, {}};
   }
   return {LinkStatus::LinkNotFound, {}};
 }

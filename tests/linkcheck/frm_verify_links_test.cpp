@@ -232,6 +232,30 @@ TEST_F(VerifyLinksTest, AFailingProbeLeavesWebAddressesNotVerifiedAndStillChecks
   EXPECT_EQ(statuses()[5], strings.loadMlString(248));
 }
 
+TEST_F(VerifyLinksTest, OnlyTheBaseIsFoundWithoutRegardToCase) {
+  std::filesystem::create_directories(temp.path() / "Site" / "Pages");
+  touch(temp.file("Site/Pages/index.html"));
+  touch(temp.file("Site/Pages/photo.jpg"));
+  for (const char* link :
+       {"Pages/index.html", "pages/index.HTML", "Pages/photo.jpg", "PAGES/PHOTO.JPG", "Pages/../Pages/photo.jpg"}) {
+    addImage("", link);
+  }
+  // The resolver hands the base back in lower case; the folder on disk is "Site".
+  project.settings.baseUrl = temp.file("SITE");
+  open();
+  verify();
+  EXPECT_EQ(statuses(), (std::vector<std::string>{"Validated", "Link (file)not found", "Validated", "Link not found",
+                                                  "Validated"}));
+
+  // Another file beside a web page is in the web, with either scheme.
+  for (const char* base : {"http://127.0.0.1/gallery/", "https://127.0.0.1/gallery/"}) {
+    SCOPED_TRACE(base);
+    child<QLineEdit>("txtBaseUrl").setText(QString::fromLatin1(base));
+    verify();
+    EXPECT_EQ(statuses()[3], "External link: not verifyed");
+  }
+}
+
 TEST_F(VerifyLinksTest, TheProbeWaitsFiveSecondsAndEveryOtherAddressThree) {
   struct Case {
     const char* probe;
