@@ -11,11 +11,20 @@ namespace {
 
 constexpr int kMaximumRedirects = 20;
 
-// One manager for the whole program, owned by the application object so it
-// goes before the network stack does.
-QNetworkAccessManager& sharedNetworkAccess() {
+QPointer<QNetworkAccessManager>& sharedManager() {
   static QPointer<QNetworkAccessManager> manager;
-  if (!manager) manager = new QNetworkAccessManager(QCoreApplication::instance());
+  return manager;
+}
+
+// One manager for the whole program. It goes first thing when the
+// application object is destroyed: its worker thread closes the connections
+// it keeps on the way out, which needs the application object still there.
+QNetworkAccessManager& sharedNetworkAccess() {
+  QPointer<QNetworkAccessManager>& manager = sharedManager();
+  if (!manager) {
+    manager = new QNetworkAccessManager(QCoreApplication::instance());
+    qAddPostRoutine([] { delete sharedManager().data(); });
+  }
   return *manager;
 }
 
@@ -74,7 +83,9 @@ void WebBrowser::release() {
   QNetworkReply* reply = reply_;
   reply_ = nullptr;
   reply->disconnect(this);
-  reply->abort();
+  // Deleting a reply ends its request quietly. Aborting one whose headers
+  // have already told of a failure would have the failure reported twice
+  // once its body arrives, which the network code complains about.
   reply->deleteLater();
 }
 

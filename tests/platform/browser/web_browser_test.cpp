@@ -118,5 +118,37 @@ TEST(WebBrowserTest, AnAbandonedNavigationReportsNothing) {
   EXPECT_EQ(browser.locationUrl(), server.url("/ok"));
 }
 
+// Every message Qt prints while it lives; the previous handler comes back
+// with the end of the recording.
+class QtMessages {
+ public:
+  QtMessages() { previous_ = qInstallMessageHandler(&QtMessages::record); }
+  ~QtMessages() { qInstallMessageHandler(previous_); }
+  static inline QStringList recorded;
+
+ private:
+  static void record(QtMsgType, const QMessageLogContext&, const QString& text) { recorded << text; }
+  QtMessageHandler previous_ = nullptr;
+};
+
+// The program's end is checked with this test too: its program is run once
+// more alone, and nothing may appear on its error output (tests/CMakeLists.txt).
+TEST(WebBrowserTest, FailedNavigationsPrintNothing) {
+  LocalHttpServer server;
+  server.answer("/ok", {200});
+  server.answer("/server-error", {500});
+  server.answer("/gone-away", {301, "/missing"});
+  server.answer("/loop", {302, "/loop"});
+  WebBrowser browser;
+  QtMessages messages;
+  const QString secure = LocalHttpServer::refusedUrl("/x").replace("http://", "https://");
+  for (const QString& address : {server.url("/missing"), server.url("/server-error"), server.url("/gone-away"),
+                                 server.url("/loop"), LocalHttpServer::refusedUrl("/x"), secure}) {
+    SCOPED_TRACE(address.toStdString());
+    EXPECT_TRUE(navigateAndWait(browser, address).failed);
+  }
+  EXPECT_TRUE(QtMessages::recorded.isEmpty()) << QtMessages::recorded.join('\n').toStdString();
+}
+
 }  // namespace
 }  // namespace velvara::browser
