@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -105,6 +106,9 @@ frmVerifyLinks::frmVerifyLinks(core::Project& project, core::KeyedCollection<std
   layout->addLayout(buttons);
   resize(760, 440);
 
+  connect(listView1_->verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+    if (isChecking_ && !scrollingToRow_) followingRun_ = false;
+  });
   connect(cmdVerify_, &QPushButton::clicked, this, &frmVerifyLinks::cmdVerifyClicked);
   connect(cmdStop_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
   connect(cmdEdit_, &QPushButton::clicked, this, &frmVerifyLinks::cmdEditClicked);
@@ -196,13 +200,24 @@ void frmVerifyLinks::cmdVerifyClicked() {
   const bool webReachable = urlRowCount_ > 0 && verifier_.verifyUrl(probeUrl_, kProbeLimitSeconds);
   const int count = listView1_->topLevelItemCount();
   for (int i = 0; i < count; ++i) setStatus(*listView1_->topLevelItem(i), LinkStatus::NotVerifiedYet);
+  followingRun_ = true;
   for (int i = 0; i < count; ++i) {
+    showRowBeingChecked(*listView1_->topLevelItem(i));
     checkRow(*listView1_->topLevelItem(i), webReachable);
     // The row's new status shows before the next one is tested.
     QCoreApplication::processEvents();
     if (stopRequested_) break;
   }
   setRunning(false);
+}
+
+void frmVerifyLinks::showRowBeingChecked(QTreeWidgetItem& row) {
+  if (!followingRun_) return;
+  if (listView1_->viewport()->rect().contains(listView1_->visualItemRect(&row))) return;
+  // A page at a time: the list scrolls once the run leaves the rows shown.
+  scrollingToRow_ = true;
+  listView1_->scrollToItem(&row, QAbstractItemView::PositionAtTop);
+  scrollingToRow_ = false;
 }
 
 void frmVerifyLinks::checkRow(QTreeWidgetItem& row, bool webReachable) {

@@ -57,6 +57,7 @@ class frmVerifyLinks : public QDialog {
   void cmdExitClicked();
   void setRunning(bool running);
   void checkRow(QTreeWidgetItem& row, bool webReachable);
+  void showRowBeingChecked(QTreeWidgetItem& row);
   void setStatus(QTreeWidgetItem& row, LinkStatus status);
 
   core::Project& project_;
@@ -77,6 +78,10 @@ class frmVerifyLinks : public QDialog {
 
   bool isChecking_ = false;
   bool stopRequested_ = false;
+  // Whether the list keeps the row being checked in view: from the start of
+  // a run until the user scrolls the list himself.
+  bool followingRun_ = false;
+  bool scrollingToRow_ = false;
   long urlRowCount_ = 0;
 };
 

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <fstream>
 
@@ -419,6 +420,55 @@ TEST_F(VerifyLinksTest, EditingKeepsTheLinkAsTypedBesideRememberedOnes) {
     EXPECT_EQ(rows()[c.row].target, c.link);
   }
   EXPECT_EQ(project.images.item(0).linkUrl, "pages/Page.HTML");
+}
+
+TEST_F(VerifyLinksTest, TheListFollowsTheRunUntilTheUserScrollsAway) {
+  std::filesystem::create_directories(temp.path() / "photos");
+  touch(temp.file("p.jpg"));
+  touch(temp.file("photos/p.jpg"));
+  for (int i = 0; i < 500; ++i) addImage(temp.file("p.jpg"), "photos/%");
+  project.settings.baseUrl = temp.path().string();
+  open();
+  QApplication::setActiveWindow(window.get());
+  const auto shown = [this](int row) {
+    return list().viewport()->rect().intersects(list().visualItemRect(list().topLevelItem(row)));
+  };
+  // The row being checked: the first whose status the run has not set yet.
+  const auto checking = [this] {
+    const std::vector<std::string> all = statuses();
+    return static_cast<int>(std::find(all.begin(), all.end(), "Not verified") - all.begin());
+  };
+  // Watches the run between rows; at row 200 the user may page up.
+  int looks = 0;
+  int unseen = -1;
+  bool pageUp = false;
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    const int row = checking();
+    if (!window->isChecking() || row >= list().topLevelItemCount()) return;
+    ++looks;
+    if (pageUp && row >= 200) {
+      pageUp = false;
+      QScrollBar& bar = *list().verticalScrollBar();
+      // Above the handle, below the arrow: one page up.
+      QTest::mouseClick(&bar, Qt::LeftButton, {}, QPoint(bar.width() / 2, bar.width() + 4));
+      return;
+    }
+    if (row > 0 && !shown(row - 1) && unseen < 0) unseen = row - 1;
+  });
+  watcher.start(0);
+  verify();
+  EXPECT_GT(looks, 100);
+  EXPECT_EQ(unseen, -1);
+  EXPECT_TRUE(shown(999));
+
+  list().scrollToTop();
+  pageUp = true;
+  verify();
+  const int top = list().indexAt(QPoint(1, 1)).row();
+  EXPECT_GT(top, 0);
+  EXPECT_LT(top, 200);
+  EXPECT_FALSE(shown(999));
 }
 
 TEST_F(VerifyLinksTest, ALongRunStaysLiveAndChecksFilesQuickly) {
