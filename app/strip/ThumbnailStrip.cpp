@@ -12,14 +12,12 @@
 #include "app/strip/DropReorder.h"
 #include "core/imaging/LoadFitted.h"
 #include "core/imaging/PreviewLoading.h"
+#include "platform/imagelib/Library.h"
 #include "widgets/input/KeyCodes.h"
 #include "widgets/slide/usSlide.h"
 
 namespace velvara::app {
 namespace {
-
-// The canvas grey, also the cells' surface.
-constexpr std::uint32_t kCanvasGrey = 0x808080;
 
 std::int32_t roundHalfEven(double value) { return static_cast<std::int32_t>(std::nearbyint(value)); }
 
@@ -27,7 +25,14 @@ std::int32_t roundHalfEven(double value) { return static_cast<std::int32_t>(std:
 
 ThumbnailStrip::ThumbnailStrip(const StripControls& controls, core::Project& project, core::ImageLibrary& library,
                                core::Host& host, i18n::StringService& strings, QObject* parent)
-    : QObject(parent), controls_(controls), project_(project), library_(library), host_(host), strings_(strings) {
+    : QObject(parent),
+      controls_(controls),
+      project_(project),
+      library_(library),
+      host_(host),
+      strings_(strings),
+      pool_(*controls.pbInner, strings, grid_, cells_, project.images, selection_,
+            [this](widgets::usSlide& cell) { setUpCellWidget(cell); }) {
   setPicInRowValue_ = [this](std::int32_t n) { picInRowChanged(n); };
   for (QWidget* window : {controls_.pbOuter, controls_.pbInner}) {
     window->setMouseTracking(true);
@@ -42,40 +47,50 @@ ThumbnailStrip::ThumbnailStrip(const StripControls& controls, core::Project& pro
           [this](int value) { controls_.pbInner->move(controls_.pbInner->x(), -value); });
   connect(controls_.HScroll1, &QScrollBar::valueChanged, this,
           [this](int value) { controls_.pbInner->move(-value, controls_.pbInner->y()); });
-  ensureCell(0)->hide();
+  ensureCell(0);
 }
 
 ThumbnailStrip::~ThumbnailStrip() = default;
 
-widgets::usSlide* ThumbnailStrip::ensureCell(std::int32_t index) {
-  while (cellCount() <= index) {
-    const int cellIndex = cellCount();
-    auto* cell = new widgets::usSlide(strings_, controls_.pbInner);
-    cell->setObjectName(QStringLiteral("usSlide1_%1").arg(cellIndex));
-    cell->setAccessibleName(cell->objectName());
-    cell->setSlideWidth(grid_.cellWidth);
-    cell->setSlideHeight(grid_.cellHeight);
-    cell->setBackColor(kCanvasGrey);
-    cell->hide();
-    // Keys, the wheel and double-clicks reach the strip from the cell and
-    // from its picture box, which takes the cell's focus.
-    cell->installEventFilter(this);
-    cell->pictureBox().installEventFilter(this);
-    connect(cell, &widgets::usSlide::mouseDown, this, [this, cellIndex](int button, int shift, double x, double y) {
-      cellMouseDown(cellIndex, button, shift, x, y);
-    });
-    connect(cell, &widgets::usSlide::mouseMove, this, [this, cellIndex](int button, int shift, double x, double y) {
-      cellMouseMove(cellIndex, button, shift, x, y);
-    });
-    connect(cell, &widgets::usSlide::mouseUp, this, [this, cellIndex](int button, int shift, double x, double y) {
-      cellMouseUp(cellIndex, button, shift, x, y);
-    });
-    connect(cell, &widgets::usSlide::oleDragDrop, this,
-            [this](const QMimeData* data, int&, int, int, double, double) { emit filesDropped(data->urls()); });
-    cells_.push_back(cell);
-  }
+bool ThumbnailStrip::ensureCell(std::int32_t index) {
+  const bool made = cells_.ensure(index);
   selection_.ensureCells(cellCount());
-  return cells_[index];
+  return made;
+}
+
+void ThumbnailStrip::setUpCellWidget(widgets::usSlide& cell) {
+  // Keys, the wheel and double-clicks reach the strip from the cell and
+  // from its picture box, which takes the cell's focus.
+  cell.installEventFilter(this);
+  cell.pictureBox().installEventFilter(this);
+  // The widget shows one cell after another: each event goes to the cell it
+  // shows at that moment.
+  const auto toCell = [this, widget = &cell](auto handler) {
+    return [this, widget, handler](int button, int shift, double x, double y) {
+      const std::int32_t index = pool_.indexOf(widget);
+      if (index >= 0) (this->*handler)(index, button, shift, x, y);
+    };
+  };
+  connect(&cell, &widgets::usSlide::mouseDown, this, toCell(&ThumbnailStrip::cellMouseDown));
+  connect(&cell, &widgets::usSlide::mouseMove, this, toCell(&ThumbnailStrip::cellMouseMove));
+  connect(&cell, &widgets::usSlide::mouseUp, this, toCell(&ThumbnailStrip::cellMouseUp));
+  connect(&cell, &widgets::usSlide::oleDragDrop, this,
+          [this](const QMimeData* data, int&, int, int, double, double) { emit filesDropped(data->urls()); });
+}
+
+CanvasRect ThumbnailStrip::view() const {
+  return {-controls_.pbInner->x(), -controls_.pbInner->y(), controls_.pbOuter->width(), controls_.pbOuter->height()};
+}
+
+void ThumbnailStrip::syncView() { pool_.showOnly(cells_.shownIn(view())); }
+
+void ThumbnailStrip::updateCell(std::int32_t index) {
+  const bool shown = cells_.look(index).visible && cells_.meets(index, view());
+  if (shown == (pool_.widgetFor(index) != nullptr)) {
+    pool_.refresh(index);
+  } else {
+    syncView();
+  }
 }
 
 void ThumbnailStrip::commit() {
@@ -90,31 +105,25 @@ bool ThumbnailStrip::loadSlide(const std::string& path, std::int32_t index, floa
   imagelib::Bitmap bmp;
   bool loaded = core::loadFitted(library_, path, boxWidth, boxHeight, bmp);
   placeSlide(index, loaded ? &bmp : nullptr);
+  updateCell(index);
   return loaded;
 }
 
 void ThumbnailStrip::placeSlide(std::int32_t index, imagelib::Bitmap* preview) {
-  widgets::usSlide* cell = ensureCell(index);
-  cell->setSlideWidth(grid_.cellWidth);
-  cell->setSlideHeight(grid_.cellHeight);
-  cell->setPicAutoSize(false);
-  cell->setTooltip("");
-  cell->clearPicture();
-  cell->hide();
+  ensureCell(index);
+  CellLook& look = cells_.look(index);
+  look.picAutoSize = false;
+  cells_.clearPicture(index);
   if (preview) {
     project_.images.setPreview(index, std::move(*preview));
     paintCell(index);
   }
-  cell->show();
+  look.visible = true;
 }
 
 void ThumbnailStrip::paintCell(std::int32_t index) {
-  widgets::usSlide* cell = cells_[index];
   const imagelib::Bitmap& bitmap = project_.images.bitmap(index);
-  cell->setPicHeightPercentOfWidth(static_cast<double>(bitmap.height) / bitmap.width);
-  cell->pictureBox().setFillColor(widgets::kPlaceholderColor);
-  cell->pictureBox().paintBitmap(bitmap);
-  cell->setTooltip(project_.images.item(index).title);
+  cells_.showPreview(index, static_cast<double>(bitmap.height) / bitmap.width, project_.images.item(index).title);
 }
 
 void ThumbnailStrip::reloadAllSlides(float boxWidth, float boxHeight) {
@@ -130,13 +139,13 @@ void ThumbnailStrip::reloadAllSlides(float boxWidth, float boxHeight) {
   for (const core::ImageItem& image : images.items()) paths.push_back(image.sourcePath);
   // The files are decoded on every core, ahead of their turn; each preview
   // is placed here in list order, exactly as loading them one by one would.
+  cells_.startPlacing(picInRow_);
   core::loadPreviews(library_, paths, boxWidth, boxHeight, true, [&](std::size_t i, core::LoadedPreview& preview) {
     const auto j = static_cast<std::int32_t>(i);
     host_.setProgress(j + 1);
     placeSlide(j, preview.loaded() ? &preview.bitmap : nullptr);
-    CellPosition at = cellPosition(grid_, j, picInRow_);
-    cells_[j]->move(at.left, at.top);
-    cells_[j]->show();
+    cells_.place(j, cellPosition(grid_, j, picInRow_));
+    updateCell(j);
     host_.processEvents();
   });
   if (count > 0) host_.hideProgress();
@@ -144,6 +153,7 @@ void ThumbnailStrip::reloadAllSlides(float boxWidth, float boxHeight) {
   CanvasSize canvas = canvasSize(grid_, count, count, picInRow_);
   controls_.pbInner->resize(canvas.width, canvas.height);
   unselectAllSlides();
+  syncView();
 }
 
 void ThumbnailStrip::setPicInRowBox(std::int32_t n) {
@@ -160,15 +170,14 @@ void ThumbnailStrip::arrangeSlides() {
   if (n != picInRow_) setPicInRowBox(n);
   n = limitRowsToHeight(grid_, n, count);
   if (n != picInRow_) setPicInRowBox(n);
-  for (std::int32_t i = 0; i < cellCount(); ++i) {
-    CellPosition at = cellPosition(grid_, i, picInRow_);
-    cells_[i]->move(at.left, at.top);
-  }
+  cells_.placeAll(picInRow_);
+  pool_.refreshAll();
   CanvasSize canvas = canvasSize(grid_, cellCount(), count, picInRow_);
   controls_.pbInner->resize(canvas.width, canvas.height);
   unselectAllSlides();
   showDetails(-1);
   if (formResize_) formResize_();
+  syncView();
 }
 
 void ThumbnailStrip::picInRowChanged(std::int32_t numValue) {
@@ -180,12 +189,11 @@ void ThumbnailStrip::picInRowChanged(std::int32_t numValue) {
 void ThumbnailStrip::showNewSlide(std::int32_t index) {
   // A cell made for a new image sizes its picture box to the picture; one
   // that is reused keeps its properties as they are.
-  const bool made = index >= cellCount();
-  widgets::usSlide* cell = ensureCell(index);
-  if (made) cell->setPicAutoSize(true);
+  if (ensureCell(index)) cells_.look(index).picAutoSize = true;
   if (!project_.images.item(index).thumbnailCached) return;
   paintCell(index);
-  cell->show();
+  cells_.look(index).visible = true;
+  updateCell(index);
 }
 
 void ThumbnailStrip::repaintSlides() {
@@ -193,33 +201,31 @@ void ThumbnailStrip::repaintSlides() {
     if (project_.images.item(i).thumbnailCached) {
       paintCell(i);
     } else {
-      cells_[i]->clearPicture();
+      cells_.clearPicture(i);
     }
   }
+  pool_.refreshAll();
 }
 
 void ThumbnailStrip::clearImageList() {
   for (std::int32_t i = 0; i < std::min(project_.images.count(), cellCount()); ++i) {
-    cells_[i]->hide();
-    cells_[i]->setSlideSelected(false);
-    cells_[i]->pictureBox().setFillColor(widgets::kPlaceholderColor);
-    cells_[i]->setTooltip("");
+    cells_.look(i).visible = false;
+    cells_.look(i).tooltip.clear();
   }
   unselectAllSlides();
   project_.images.clear();
+  // The previews of a large project are hundreds of megabytes.
+  imagelib::returnFreedMemory();
+  syncView();
 }
 
 void ThumbnailStrip::unloadCellsFrom(std::int32_t count) {
-  while (cellCount() > std::max(count, 1)) {
-    delete cells_.back();
-    cells_.pop_back();
-  }
-  if (count == 0) cells_[0]->hide();
+  cells_.truncate(count);
+  if (count == 0) cells_.look(0).visible = false;
+  syncView();
 }
 
-void ThumbnailStrip::syncFrames() {
-  for (std::int32_t i = 0; i < cellCount(); ++i) cells_[i]->setSlideSelected(selection_.isSelected(i));
-}
+void ThumbnailStrip::syncFrames() { pool_.syncFrames(); }
 
 void ThumbnailStrip::unselectAllSlides() {
   selection_.unselectAll();
@@ -254,7 +260,7 @@ void ThumbnailStrip::moveSelection(std::int32_t, std::int32_t to) {
 
 void ThumbnailStrip::scrollSlideIntoView(std::int32_t index) {
   if (index < 0 || index > project_.images.count() - 1 || index >= cellCount()) return;
-  const widgets::usSlide* target = cells_.at(index);
+  const CellPosition target = cells_.look(index).position;
   auto bringIntoView = [](QScrollBar* bar, int cellStart, int canvasStart, int windowExtent) {
     if (bar->isHidden()) return;
     std::optional<std::int32_t> v = scrollIntoViewValue(cellStart, canvasStart, windowExtent, bar->pageStep());
@@ -262,8 +268,8 @@ void ThumbnailStrip::scrollSlideIntoView(std::int32_t index) {
     if (bar->maximum() < *v) bar->setMaximum(*v + 1);
     bar->setValue(*v);
   };
-  bringIntoView(controls_.VScroll1, target->y(), controls_.pbInner->y(), controls_.pbOuter->height());
-  bringIntoView(controls_.HScroll1, target->x(), controls_.pbInner->x(), controls_.pbOuter->width());
+  bringIntoView(controls_.VScroll1, target.top, controls_.pbInner->y(), controls_.pbOuter->height());
+  bringIntoView(controls_.HScroll1, target.left, controls_.pbInner->x(), controls_.pbOuter->width());
 }
 
 void ThumbnailStrip::stripKeyCommand(int keyCode, int shift) {
@@ -310,10 +316,13 @@ void ThumbnailStrip::onMouseWheel(float rotation) {
 
 void ThumbnailStrip::cellMouseDown(int index, int button, int shift, double x, double y) {
   commit();
+  // The widget holds the mouse until the release, wherever the strip scrolls.
+  pool_.hold(index);
   if (button == kLeftButton) {
     selection_.pressLeft(index, shift);
-    dragStartX_ = roundHalfEven(cells_[index]->x() + x);
-    dragStartY_ = roundHalfEven(cells_[index]->y() + y);
+    const CellPosition at = cells_.look(index).position;
+    dragStartX_ = roundHalfEven(at.left + x);
+    dragStartY_ = roundHalfEven(at.top + y);
   }
   countSelection();
   syncFrames();
@@ -321,10 +330,11 @@ void ThumbnailStrip::cellMouseDown(int index, int button, int shift, double x, d
 }
 
 void ThumbnailStrip::cellMouseMove(int index, int button, int shift, double x, double y) {
-  cells_[index]->setFocus();
+  if (widgets::usSlide* cell = pool_.widgetFor(index)) cell->setFocus();
   if (shift == kShiftMask || shift == kCtrlMask) return;
-  const double canvasX = cells_[index]->x() + x;
-  const double canvasY = cells_[index]->y() + y;
+  const CellPosition at = cells_.look(index).position;
+  const double canvasX = at.left + x;
+  const double canvasY = at.top + y;
   if (button == kLeftButton && selectedCount() > 0 && selection_.isSelected(index) &&
       (std::abs(dragStartX_ - canvasX) > 2 || std::abs(dragStartY_ - canvasY) > 2)) {
     dragging_ = true;
@@ -333,11 +343,14 @@ void ThumbnailStrip::cellMouseMove(int index, int button, int shift, double x, d
 }
 
 void ThumbnailStrip::cellMouseUp(int index, int button, int shift, double x, double y) {
+  pool_.release();
   if (button == kRightButton) {
     openImagesMenu();
   } else if (shift != kShiftMask && shift != kCtrlMask && dragging_) {
     dropSelection(index, x, y);
   }
+  // The widget that held the mouse may have left the view meanwhile.
+  syncView();
 }
 
 void ThumbnailStrip::openImagesMenu() {
@@ -346,8 +359,9 @@ void ThumbnailStrip::openImagesMenu() {
 
 void ThumbnailStrip::dropSelection(int index, double x, double y) {
   const std::int32_t count = project_.images.count();
-  const float canvasX = static_cast<float>(cells_[index]->x() + x);
-  const float canvasY = static_cast<float>(cells_[index]->y() + y);
+  const CellPosition at = cells_.look(index).position;
+  const float canvasX = static_cast<float>(at.left + x);
+  const float canvasY = static_cast<float>(at.top + y);
   std::int32_t target = dropTarget(grid_, canvasX, canvasY, picInRow_, count);
   std::optional<DropOrder> plan;
   if (selectedCount() > 0) plan = planDrop(selectedImages(), count, target, selection_.lowestSelectedCell());
@@ -368,6 +382,12 @@ bool ThumbnailStrip::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   const bool isWindow = watched == controls_.pbOuter || watched == controls_.pbInner;
   switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+      // A scroll moves the canvas; a new size of the window shows more or
+      // fewer cells.
+      if (isWindow) syncView();
+      return false;
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
       stripKeyCommand(widgets::virtualKeyCode(*key), widgets::shiftMask(key->modifiers()));

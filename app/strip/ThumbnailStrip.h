@@ -4,10 +4,12 @@
 // and the wheel; the selection by mouse and keyboard; reordering by dragging
 // the selected cells; file drops handed on as filesDropped.
 //
-// The window creates the four controls and lays them out; the strip creates
-// the cells on pbInner and reuses them. Previews are decoded once into the
-// project's preview slots and every cell paints from its slot, so repainting,
-// reordering and scrolling never read a file.
+// The window creates the four controls and lays them out. Every cell exists
+// as a record (StripCells); only the cells in pbOuter's view are widgets on
+// pbInner (CellPool), so the work of a click, a key or a scroll does not grow
+// with the project. Previews are decoded once into the project's preview
+// slots and a cell widget paints from its slot, so repainting, reordering and
+// scrolling never read a file.
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -15,8 +17,10 @@
 #include <functional>
 #include <vector>
 
+#include "app/strip/CellPool.h"
 #include "app/strip/ImageDetails.h"
 #include "app/strip/SelectionSource.h"
+#include "app/strip/StripCells.h"
 #include "app/strip/StripLayout.h"
 #include "app/strip/StripSelection.h"
 #include "core/host/Host.h"
@@ -26,8 +30,6 @@
 
 class QMenu;
 class QScrollBar;
-
-namespace velvara::app {}  // namespace velvara::app
 
 namespace velvara::widgets {
 class usSlide;
@@ -114,8 +116,12 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   void scrollSlideIntoView(std::int32_t index);
   void stripKeyCommand(int keyCode, int shift);
 
-  std::int32_t cellCount() const { return static_cast<std::int32_t>(cells_.size()); }
-  widgets::usSlide* cell(std::int32_t index) const { return cells_.at(index); }
+  // Every cell, shown or hidden; the widget of a cell in view (null for one
+  // out of view or hidden).
+  std::int32_t cellCount() const { return cells_.count(); }
+  const CellLook& cellLook(std::int32_t index) const { return cells_.look(index); }
+  bool cellSelected(std::int32_t index) const { return index < selection_.cellCount() && selection_.isSelected(index); }
+  widgets::usSlide* cell(std::int32_t index) const { return pool_.widgetFor(index); }
   bool dragging() const { return dragging_; }
 
  signals:
@@ -127,7 +133,14 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  widgets::usSlide* ensureCell(std::int32_t index);
+  // Makes the cells up to index; true when cell index was made now.
+  bool ensureCell(std::int32_t index);
+  void setUpCellWidget(widgets::usSlide& cell);
+  // The part of the canvas that pbOuter shows.
+  CanvasRect view() const;
+  // The cell widgets follow the view, or the records of one cell or all.
+  void syncView();
+  void updateCell(std::int32_t index);
   // Cell index prepared as for a fresh load, showing preview (moved into the
   // image's slot) or the placeholder when there is none.
   void placeSlide(std::int32_t index, imagelib::Bitmap* preview);
@@ -155,8 +168,9 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   std::function<void()> removeSelected_;
   QMenu* imagesMenu_ = nullptr;
 
-  std::vector<widgets::usSlide*> cells_;
+  StripCells cells_{grid_};
   StripSelection selection_;
+  CellPool pool_;
   std::int32_t picInRow_ = 4;
   bool dragging_ = false;
   std::int32_t dragStartX_ = 0;

@@ -32,6 +32,10 @@ bool libraryInit();
 // Ends the library; no other call may follow.
 void libraryExit();
 
+// Gives the memory of freed pictures back to the system (the library keeps
+// it for the next pictures otherwise), after many were let go at once.
+void returnFreedMemory();
+
 // How many threads the library's own work on one picture may use; callers
 // that work on several pictures at once lower it so that together they do
 // not ask for more threads than the machine has cores.

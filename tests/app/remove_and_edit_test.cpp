@@ -61,7 +61,8 @@ TEST_F(RemoveAndEditTest, RemovingEverySelectedImageLeavesOnlyTheFirstCellHidden
   window.menus().mnuRemoveSelected->trigger();
   EXPECT_EQ(data_.project.images.count(), 0);
   EXPECT_EQ(window.strip().cellCount(), 1);
-  EXPECT_FALSE(window.strip().cell(0)->isVisible());
+  EXPECT_FALSE(window.strip().cellLook(0).visible);
+  EXPECT_EQ(window.strip().cell(0), nullptr);
   EXPECT_FALSE(window.controls().cmdMakeGallery->isEnabled());
   EXPECT_FALSE(window.menus().mnuExport->isEnabled());
   EXPECT_FALSE(window.menus().mnuToolsAction->isEnabled());

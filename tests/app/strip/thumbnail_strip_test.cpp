@@ -2,6 +2,7 @@
 // and drop events on its cells and windows.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
@@ -43,10 +44,15 @@ class StripTest : public ::testing::Test {
     for (const auto& image : ui.project.images.items()) titles.push_back(image.title.substr(3));
     return titles;
   }
+  // The selected cells; each one in view shows its frame accordingly.
   std::vector<std::int32_t> framed() {
     std::vector<std::int32_t> cells;
-    for (int i = 0; i < ui.strip.cellCount(); ++i)
-      if (ui.cell(i)->slideSelected()) cells.push_back(i);
+    for (int i = 0; i < ui.strip.cellCount(); ++i) {
+      if (ui.strip.cellSelected(i)) cells.push_back(i);
+      if (const widgets::usSlide* cell = ui.cell(i)) {
+        EXPECT_EQ(cell->slideSelected(), ui.strip.cellSelected(i)) << i;
+      }
+    }
     return cells;
   }
   void click(int index, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -82,7 +88,7 @@ TEST_F(StripTest, AThousandImagesAtFourPerRowBecomeFiveAndArrangeQuickly) {
   EXPECT_EQ(ui.picInRowBox.value(), 5);
   EXPECT_EQ(ui.controls.pbInner->height(), 200 * 140);
   EXPECT_LT(std::chrono::duration<double>(took).count(), 1.0);
-  EXPECT_EQ(ui.cell(999)->pos(), QPoint(4 * 140, 199 * 140));
+  EXPECT_EQ(ui.strip.cellLook(999).position, (CellPosition{4 * 140, 199 * 140}));
 }
 
 TEST_F(StripTest, CellsLeftFromALargerProjectStillCountInTheCanvas) {
@@ -98,7 +104,8 @@ TEST_F(StripTest, CellsLeftFromALargerProjectStillCountInTheCanvas) {
   open(10);
   EXPECT_EQ(ui.controls.pbInner->height(), 1680);
   EXPECT_EQ(ui.strip.cellCount(), 50);
-  EXPECT_FALSE(ui.cell(10)->isVisible());
+  EXPECT_FALSE(ui.strip.cellLook(10).visible);
+  EXPECT_EQ(ui.cell(10), nullptr);
   EXPECT_TRUE(ui.cell(9)->isVisible());
   EXPECT_FALSE(ui.project.images.item(0).thumbnailCached);  // the placeholder, and no message
   EXPECT_TRUE(ui.host.messages.empty());
@@ -109,10 +116,13 @@ TEST_F(StripTest, WheelScrollsOneCellPerNotchOnTheVisibleBar) {
   addImages(50);
   QScrollBar* bar = ui.controls.VScroll1;
   ASSERT_FALSE(bar->isHidden());
+  // Turned over a cell in view.
   auto turn = [this](int notches) {
-    QWheelEvent wheel(QPointF(70, 70), ui.cell(0)->mapToGlobal(QPointF(70, 70)), QPoint(), QPoint(0, 120 * notches),
+    QWidget* cell = ui.controls.pbInner->childAt(ui.controls.pbInner->mapFrom(ui.controls.pbOuter, QPoint(70, 70)));
+    ASSERT_NE(cell, nullptr);
+    QWheelEvent wheel(QPointF(10, 10), cell->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, 120 * notches),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(ui.cell(0), &wheel);
+    QApplication::sendEvent(cell, &wheel);
   };
   bar->setValue(300);
   turn(1);
@@ -257,6 +267,128 @@ TEST_F(StripTest, PointerOverTheStripTakesTheFocusAndMovingSelectionScrolls) {
   EXPECT_EQ(ui.controls.pbInner->y(), -ui.controls.VScroll1->value());
   ui.strip.moveSelection(39, 0);
   EXPECT_EQ(ui.controls.VScroll1->value(), 0);
+}
+
+// Many images: only the cells in view are widgets, and each shows the cell at
+// its place, with that image's preview, tooltip and frame, whatever scrolled,
+// moved or cleared before.
+class LargeStripTest : public StripTest {
+ protected:
+  // Image i's preview is grey of level i % 250, so a cell shows whose it is.
+  void addShadedImages(int count) {
+    for (int i = 0; i < count; ++i) {
+      core::ImageItem image;
+      const int index = ui.project.images.count();
+      image.title = "img" + std::to_string(index);
+      imagelib::Bitmap preview = tinyPreview(120, 90);
+      std::fill(preview.pixels.begin(), preview.pixels.end(), static_cast<std::uint8_t>(index % 250));
+      ui.project.images.append(image, std::move(preview));
+      ui.strip.showNewSlide(index);
+    }
+    ui.strip.arrangeSlides();
+    // Arranging shows the canvas at its corner but leaves the bars where
+    // bringing the last image into view put them.
+    ui.controls.VScroll1->setValue(0);
+  }
+  // The cell widgets on the canvas, each checked against the image at its
+  // index; their indexes.
+  std::vector<int> cellWidgets() {
+    std::vector<int> indexes;
+    for (widgets::usSlide* cell : ui.controls.pbInner->findChildren<widgets::usSlide*>()) {
+      if (cell->isHidden()) continue;
+      const int index = cell->objectName().section('_', 1).toInt();
+      indexes.push_back(index);
+      EXPECT_EQ(ui.cell(index), cell);
+      EXPECT_EQ(cell->pos(), QPoint(ui.strip.cellLook(index).position.left, ui.strip.cellLook(index).position.top));
+      EXPECT_EQ(cell->tooltip(), ui.project.images.item(index).title);
+      EXPECT_EQ(cell->slideSelected(), ui.strip.cellSelected(index)) << index;
+      const QImage shown = cell->pictureBox().grab().toImage();
+      const int level = std::stoi(ui.project.images.item(index).title.substr(3)) % 250;
+      EXPECT_EQ(QColor(shown.pixel(60, 45)), QColor(level, level, level)) << index;
+    }
+    std::sort(indexes.begin(), indexes.end());
+    return indexes;
+  }
+  void wheel(int notches) {
+    QWheelEvent turn(QPointF(70, 70), ui.controls.pbOuter->mapToGlobal(QPointF(70, 70)), QPoint(),
+                     QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(ui.controls.pbOuter, &turn);
+  }
+  // The cells a screen reader meets in the window, once the event loop has
+  // deleted the widgets that left.
+  std::vector<QString> accessibleCells() {
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::vector<QString> cells;
+    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&ui.window)};
+    while (!pending.empty()) {
+      QAccessibleInterface* node = pending.back();
+      pending.pop_back();
+      if (node->object() && node->object()->objectName().startsWith("usSlide1_")) {
+        EXPECT_FALSE(node->state().invisible) << node->object()->objectName().toStdString();
+        cells.push_back(node->text(QAccessible::Name));
+      }
+      for (int i = 0; i < node->childCount(); ++i) pending.push_back(node->child(i));
+    }
+    std::sort(cells.begin(), cells.end());
+    return cells;
+  }
+};
+
+TEST_F(LargeStripTest, CellsInViewFollowScrollingSelectionAndADrag) {
+  addShadedImages(2000);  // nine a row
+  std::vector<int> top = cellWidgets();
+  ASSERT_FALSE(top.empty());
+  EXPECT_EQ(top.front(), 0);
+  EXPECT_LT(top.size(), 40u);  // the few cells in view, not 2,000 widgets
+
+  QTest::keyClick(ui.controls.pbInner, Qt::Key_A, Qt::ControlModifier);
+  wheel(-3);  // three rows down: the first rows leave, new ones come in selected
+  std::vector<int> lower = cellWidgets();
+  EXPECT_EQ(lower.front(), 27);
+  QTest::keyClick(ui.controls.pbInner, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_TRUE(framed().empty());
+
+  // The last image, reached with the keys, then a block of three dragged
+  // from the front of the row above the last to the front of the row above.
+  QTest::keyClick(ui.controls.pbInner, Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(cellWidgets().back(), 1999);
+  click(1989);
+  click(1991, Qt::ShiftModifier);
+  QTest::mousePress(ui.cell(1991), Qt::LeftButton, {}, ui.cellCentre());
+  QTest::mouseMove(ui.cell(1991), QPoint(60, 70));
+  // Cell 1991 is the third of its row; the left half of image 1980 lies one
+  // row up and two columns left.
+  QTest::mouseRelease(ui.cell(1991), Qt::LeftButton, {}, QPoint(10 - 2 * 140, 70 - 140));
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{1980, 1981, 1982}));
+  EXPECT_EQ(ui.project.images.item(1980).title, "img1989");
+  EXPECT_EQ(ui.project.images.item(1983).title, "img1980");
+  cellWidgets();
+}
+
+TEST_F(LargeStripTest, ClearedCellsLeaveTheViewAndTheAccessibleTree) {
+  addShadedImages(300);
+  EXPECT_EQ(accessibleCells().size(), cellWidgets().size());
+  ui.strip.clearImageList();
+  ui.strip.arrangeSlides();
+  EXPECT_TRUE(accessibleCells().empty());
+  addShadedImages(2);
+  EXPECT_EQ(ui.strip.cellCount(), 300);  // hidden, not destroyed: they still count in the canvas
+  EXPECT_EQ(ui.controls.pbInner->height(), 75 * 140);
+  EXPECT_EQ(cellWidgets(), (std::vector<int>{0, 1}));
+  EXPECT_EQ(accessibleCells(), (std::vector<QString>{"img0", "img1"}));
+}
+
+TEST_F(LargeStripTest, KeysStayWithTheStripWhenTheCellUnderThePointerScrollsAway) {
+  addShadedImages(400);
+  QLineEdit* title = ui.panel.findChild<QLineEdit*>("txtPhotos_1");
+  title->setFocus();
+  click(1);
+  QTest::mouseMove(ui.cell(1), ui.cellCentre());
+  wheel(-10);
+  EXPECT_EQ(ui.cell(1), nullptr);
+  EXPECT_FALSE(title->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{5}));
 }
 
 TEST_F(StripTest, Screenshots) {
