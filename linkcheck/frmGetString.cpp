@@ -9,6 +9,8 @@
 #include "core/helpers/Blanks.h"
 #include "core/helpers/Urls.h"
 #include "i18n/StringService.h"
+#include "platform/windowing/WindowPlacement.h"
+#include "platform/windowing/WindowTitle.h"
 #include "widgets/access/AccessibleNames.h"
 #include "widgets/address/AddressCombo.h"
 
@@ -43,6 +45,9 @@ frmGetString::frmGetString(core::KeyedCollection<std::string>& urlHistory, i18n:
   layout->addLayout(buttons);
 
   connect(cmdOK_, &QPushButton::clicked, this, &frmGetString::cmdOKClicked);
+  // The dialog has no title.
+  windowing::setShownTitle(*this, QString());
+  windowing::openOnOwnersScreen(*this);
   connect(cmdCancel_, &QPushButton::clicked, this, &QDialog::reject);
   applyCaptions();
 }

@@ -18,6 +18,7 @@
 #include "linkcheck/Classification.h"
 #include "linkcheck/LinkRows.h"
 #include "linkcheck/frmGetString.h"
+#include "platform/windowing/WindowPlacement.h"
 
 namespace velvara::linkcheck {
 namespace {
@@ -110,6 +111,7 @@ frmVerifyLinks::frmVerifyLinks(core::Project& project, core::KeyedCollection<std
     if (isChecking_ && !scrollingToRow_) followingRun_ = false;
   });
   connect(cmdVerify_, &QPushButton::clicked, this, &frmVerifyLinks::cmdVerifyClicked);
+  windowing::openOnOwnersScreen(*this);
   connect(cmdStop_, &QPushButton::clicked, this, [this] { stopRequested_ = true; });
   connect(cmdEdit_, &QPushButton::clicked, this, &frmVerifyLinks::cmdEditClicked);
   connect(cmdExit_, &QPushButton::clicked, this, &frmVerifyLinks::cmdExitClicked);

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "platform/windowing/WindowPlacement.h"
 #include "settings/frmSettings.h"
 
 namespace velvara::settings {
@@ -13,7 +14,10 @@ SettingsEditor::~SettingsEditor() = default;
 frmSettings& SettingsEditor::load() {
   // Without a Qt parent, so that this editor alone decides when the dialog
   // goes, whichever of it and the owner is destroyed first.
-  if (!dialog_) dialog_ = std::make_unique<frmSettings>(services_);
+  if (!dialog_) {
+    dialog_ = std::make_unique<frmSettings>(services_);
+    windowing::openOnOwnersScreen(*dialog_, owner_);
+  }
   return *dialog_;
 }
 
@@ -25,10 +29,6 @@ void SettingsEditor::showHomeUrl() { load().showHomeUrl(); }
 
 void SettingsEditor::show() {
   frmSettings& dialog = load();
-  if (owner_) {
-    dialog.adjustSize();
-    dialog.move(owner_->geometry().center() - dialog.rect().center());
-  }
   dialog.showModal();
   if (dialog_->closed()) dialog_.reset();
 }

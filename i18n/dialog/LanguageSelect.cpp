@@ -7,6 +7,8 @@
 #include <charconv>
 #include <optional>
 
+#include "platform/windowing/WindowPlacement.h"
+
 namespace velvara::i18n {
 
 namespace {
@@ -61,6 +63,7 @@ LanguageSelect::LanguageSelect(StringService& strings, std::string application, 
   languageSupport_->setHandler(
       [this](int langId, const std::string& langName) { strings_.setCurrentLanguage(langId, langName); });
   connect(okButton_, &QPushButton::clicked, this, &LanguageSelect::takeChoice);
+  windowing::openOnOwnersScreen(*this);
   connect(languageList_, &QListWidget::itemDoubleClicked, this, &LanguageSelect::takeChoice);
 }
 

@@ -168,7 +168,7 @@ TEST_F(DialogTest, CellBorderAndLightboxColoursGoToTheirPartOfTheText) {
   // the button's colour even when the pick is cancelled.
   auto& sample = control<FontSample>("lblImageContainerSample");
   sample.setBackColor(0x123456);
-  EXPECT_EQ(pickColor("cmdLightbox_color_2", std::nullopt), "");
+  EXPECT_EQ(pickColor("cmdLightbox_color_2", std::nullopt).trimmed(), "");
   EXPECT_EQ(sample.backColor(), 0xFFFFFF);
   pickColor("cmdLightbox_color_3", 0x00FF00);
   EXPECT_EQ(sample.textColor(), 0x00FF00);

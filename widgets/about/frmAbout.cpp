@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/model/ProductInfo.h"
+#include "platform/windowing/WindowPlacement.h"
 #include "widgets/about/LinkLabel.h"
 
 namespace velvara::widgets {
@@ -162,6 +163,7 @@ frmAbout::frmAbout(i18n::StringService& strings, core::Host& host, QWidget* pare
 
 void frmAbout::showModal(i18n::StringService& strings, core::Host& host, QWidget* parent) {
   frmAbout window(strings, host, parent ? parent : QApplication::activeWindow());
+  windowing::openOnOwnersScreen(window);
   window.exec();
 }
 

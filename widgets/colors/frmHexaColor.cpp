@@ -10,6 +10,8 @@
 #include "core/helpers/Colors.h"
 #include "i18n/AddedStrings.h"
 #include "platform/mlruntime/LanguageSupport.h"
+#include "platform/windowing/WindowPlacement.h"
+#include "platform/windowing/WindowTitle.h"
 #include "widgets/colors/ColorLabel.h"
 #include "widgets/design/Twips.h"
 
@@ -158,8 +160,10 @@ class HexaColorWindow : public QDialog {
 bool frmHexaColor::bDoModal(const std::string& sTitle, std::uint32_t& colorRGB, std::int32_t X, std::int32_t Y) {
   HexaColorWindow window(*this);
   window.setFromColor(colorRGB);
-  window.setWindowTitle(QString::fromStdString(sTitle));
+  windowing::setShownTitle(window, QString::fromStdString(sTitle));
+  // At the caller's place, as far as the screen allows.
   window.move(twipsToPixels(X), twipsToPixels(Y));
+  windowing::openOnOwnersScreen(window);
   window.exec();
   if (!window.okPressed()) return false;
   colorRGB = workingColor();

@@ -9,6 +9,8 @@
 #include "core/helpers/WebColors.h"
 #include "i18n/AddedStrings.h"
 #include "platform/mlruntime/LanguageSupport.h"
+#include "platform/windowing/WindowPlacement.h"
+#include "platform/windowing/WindowTitle.h"
 #include "widgets/colors/ColorLabel.h"
 #include "widgets/design/Twips.h"
 
@@ -64,9 +66,10 @@ bool frmWebColors::bChooseColor(const std::string& sTitle, std::uint32_t& color_
   mlruntime::LanguageSupport languageSupport([&](int langId, const std::string& langName) {
     strings_.setCurrentLanguage(langId, langName);
     loadCaptions();
-    window.setWindowTitle(QString::fromStdString(sTitle));
+    windowing::setShownTitle(window, QString::fromStdString(sTitle));
   });
-  window.setWindowTitle(QString::fromStdString(sTitle));
+  windowing::setShownTitle(window, QString::fromStdString(sTitle));
+  windowing::openOnOwnersScreen(window);
 
   const std::vector<std::string> webColorTable = core::buildWebColorTable();
   std::vector<ColorLabel*> lblColor;

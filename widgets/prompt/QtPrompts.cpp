@@ -8,6 +8,8 @@
 #include <QMessageBox>
 
 #include "core/model/ProductInfo.h"
+#include "platform/windowing/WindowPlacement.h"
+#include "platform/windowing/WindowTitle.h"
 
 namespace velvara::widgets {
 
@@ -73,11 +75,20 @@ QString startOf(const core::FileDialogRequest& request) {
   return toQt(request.proposedPath.empty() ? request.startFolder : request.proposedPath);
 }
 
+// The files or folder chosen in the dialog; nothing when it was cancelled.
+QStringList chosenFiles(QFileDialog& dialog) {
+  windowing::openOnOwnersScreen(dialog);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return dialog.selectedFiles();
+}
+
 }  // namespace
 
 core::MessageAnswer QtPrompts::showMessage(const core::Message& message) {
-  QMessageBox box(iconOf(message.icon), titleOf(message.title), toQt(message.text), buttonsOf(message.buttons),
+  QMessageBox box(iconOf(message.icon), QString(), toQt(message.text), buttonsOf(message.buttons),
                   QApplication::activeWindow());
+  windowing::setShownTitle(box, titleOf(message.title));
+  windowing::openOnOwnersScreen(box);
   // The first button is the default and Escape gives Cancel, or No where
   // there is no Cancel, as in the platform's message boxes.
   switch (message.buttons) {
@@ -103,17 +114,18 @@ core::MessageAnswer QtPrompts::showMessage(const core::Message& message) {
 }
 
 std::optional<std::string> QtPrompts::askFileName(const core::FileDialogRequest& request) {
-  QWidget* parent = QApplication::activeWindow();
-  const QString path =
-      request.isSave ? QFileDialog::getSaveFileName(parent, toQt(request.title), startOf(request), filterOf(request))
-                     : QFileDialog::getOpenFileName(parent, toQt(request.title), startOf(request), filterOf(request));
-  if (path.isEmpty()) return std::nullopt;
-  return path.toStdString();
+  QFileDialog dialog(QApplication::activeWindow(), toQt(request.title), startOf(request), filterOf(request));
+  dialog.setAcceptMode(request.isSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(request.isSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  const QStringList paths = chosenFiles(dialog);
+  if (paths.isEmpty() || paths.front().isEmpty()) return std::nullopt;
+  return paths.front().toStdString();
 }
 
 std::optional<std::vector<std::string>> QtPrompts::askFileNames(const core::FileDialogRequest& request) {
-  const QStringList paths = QFileDialog::getOpenFileNames(QApplication::activeWindow(), toQt(request.title),
-                                                          startOf(request), filterOf(request));
+  QFileDialog dialog(QApplication::activeWindow(), toQt(request.title), startOf(request), filterOf(request));
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  const QStringList paths = chosenFiles(dialog);
   if (paths.isEmpty()) return std::nullopt;
   std::vector<std::string> chosen;
   chosen.reserve(paths.size());
@@ -122,23 +134,32 @@ std::optional<std::vector<std::string>> QtPrompts::askFileNames(const core::File
 }
 
 std::optional<std::string> QtPrompts::askText(const core::InputBoxRequest& request) {
-  bool ok = false;
-  const QString text = QInputDialog::getText(QApplication::activeWindow(), titleOf(request.title), toQt(request.prompt),
-                                             QLineEdit::Normal, toQt(request.defaultText), &ok);
-  if (!ok) return std::nullopt;
-  return text.toStdString();
+  QInputDialog dialog(QApplication::activeWindow());
+  windowing::setShownTitle(dialog, titleOf(request.title));
+  dialog.setLabelText(toQt(request.prompt));
+  dialog.setTextValue(toQt(request.defaultText));
+  windowing::openOnOwnersScreen(dialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.textValue().toStdString();
 }
 
 std::optional<std::string> QtPrompts::askFolder(const core::FolderDialogRequest& request) {
-  const QString folder =
-      QFileDialog::getExistingDirectory(QApplication::activeWindow(), toQt(request.title), toQt(request.startFolder));
-  if (folder.isEmpty()) return std::nullopt;
-  return folder.toStdString();
+  QFileDialog dialog(QApplication::activeWindow(), toQt(request.title), toQt(request.startFolder));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  const QStringList folders = chosenFiles(dialog);
+  if (folders.isEmpty() || folders.front().isEmpty()) return std::nullopt;
+  return folders.front().toStdString();
 }
 
 std::optional<std::uint32_t> QtPrompts::askColor(std::uint32_t initial, const std::string& title) {
-  const QColor start(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF);
-  const QColor color = QColorDialog::getColor(start, QApplication::activeWindow(), toQt(title));
+  QColorDialog dialog(QApplication::activeWindow());
+  // Without a title of its own the dialog keeps the platform's.
+  if (!title.empty()) dialog.setWindowTitle(toQt(title));
+  dialog.setCurrentColor(QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF));
+  windowing::openOnOwnersScreen(dialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QColor color = dialog.selectedColor();
   if (!color.isValid()) return std::nullopt;
   return static_cast<std::uint32_t>(color.red()) | static_cast<std::uint32_t>(color.green()) << 8 |
          static_cast<std::uint32_t>(color.blue()) << 16;
@@ -151,9 +172,11 @@ std::optional<core::FontChoice> QtPrompts::askFont(const core::FontChoice& initi
   start.setItalic(initial.italic);
   start.setUnderline(initial.underline);
   start.setStrikeOut(initial.strikeout);
-  bool ok = false;
-  const QFont font = QFontDialog::getFont(&ok, start, QApplication::activeWindow());
-  if (!ok) return std::nullopt;
+  QFontDialog dialog(QApplication::activeWindow());
+  dialog.setCurrentFont(start);
+  windowing::openOnOwnersScreen(dialog);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  const QFont font = dialog.selectedFont();
   return core::FontChoice{
       font.family().toStdString(), font.pointSizeF(), font.bold(), font.italic(), font.underline(), font.strikeOut()};
 }

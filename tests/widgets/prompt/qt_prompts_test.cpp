@@ -77,7 +77,7 @@ TEST(QtPromptsTest, MessageBoxesShowWhatWasAskedAndGiveThePressedButton) {
           QTimer::singleShot(10, *poll);
           return;
         }
-        seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+        seen = {box->windowTitle().trimmed(), box->text(), box->icon(), box->standardButtons()};
         c.press(*box);
       };
       (*poll)();

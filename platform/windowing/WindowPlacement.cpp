@@ -1,0 +1,89 @@
+#include "platform/windowing/WindowPlacement.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+#include <algorithm>
+
+namespace velvara::windowing {
+namespace {
+
+// The window system's frame around a window: its title bar and borders.
+struct FrameMargins {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+FrameMargins frameOf(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect inner = window.geometry();
+  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+          frame.bottom() - inner.bottom()};
+}
+
+int spanKeptInside(int start, int length, int areaStart, int areaLength) {
+  if (length >= areaLength) return areaStart;
+  return std::clamp(start, areaStart, areaStart + areaLength - length);
+}
+
+class Placement : public QObject {
+ public:
+  Placement(QWidget& window, QWidget* owner) : QObject(&window), window_(window), owner_(owner) {
+    window.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != &window_ || event->type() != QEvent::Show || event->spontaneous()) return false;
+    const bool placedByItsCode = window_.testAttribute(Qt::WA_Moved);
+    // The window's own handling first: a message box takes its size there.
+    static_cast<QObject&>(window_).event(event);
+    place(placedByItsCode);
+    return true;
+  }
+
+ private:
+  QWidget* owner() const {
+    if (owner_) return owner_->window();
+    if (QWidget* parent = window_.parentWidget()) return parent->window();
+    QWidget* active = QApplication::activeWindow();
+    return active != &window_ ? active : nullptr;
+  }
+
+  void place(bool keepPlace) {
+    QWidget* owner = this->owner();
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // A window not yet framed by the window system gets its owner's frame.
+    FrameMargins margins = frameOf(window_);
+    if (owner && margins.left == 0 && margins.top == 0) margins = frameOf(*owner);
+    const QSize frameSize(window_.width() + margins.left + margins.right,
+                          window_.height() + margins.top + margins.bottom);
+    QRect frame(window_.pos(), frameSize);
+    if (!keepPlace) {
+      const QPoint centre = owner ? owner->frameGeometry().center() : screen->availableGeometry().center();
+      frame.moveCenter(centre);
+    }
+    if (QWindow* handle = window_.windowHandle()) handle->setScreen(screen);
+    window_.move(windowing::keptInside(frame, screen->availableGeometry()).topLeft());
+  }
+
+  QWidget& window_;
+  QPointer<QWidget> owner_;
+};
+
+}  // namespace
+
+void openOnOwnersScreen(QWidget& window, QWidget* owner) { new Placement(window, owner); }
+
+QRect keptInside(const QRect& frame, const QRect& available) {
+  return {spanKeptInside(frame.left(), frame.width(), available.left(), available.width()),
+          spanKeptInside(frame.top(), frame.height(), available.top(), available.height()), frame.width(),
+          frame.height()};
+}
+
+}  // namespace velvara::windowing

@@ -1,0 +1,22 @@
+#pragma once
+// Where the program's windows and dialogs open: wholly on the screen that
+// holds their owner. A window is centred on its owner where it fits there
+// and moved inside the screen's available area where it does not; a window
+// that its code placed itself before showing it (the colour dialog at the
+// button that opened it) keeps that place as far as the screen allows.
+#include <QRect>
+
+class QWidget;
+
+namespace velvara::windowing {
+
+// Has window placed so at every showing. owner: the window it belongs to;
+// when none is given, its parent's window, else the active window at the
+// time it is shown, else none (then the primary screen holds it).
+void openOnOwnersScreen(QWidget& window, QWidget* owner = nullptr);
+
+// The frame rectangle moved as little as possible to lie inside available;
+// one larger than available keeps its top-left corner at available's.
+QRect keptInside(const QRect& frame, const QRect& available);
+
+}  // namespace velvara::windowing

@@ -1,0 +1,136 @@
+// The program's dialogs as the window system shows them: wholly on the
+// screen that holds the window they belong to, and without a title where
+// they have none. Runs offscreen and, as app.dialogs_on_screen_under_x, on an
+// X server, which alone shows the titles.
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+#include <fstream>
+#include <functional>
+
+#include "core/files/ProjectFileFormat.h"
+#include "linkcheck/frmVerifyLinks.h"
+#include "tests/app/MainWindowFixture.h"
+
+namespace velvara::app::testing {
+namespace {
+
+// Runs step as soon as a visible top-level window of that name is up.
+void whenUp(const char* name, std::function<void(QWidget&)> step) {
+  QTimer::singleShot(10, [name, step] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->objectName() == name && window->isVisible()) return step(*window);
+    }
+    whenUp(name, step);
+  });
+}
+
+QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
+
+// The title as the window system holds it for the window.
+QString titleShown(QWidget& window) {
+  QProcess xdotool;
+  xdotool.start("xdotool", {"getwindowname", QString::number(window.winId())});
+  if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0) return "<unreadable>";
+  return QString::fromUtf8(xdotool.readAllStandardOutput()).chopped(1);
+}
+
+class DialogsOnScreenTest : public MainWindowFixture {
+ protected:
+  void clickTab(QWidget& dialog, int index) {
+    auto* tabs = dialog.findChild<QTabBar*>();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
+  }
+};
+
+TEST_F(DialogsOnScreenTest, TheSettingsWindowAndItsColourDialogOpenWhollyOnTheScreen) {
+  Form1& window = start();
+  // The main window at the screen's left edge is narrower than the settings
+  // window, which is then moved right instead of centred on it.
+  window.move(availableArea().topLeft());
+  QRect settings, colours, button;
+  whenUp("frmSettings", [&](QWidget& dialog) {
+    settings = dialog.frameGeometry();
+    // A colour button far right: the dialog opens at it, moved left to fit.
+    QWidget& border = *dialog.findChild<QPushButton*>("cmdImg_border_color");
+    button = QRect(border.mapToGlobal(QPoint(0, 0)), border.size());
+    whenUp("frmHexaColor", [&](QWidget& colourDialog) {
+      colours = colourDialog.frameGeometry();
+      QTest::mouseClick(colourDialog.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
+    QTest::mouseClick(&border, Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+  });
+  window.menus().mnuSettings->trigger();
+  ASSERT_TRUE(settings.isValid());
+  EXPECT_TRUE(availableArea().contains(settings)) << settings.x() << "," << settings.y();
+  EXPECT_EQ(settings.left(), availableArea().left());
+  ASSERT_TRUE(colours.isValid());
+  EXPECT_TRUE(availableArea().contains(colours)) << colours.x() << "," << colours.y();
+  EXPECT_EQ(colours.top(), button.top());
+  EXPECT_GT(colours.right(), button.left());
+}
+
+TEST_F(DialogsOnScreenTest, WindowsWithoutATitleShowNone) {
+  if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "only an X server shows the titles";
+  const std::string project = writeProject("pages.vlr", 1);
+  const std::string bytes = fileText(project);
+  auto contents = core::parseProjectFile(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+  ASSERT_TRUE(contents.has_value());
+  contents->images[0].linkUrl = "page.html";
+  std::ofstream(project, std::ios::binary) << core::serializeProjectFile(contents->settings, contents->images);
+  Form1& window = start();
+  window.setLinkChecker([this, &window] {
+    linkcheck::frmVerifyLinks checker(data_.project, data_.urlHistory, strings_, "http://127.0.0.1:9/", nullptr,
+                                      &window);
+    checker.doModal();
+  });
+  prompts_.fileNames = {project};
+  window.menus().mnuOpenProject->trigger();
+
+  QString settingsTitle, colourTitle, paletteTitle;
+  whenUp("frmSettings", [&](QWidget& dialog) {
+    settingsTitle = titleShown(dialog);
+    clickTab(dialog, 2);
+    whenUp("frmHexaColor", [&](QWidget& colourDialog) {
+      colourTitle = titleShown(colourDialog);
+      whenUp("frmWebColors", [&](QWidget& palette) {
+        paletteTitle = titleShown(palette);
+        QTest::mouseClick(palette.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+      });
+      QTest::mouseClick(colourDialog.findChild<QPushButton*>("cmdChooseColor_1"), Qt::LeftButton);
+      QTest::mouseClick(colourDialog.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdLightbox_color_0"), Qt::LeftButton);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+  });
+  window.menus().mnuSettings->trigger();
+  EXPECT_EQ(settingsTitle, "Velvara  v.1.1.1.  ( pages.vlr )");
+  EXPECT_TRUE(colourTitle.trimmed().isEmpty()) << colourTitle.toStdString();
+  EXPECT_TRUE(paletteTitle.trimmed().isEmpty()) << paletteTitle.toStdString();
+
+  QString urlDialogTitle = "<not shown>";
+  whenUp("frmVerifyLinks", [&](QWidget& checker) {
+    auto* list = checker.findChild<QTreeWidget*>("ListView1");
+    const QRect linkRow = list->visualItemRect(list->topLevelItem(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, linkRow.center());
+    whenUp("frmGetString", [&](QWidget& urlDialog) {
+      urlDialogTitle = titleShown(urlDialog);
+      QTest::mouseClick(urlDialog.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    });
+    QTest::mouseClick(checker.findChild<QPushButton*>("cmdEdit"), Qt::LeftButton);
+    QTest::mouseClick(checker.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+  });
+  window.menus().mnuLink_verify->trigger();
+  EXPECT_TRUE(urlDialogTitle.trimmed().isEmpty()) << urlDialogTitle.toStdString();
+}
+
+}  // namespace
+}  // namespace velvara::app::testing
