@@ -8,6 +8,7 @@
 
 #include "app/Form1.h"
 #include "app/ProgramData.h"
+#include "app/ProgramIcon.h"
 #include "i18n/StringService.h"
 #include "i18n/dialog/LanguageSelect.h"
 #include "i18n/qt/QtTranslations.h"
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
   using namespace velvara;
   QApplication application(argc, argv);
   shell::keepPortableNumbers();
+  QApplication::setWindowIcon(app::programIcon());
+  // Ties the windows to the desktop entry that started them.
+  QGuiApplication::setDesktopFileName(QStringLiteral("velvara"));
   i18n::StringService strings;
   strings.initMlResources();
   i18n::QtTranslations qtTranslations;

@@ -13,6 +13,8 @@ packages=(
   chromium imagemagick nodejs
   python3 xvfb xauth xdotool
   mate-backgrounds
+  # The icon rendered at build time; the installed desktop files checked as a desktop reads them.
+  librsvg2-bin desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl
 )
 
 missing=()
