@@ -40,10 +40,10 @@ filetype() {
   env -i PATH="$PATH" HOME="$work" XDG_DATA_HOME="$work/data" XDG_DATA_DIRS=/usr/share xdg-mime query filetype "$1"
 }
 mkdir -p "$work/projects with blanks"
-{ echo "destFolder=$work/gallery"; echo "image=$work/photo.jpg|photo|tip||"; } > "$work/spec.txt"
+{ echo "destFolder=$work/gallery"; echo "image=$work/photo.jpg|photo|tip||"; } > "$work/description.txt"
 convert -size 160x120 "plasma:" "$work/photo.jpg"
 project="$work/projects with blanks/My trip.vlr"
-"$make_project" "$work/spec.txt" "$project"
+"$make_project" "$work/description.txt" "$project"
 cp "$project" "$work/renamed.bin"
 printf 'VLR100\0\0\0\0' > "$work/old-project"
 printf 'not a project\n' > "$work/other.txt"
