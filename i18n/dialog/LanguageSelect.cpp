@@ -96,8 +96,11 @@ void LanguageSelect::fillList() {
 }
 
 void LanguageSelect::takeChoice() {
-  const QListWidgetItem* row = languageList_->currentItem();
-  if (row == nullptr || !row->isSelected()) return;
+  // The selected row, not the current one: a screen reader selects a row
+  // without moving the list's current row to it.
+  const QList<QListWidgetItem*> selected = languageList_->selectedItems();
+  if (selected.isEmpty()) return;
+  const QListWidgetItem* row = selected.front();
   askAtStart_ = chkShowOnStartup_->isChecked();
   const int langId = row->data(Qt::UserRole).toInt();
   strings_.setCurrentLanguage(langId);

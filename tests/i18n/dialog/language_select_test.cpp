@@ -2,6 +2,7 @@
 // language the program starts in, when the dialog shows, and what it stores.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QListWidget>
@@ -120,6 +121,26 @@ TEST_F(LanguageSelectTest, ChoosingGermanAndClearingTheBoxAnnouncesAndStoresIt) 
   // The next start asks no more.
   LanguageSelect(strings_, kApplication, settings()).showDialog(true);
   EXPECT_EQ(showings_, 1);
+}
+
+// A screen reader selects a row without making it the list's current row;
+// OK takes the selected row all the same.
+TEST_F(LanguageSelectTest, ARowSelectedByAScreenReaderIsTheChoice) {
+  whenShown([](LanguageSelect& dialog) {
+    QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(&list(dialog));
+    QAccessibleInterface* german = nullptr;
+    for (int i = 0; i < rows->childCount(); ++i) {
+      if (rows->child(i)->text(QAccessible::Name) == "Deutsch") german = rows->child(i);
+    }
+    ASSERT_NE(german, nullptr);
+    german->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    ASSERT_TRUE(list(dialog).item(1)->isSelected());
+    pressOk(dialog);
+    if (QApplication::activeModalWidget() == &dialog) dialog.close();
+  });
+  LanguageSelect(strings_, kApplication, settings()).selectLang();
+  EXPECT_EQ(strings_.currentLangId(), kGermanDe);
+  EXPECT_EQ(stored("LangId"), "1031");
 }
 
 TEST_F(LanguageSelectTest, ClosingByTheCloseBoxWritesTheCurrentChoiceBackUnchanged) {
