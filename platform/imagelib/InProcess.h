@@ -17,4 +17,9 @@ Status loadBitmapInProcess(const std::string& path, Bitmap& bitmap);
 Status loadResizedInProcess(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap);
 Status loadResizedForInProcess(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap);
 
+// Any picture as libvips' own reader and thumbnail give it. The readers
+// above take a shorter way for plain JPEGs (JpegReading.h) that must give
+// the very same pictures.
+Status loadResizedForGeneralWay(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap);
+
 }  // namespace velvara::imagelib::detail

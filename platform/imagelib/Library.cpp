@@ -34,15 +34,6 @@ std::string errorString(ErrorCode code) {
 
 bool libraryInit() {
   if (detail::isReady()) return true;
-#if defined(__GLIBC__)
-  // A picture's buffers are a few hundred kilobytes each. The C library maps
-  // and unmaps buffers of that size one by one, so every picture cost page
-  // faults and, with several decoding threads, address-space changes that
-  // stop all of them: decoding on every core gained little. Kept in the heap,
-  // they are reused from picture to picture.
-  mallopt(M_MMAP_THRESHOLD, 64 << 20);
-  mallopt(M_TRIM_THRESHOLD, 256 << 20);
-#endif
   if (VIPS_INIT("velvara") != 0) {
     detail::takeVipsError();
     return false;

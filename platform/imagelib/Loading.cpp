@@ -1,30 +1,14 @@
-#include <vector>
+#include <optional>
 
 #include "platform/imagelib/InProcess.h"
+#include "platform/imagelib/JpegReading.h"
 #include "platform/imagelib/Library.h"
+#include "platform/imagelib/PictureFile.h"
 #include "platform/imagelib/SeparateDecoding.h"
 #include "platform/imagelib/VipsSupport.h"
 
 namespace velvara::imagelib {
 namespace {
-
-// The EXIF orientation, 1 (upright) for none and for values outside 1..8.
-int orientationOf(const vips::VImage& header) {
-  int orientation = header.get_typeof(VIPS_META_ORIENTATION) ? header.get_int(VIPS_META_ORIENTATION) : 1;
-  return orientation >= 1 && orientation <= 8 ? orientation : 1;
-}
-
-bool turnsSideways(int orientation) { return orientation >= 5; }
-
-ImageInfo infoOf(const vips::VImage& header) {
-  bool turned = turnsSideways(orientationOf(header));
-  ImageInfo info;
-  info.width = turned ? header.height() : header.width();
-  info.height = turned ? header.width() : header.height();
-  info.bitsPerComponent = static_cast<std::int32_t>(vips_format_sizeof(header.format()) * 8);
-  info.componentsPerPixel = header.bands();
-  return info;
-}
 
 // Decodes path (whose header is given) straight to width x height (as
 // shown upright). libvips' thumbnail shrinks while decoding where the format
@@ -38,8 +22,8 @@ ImageInfo infoOf(const vips::VImage& header) {
 // thumbnail itself turns it: thumbnail would compute the whole picture while
 // it is being built, and builds run one at a time (see BuiltPipeline).
 Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, int height) {
-  const int orientation = orientationOf(header);
-  const bool turned = turnsSideways(orientation);
+  const int orientation = detail::orientationOf(header);
+  const bool turned = detail::turnsSideways(orientation);
   const int storedWidth = turned ? height : width;
   const int storedHeight = turned ? width : height;
   // The result is held three times on its way out at most: as libvips'
@@ -72,55 +56,81 @@ Bitmap decodeTo(const std::string& path, const vips::VImage& header, int width, 
       if (!damage.empty()) throw detail::Failure{ErrorCode::ReadError, damage};
     }
   }
-  // Resampling can miss the wanted size by a pixel.
-  if (orientation == 1 && bitmap.width == width && bitmap.height == height) return bitmap;
-  std::vector<std::uint8_t> storage;
-  vips::VImage image = detail::fromBitmap(bitmap, storage);
-  if (orientation != 1) {
-    image = image.copy();
-    image.set(VIPS_META_ORIENTATION, orientation);
-    image = image.autorot();
+  return detail::uprightAtSize(std::move(bitmap), orientation, width, height);
+}
+
+// JPEGs are read the short way when libvips reads JPEGs at all.
+bool readShortWay(const detail::PictureFile& file) {
+  return file.isJpeg() && detail::loaderAvailable("jpegload_source");
+}
+
+// The general way: the reader libvips finds for the file, and its
+// thumbnail.
+vips::VImage headerOf(const detail::PictureFile& file) {
+  detail::checkReadable(file.path());
+  return detail::openHeader(file.path());
+}
+
+Bitmap decodeGeneralWay(const detail::PictureFile& file, const SizeFor& sizeFor) {
+  vips::VImage header = headerOf(file);
+  std::int32_t width = 0, height = 0;
+  sizeFor(detail::infoOf(header), width, height);
+  if (width <= 0 || height <= 0) throw detail::Failure{ErrorCode::BadParameters, "size"};
+  return decodeTo(file.path(), header, width, height);
+}
+
+Bitmap decodeAtSizeFor(const detail::PictureFile& file, const SizeFor& sizeFor) {
+  if (readShortWay(file)) {
+    if (std::optional<Bitmap> made = detail::readJpeg(file, sizeFor)) return std::move(*made);
   }
-  return detail::toBitmap(detail::exactSize(image, width, height));
+  return decodeGeneralWay(file, sizeFor);
+}
+
+Status readInfo(const detail::PictureFile& file, ImageInfo& info) {
+  return detail::guarded(ErrorCode::ReadError, [&] { info = detail::infoOf(headerOf(file)); });
+}
+
+Status loadWhole(const detail::PictureFile& file, Bitmap& bitmap) {
+  return detail::guardedInto(ErrorCode::ReadError, bitmap, [&] {
+    return decodeAtSizeFor(file, [](const ImageInfo& info, std::int32_t& width, std::int32_t& height) {
+      width = info.width;
+      height = info.height;
+    });
+  });
+}
+
+Status loadAtSize(const detail::PictureFile& file, std::int32_t width, std::int32_t height, Bitmap& bitmap) {
+  return detail::guardedInto(ErrorCode::ReadError, bitmap, [&] {
+    if (width <= 0 || height <= 0) throw detail::Failure{ErrorCode::BadParameters, "size"};
+    return decodeAtSizeFor(file, [&](const ImageInfo&, std::int32_t& w, std::int32_t& h) {
+      w = width;
+      h = height;
+    });
+  });
+}
+
+Status loadAtSizeFor(const detail::PictureFile& file, const SizeFor& sizeFor, Bitmap& bitmap) {
+  return detail::guardedInto(ErrorCode::ReadError, bitmap, [&] { return decodeAtSizeFor(file, sizeFor); });
 }
 
 }  // namespace
 
 namespace detail {
 
-Status readImageInfoInProcess(const std::string& path, ImageInfo& info) {
-  return guarded(ErrorCode::ReadError, [&] {
-    checkReadable(path);
-    info = infoOf(openHeader(path));
-  });
-}
+Status readImageInfoInProcess(const std::string& path, ImageInfo& info) { return readInfo(PictureFile(path), info); }
 
-Status loadBitmapInProcess(const std::string& path, Bitmap& bitmap) {
-  return guardedInto(ErrorCode::ReadError, bitmap, [&] {
-    checkReadable(path);
-    vips::VImage header = openHeader(path);
-    ImageInfo info = infoOf(header);
-    return decodeTo(path, header, info.width, info.height);
-  });
-}
+Status loadBitmapInProcess(const std::string& path, Bitmap& bitmap) { return loadWhole(PictureFile(path), bitmap); }
 
 Status loadResizedInProcess(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap) {
-  return guardedInto(ErrorCode::ReadError, bitmap, [&] {
-    if (width <= 0 || height <= 0) throw Failure{ErrorCode::BadParameters, "size"};
-    checkReadable(path);
-    return decodeTo(path, openHeader(path), width, height);
-  });
+  return loadAtSize(PictureFile(path), width, height, bitmap);
 }
 
 Status loadResizedForInProcess(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap) {
-  return guardedInto(ErrorCode::ReadError, bitmap, [&] {
-    checkReadable(path);
-    vips::VImage header = openHeader(path);
-    std::int32_t width = 0, height = 0;
-    sizeFor(infoOf(header), width, height);
-    if (width <= 0 || height <= 0) throw Failure{ErrorCode::BadParameters, "size"};
-    return decodeTo(path, header, width, height);
-  });
+  return loadAtSizeFor(PictureFile(path), sizeFor, bitmap);
+}
+
+Status loadResizedForGeneralWay(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap) {
+  return guardedInto(ErrorCode::ReadError, bitmap, [&] { return decodeGeneralWay(PictureFile(path), sizeFor); });
 }
 
 }  // namespace detail
@@ -128,7 +138,8 @@ Status loadResizedForInProcess(const std::string& path, const SizeFor& sizeFor, 
 // Formats whose decoder can end the process on a damaged file are decoded
 // by the helper program; all others here, where they are fastest.
 Status readImageInfo(const std::string& path, ImageInfo& info) {
-  if (!detail::decodedSeparately(path)) return detail::readImageInfoInProcess(path, info);
+  const detail::PictureFile file(path);
+  if (!file.isJpeg2000()) return readInfo(file, info);
   detail::DecodeReply reply;
   Status status = detail::decodeSeparately({detail::DecodeTask::Info, path, 0, 0}, reply);
   if (status.ok()) info = reply.info;
@@ -136,7 +147,8 @@ Status readImageInfo(const std::string& path, ImageInfo& info) {
 }
 
 Status loadBitmap(const std::string& path, Bitmap& bitmap) {
-  if (!detail::decodedSeparately(path)) return detail::loadBitmapInProcess(path, bitmap);
+  const detail::PictureFile file(path);
+  if (!file.isJpeg2000()) return loadWhole(file, bitmap);
   detail::DecodeReply reply;
   Status status = detail::decodeSeparately({detail::DecodeTask::Bitmap, path, 0, 0}, reply);
   if (status.ok()) bitmap = std::move(reply.bitmap);
@@ -144,7 +156,8 @@ Status loadBitmap(const std::string& path, Bitmap& bitmap) {
 }
 
 Status loadResized(const std::string& path, std::int32_t width, std::int32_t height, Bitmap& bitmap) {
-  if (!detail::decodedSeparately(path)) return detail::loadResizedInProcess(path, width, height, bitmap);
+  const detail::PictureFile file(path);
+  if (!file.isJpeg2000()) return loadAtSize(file, width, height, bitmap);
   detail::DecodeReply reply;
   Status status = detail::decodeSeparately({detail::DecodeTask::Resized, path, width, height}, reply);
   if (status.ok()) bitmap = std::move(reply.bitmap);
@@ -152,7 +165,8 @@ Status loadResized(const std::string& path, std::int32_t width, std::int32_t hei
 }
 
 Status loadResizedFor(const std::string& path, const SizeFor& sizeFor, Bitmap& bitmap) {
-  if (!detail::decodedSeparately(path)) return detail::loadResizedForInProcess(path, sizeFor, bitmap);
+  const detail::PictureFile file(path);
+  if (!file.isJpeg2000()) return loadAtSizeFor(file, sizeFor, bitmap);
   ImageInfo info;
   Status status = readImageInfo(path, info);
   if (!status.ok()) return status;

@@ -11,21 +11,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <vector>
 
+#include "platform/imagelib/PictureFile.h"
 #include "platform/imagelib/VipsSupport.h"
 
 extern char** environ;
 
 namespace velvara::imagelib::detail {
 namespace {
-
-// The JP2 file format's signature box, and the start of a bare codestream:
-// its SOC marker followed by the SIZ marker.
-constexpr std::string_view kJp2Signature("\x00\x00\x00\x0C\x6A\x50\x20\x20\x0D\x0A\x87\x0A", 12);
-constexpr std::string_view kCodestreamStart("\xFF\x4F\xFF\x51", 4);
 
 constexpr const char* kFailed = "the JPEG 2000 decoder failed on this file";
 
@@ -162,13 +157,7 @@ std::size_t readSome(int fd, std::uint8_t* data, std::size_t size) {
 
 }  // namespace
 
-bool decodedSeparately(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::string head(kJp2Signature.size(), '\0');
-  file.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(file.gcount()));
-  return head.starts_with(kJp2Signature) || head.starts_with(kCodestreamStart);
-}
+bool decodedSeparately(const std::string& path) { return PictureFile(path).isJpeg2000(); }
 
 std::string decoderHelperPath() {
   const char* configured = std::getenv("VELVARA_DECODE_HELPER");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -54,11 +55,11 @@ bool beginsWith(const std::string& path, std::string_view magic) {
   return file.gcount() == static_cast<std::streamsize>(magic.size()) && head == magic;
 }
 
-// Computes image in the calling thread, a strip at a time from the top,
-// handing each row to row(y, rgb).
+// Computes image, which must be 8-bit with bands bands, in the calling
+// thread, a strip at a time from the top, handing each row to row(y, samples).
 template <typename Row>
-void computeRows(const vips::VImage& image, Row&& row) {
-  if (image.bands() != 3 || image.format() != VIPS_FORMAT_UCHAR) {
+void computeRows(const vips::VImage& image, int bands, Row&& row) {
+  if (image.bands() != bands || image.format() != VIPS_FORMAT_UCHAR) {
     throw Failure{ErrorCode::ReadError, "unexpected pixel layout"};
   }
   std::unique_ptr<VipsRegion, decltype(&g_object_unref)> region(vips_region_new(image.get_image()), &g_object_unref);
@@ -131,9 +132,11 @@ bool errorBufferHasText() {
 
 std::int64_t bytesHeldWhole(const vips::VImage& header) {
   const std::int64_t samples = std::int64_t{header.width()} * header.height() * header.bands();
-  const char* loader = header.get_typeof(VIPS_META_LOADER) != 0 ? header.get_string(VIPS_META_LOADER) : "";
+  std::string_view loader = header.get_typeof(VIPS_META_LOADER) != 0 ? header.get_string(VIPS_META_LOADER) : "";
+  // The reader of a file read through a source is named for that.
+  if (loader.ends_with("_source")) loader.remove_suffix(std::string_view("_source").size());
   const bool interlaced = header.get_typeof("interlaced") != 0 && header.get_int("interlaced") != 0;
-  const bool jpeg = std::string_view(loader) == "jpegload";
+  const bool jpeg = loader == "jpegload";
   if (interlaced && jpeg) return samples * 2;
   for (std::string_view whole : {"gifload", "heifload", "jxlload", "magickload"}) {
     if (whole == loader) return samples * static_cast<std::int64_t>(vips_format_sizeof(header.format()));
@@ -177,11 +180,44 @@ vips::VImage openHeader(const std::string& path) {
   vips::VImage image = vips::VImage::new_from_file(
       path.c_str(),
       vips::VImage::option()->set("access", VIPS_ACCESS_SEQUENTIAL)->set("fail_on", VIPS_FAIL_ON_TRUNCATED));
-  if (static_cast<std::int64_t>(image.width()) * image.height() > kMaxPixels ||
-      bytesHeldWhole(image) > kMaxDecodeBytes) {
-    throw Failure{ErrorCode::TooLarge, std::to_string(image.width()) + " x " + std::to_string(image.height())};
-  }
+  checkSize(image);
   return image;
+}
+
+void checkSize(const vips::VImage& header) {
+  if (static_cast<std::int64_t>(header.width()) * header.height() > kMaxPixels ||
+      bytesHeldWhole(header) > kMaxDecodeBytes) {
+    throw Failure{ErrorCode::TooLarge, std::to_string(header.width()) + " x " + std::to_string(header.height())};
+  }
+}
+
+int orientationOf(const vips::VImage& header) {
+  int orientation = header.get_typeof(VIPS_META_ORIENTATION) ? header.get_int(VIPS_META_ORIENTATION) : 1;
+  return orientation >= 1 && orientation <= 8 ? orientation : 1;
+}
+
+bool turnsSideways(int orientation) { return orientation >= 5; }
+
+ImageInfo infoOf(const vips::VImage& header) {
+  bool turned = turnsSideways(orientationOf(header));
+  ImageInfo info;
+  info.width = turned ? header.height() : header.width();
+  info.height = turned ? header.width() : header.height();
+  info.bitsPerComponent = static_cast<std::int32_t>(vips_format_sizeof(header.format()) * 8);
+  info.componentsPerPixel = header.bands();
+  return info;
+}
+
+Bitmap uprightAtSize(Bitmap bitmap, int orientation, int width, int height) {
+  if (orientation == 1 && bitmap.width == width && bitmap.height == height) return bitmap;
+  std::vector<std::uint8_t> storage;
+  vips::VImage image = fromBitmap(bitmap, storage);
+  if (orientation != 1) {
+    image = image.copy();
+    image.set(VIPS_META_ORIENTATION, orientation);
+    image = image.autorot();
+  }
+  return toBitmap(exactSize(image, width, height));
 }
 
 vips::VImage toSrgb8(vips::VImage image) {
@@ -250,7 +286,7 @@ Bitmap toBitmap(const vips::VImage& image) {
   bitmap.bytesPerPixel = 3;
   bitmap.bytesPerLine = static_cast<std::int32_t>((width * 3 + 3) / 4 * 4);
   bitmap.pixels.assign(static_cast<std::size_t>(bitmap.bytesPerLine) * height, 0);
-  computeRows(image, [&](int y, const std::uint8_t* from) {
+  computeRows(image, 3, [&](int y, const std::uint8_t* from) {
     std::uint8_t* to = bitmap.pixels.data() + (height - 1 - static_cast<std::size_t>(y)) * bitmap.bytesPerLine;
     for (std::size_t x = 0; x < width; ++x) {
       to[3 * x] = from[3 * x + 2];
@@ -258,6 +294,43 @@ Bitmap toBitmap(const vips::VImage& image) {
       to[3 * x + 2] = from[3 * x];
     }
   });
+  return bitmap;
+}
+
+void computeInto(const vips::VImage& image, SampleRows& rows) {
+  rows.width = image.width();
+  rows.height = image.height();
+  rows.bands = image.bands();
+  const std::size_t line = static_cast<std::size_t>(rows.width) * rows.bands;
+  rows.samples.resize(line * static_cast<std::size_t>(rows.height));
+  computeRows(image, rows.bands, [&](int y, const std::uint8_t* from) { std::memcpy(rows.row(y), from, line); });
+}
+
+Bitmap toBitmap(const SampleRows& rows) {
+  if (rows.bands != 1 && rows.bands != 3) throw Failure{ErrorCode::ReadError, "unexpected pixel layout"};
+  const std::size_t width = static_cast<std::size_t>(rows.width);
+  const std::size_t height = static_cast<std::size_t>(rows.height);
+  Bitmap bitmap;
+  bitmap.type = BitmapType::Bgr;
+  bitmap.width = rows.width;
+  bitmap.height = rows.height;
+  bitmap.bytesPerPixel = 3;
+  bitmap.bytesPerLine = static_cast<std::int32_t>((width * 3 + 3) / 4 * 4);
+  bitmap.pixels.assign(static_cast<std::size_t>(bitmap.bytesPerLine) * height, 0);
+  for (std::size_t y = 0; y < height; ++y) {
+    const std::uint8_t* from = rows.row(static_cast<int>(y));
+    std::uint8_t* to = bitmap.pixels.data() + (height - 1 - y) * bitmap.bytesPerLine;
+    if (rows.bands == 1) {
+      // Grey shown in colour: libvips' sRGB of a grey picture repeats it.
+      for (std::size_t x = 0; x < width; ++x) to[3 * x] = to[3 * x + 1] = to[3 * x + 2] = from[x];
+    } else {
+      for (std::size_t x = 0; x < width; ++x) {
+        to[3 * x] = from[3 * x + 2];
+        to[3 * x + 1] = from[3 * x + 1];
+        to[3 * x + 2] = from[3 * x];
+      }
+    }
+  }
   return bitmap;
 }
 

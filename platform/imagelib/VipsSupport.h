@@ -12,6 +12,7 @@
 
 #include "platform/imagelib/Bitmap.h"
 #include "platform/imagelib/Library.h"
+#include "platform/imagelib/RowReduction.h"
 
 namespace velvara::imagelib::detail {
 
@@ -95,6 +96,22 @@ void checkReadable(const std::string& path);
 // The header of path, opened for reading once from start to end.
 vips::VImage openHeader(const std::string& path);
 
+// Throws Failure (too large) for a header whose picture has more pixels
+// than kMaxPixels or must be held whole in more than kMaxDecodeBytes.
+void checkSize(const vips::VImage& header);
+
+// The EXIF orientation, 1 (upright) for none and for values outside 1..8.
+int orientationOf(const vips::VImage& header);
+bool turnsSideways(int orientation);
+
+// What the header says of the picture as shown.
+ImageInfo infoOf(const vips::VImage& header);
+
+// bitmap, decoded as stored, turned as orientation says and brought to
+// exactly width x height (the size as shown): resampling can miss the
+// wanted size by a pixel.
+Bitmap uprightAtSize(Bitmap bitmap, int orientation, int width, int height);
+
 // The picture as 8-bit sRGB with three bands: colour spaces converted,
 // 16-bit reduced, transparency flattened onto white.
 vips::VImage toSrgb8(vips::VImage image);
@@ -116,6 +133,12 @@ vips::VImage fromBitmap(const Bitmap& bitmap, std::vector<std::uint8_t>& storage
 // per thread, and libvips' own worker threads would only add a hand-over for
 // every strip.
 Bitmap toBitmap(const vips::VImage& image);
+
+// Computes image, which must be 8-bit, into rows, the same way.
+void computeInto(const vips::VImage& image, SampleRows& rows);
+
+// Rows of one band (grey) or three (red, green, blue) as a 24-bit bitmap.
+Bitmap toBitmap(const SampleRows& rows);
 
 // The first line of libvips' error buffer, which is then cleared. Only for
 // a call that runs alone (see guarded) or before any other call can run.

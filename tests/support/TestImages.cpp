@@ -66,7 +66,11 @@ void writeTestImage(const std::string& path, const TestImage& spec) {
   }
   const std::string suffix = path.substr(path.rfind('.') + 1);
   if (suffix == "jpg" || suffix == "jpeg") {
-    image.jpegsave(path.c_str(), VImage::option()->set("Q", spec.quality));
+    image.jpegsave(path.c_str(), VImage::option()
+                                     ->set("Q", spec.quality)
+                                     ->set("interlace", spec.progressive)
+                                     ->set("subsample_mode",
+                                           spec.fullColour ? VIPS_FOREIGN_SUBSAMPLE_OFF : VIPS_FOREIGN_SUBSAMPLE_AUTO));
   } else if (suffix == "png") {
     image.pngsave(path.c_str(), VImage::option()->set("palette", spec.color == TestColor::Palette));
   } else {

@@ -19,6 +19,10 @@ struct TestImage {
   // EXIF orientation written into the file; 0 writes none.
   int orientation = 0;
   int quality = 92;
+  // JPEG only: scans that refine the whole picture, and colour kept at full
+  // resolution instead of halved.
+  bool progressive = false;
+  bool fullColour = false;
 };
 
 // The picture has a pure red block in its stored top-left corner (an eighth
