@@ -3,6 +3,9 @@
 // resampling one picture at a time. Previews and gallery pictures must not
 // change by a single byte for it: each case below is read both ways.
 #include <gtest/gtest.h>
+#include <vips/vips.h>
+// After vips.h, which it needs.
+#include <vips/vector.h>
 
 #include <optional>
 #include <string>
@@ -86,6 +89,16 @@ TEST_F(JpegReadingTest, TurnedJpegsGiveTheLibrarysBytes) {
     expectSamePictures("turned" + std::to_string(orientation) + ".jpg", {640, 480, TestColor::Rgb, orientation},
                        {shown, {37, 23}});
   }
+}
+
+TEST_F(JpegReadingTest, WithoutVectorCodeTheBytesAreStillTheLibrarys) {
+  // libvips sums with other weights when its vector code is off (a build
+  // or a machine without it, or VIPS_NOVECTOR set).
+  const bool wasEnabled = vips_vector_isenabled();
+  vips_vector_set_enabled(false);
+  expectSamePictures("plain.jpg", {640, 480}, {{160, 120}, {100, 75}, {41, 29}});
+  expectSamePictures("turned.jpg", {641, 479, TestColor::Grey, 6}, {{73, 97}});
+  vips_vector_set_enabled(wasEnabled);
 }
 
 TEST_F(JpegReadingTest, JpegsTheShortWayDoesNotCoverAreLeftToTheGeneralWay) {
