@@ -18,7 +18,7 @@ cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$wor
 
 share=$prefix/share
 expected=(bin/velvara bin/velvara-decode share/applications/velvara.desktop share/mime/packages/velvara.xml
-  share/metainfo/velvara.metainfo.xml share/icons/hicolor/scalable/apps/velvara.svg)
+  share/metainfo/org.velvara.velvara.metainfo.xml share/icons/hicolor/scalable/apps/velvara.svg)
 sizes=(16 22 24 32 48 64 128 256)
 for size in "${sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/velvara.png"); done
 for file in "${expected[@]}"; do [ -s "$prefix/$file" ] || fail "the installed tree lacks $file"; done
@@ -29,7 +29,10 @@ for size in "${sizes[@]}"; do
 done
 
 desktop-file-validate "$share/applications/velvara.desktop" || fail "desktop-file-validate refused the desktop entry"
-appstreamcli validate --no-net "$share/metainfo/velvara.metainfo.xml" || fail "appstreamcli refused the metadata"
+appstreamcli validate --no-net "$share/metainfo/org.velvara.velvara.metainfo.xml" || fail "appstreamcli refused the metadata"
+# The tree as software centres read it: the metadata's file named for its id,
+# the desktop entry it launches in place.
+appstreamcli validate-tree --no-net "$prefix" || fail "appstreamcli refused the installed tree"
 
 # The MIME database of the installed type alone, in a data folder of its own;
 # the system's database still answers for every other type.
