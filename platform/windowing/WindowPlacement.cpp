@@ -8,6 +8,8 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "platform/windowing/DialogOwner.h"
+
 namespace velvara::windowing {
 namespace {
 
@@ -50,8 +52,7 @@ class Placement : public QObject {
   QWidget* owner() const {
     if (owner_) return owner_->window();
     if (QWidget* parent = window_.parentWidget()) return parent->window();
-    QWidget* active = QApplication::activeWindow();
-    return active != &window_ ? active : nullptr;
+    return windowing::dialogOwner(&window_);
   }
 
   void place(bool keepPlace) {

@@ -11,8 +11,8 @@ class QWidget;
 namespace velvara::windowing {
 
 // Has window placed so at every showing. owner: the window it belongs to;
-// when none is given, its parent's window, else the active window at the
-// time it is shown, else none (then the primary screen holds it).
+// when none is given, its parent's window, else dialogOwner() at the time it
+// is shown, else none (then the primary screen holds it).
 void openOnOwnersScreen(QWidget& window, QWidget* owner = nullptr);
 
 // The frame rectangle moved as little as possible to lie inside available;

@@ -4,7 +4,9 @@
 // X server, which alone shows the titles.
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +20,7 @@
 #include "core/files/ProjectFileFormat.h"
 #include "linkcheck/frmVerifyLinks.h"
 #include "tests/app/MainWindowFixture.h"
+#include "widgets/prompt/QtPrompts.h"
 
 namespace velvara::app::testing {
 namespace {
@@ -29,6 +32,17 @@ void whenUp(const char* name, std::function<void(QWidget&)> step) {
       if (window->objectName() == name && window->isVisible()) return step(*window);
     }
     whenUp(name, step);
+  });
+}
+
+// Runs step as soon as a visible top-level window of that class is up.
+template <typename Window>
+void whenShown(std::function<void(Window&)> step) {
+  QTimer::singleShot(10, [step] {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (auto* shown = qobject_cast<Window*>(window); shown && shown->isVisible()) return step(*shown);
+    }
+    whenShown<Window>(step);
   });
 }
 
@@ -76,6 +90,35 @@ TEST_F(DialogsOnScreenTest, TheSettingsWindowAndItsColourDialogOpenWhollyOnTheSc
   EXPECT_TRUE(availableArea().contains(colours)) << colours.x() << "," << colours.y();
   EXPECT_EQ(colours.top(), button.top());
   EXPECT_GT(colours.right(), button.left());
+}
+
+TEST_F(DialogsOnScreenTest, QuestionsAndFileDialogsOpenOverTheMainWindowWhenNoWindowIsActive) {
+  // Without a window manager no window ever becomes active; the program's
+  // questions and file dialogs still belong to the window the user works in.
+  Form1& window = start();
+  window.move(availableArea().topLeft());
+  QApplication::setActiveWindow(nullptr);
+  widgets::QtPrompts prompts;
+  QRect question, files;
+  whenShown<QMessageBox>([&](QMessageBox& box) {
+    question = box.frameGeometry();
+    QTest::mouseClick(box.button(QMessageBox::No), Qt::LeftButton);
+  });
+  prompts.showMessage({core::MessageIcon::Question, core::MessageButtons::YesNo, std::nullopt, "Are you sure?"});
+  whenShown<QFileDialog>([&](QFileDialog& dialog) {
+    files = dialog.frameGeometry();
+    dialog.reject();
+  });
+  core::FileDialogRequest request;
+  request.startFolder = dataFolder();
+  request.title = "Open";
+  prompts.askFileName(request);
+  const QPoint centre = window.frameGeometry().center();
+  for (const QRect& dialog : {question, files}) {
+    ASSERT_TRUE(dialog.isValid());
+    EXPECT_LE((dialog.center() - centre).manhattanLength(), 2)
+        << dialog.center().x() << "," << dialog.center().y() << " over " << centre.x() << "," << centre.y();
+  }
 }
 
 TEST_F(DialogsOnScreenTest, WindowsWithoutATitleShowNone) {

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/model/ProductInfo.h"
+#include "platform/windowing/DialogOwner.h"
 #include "platform/windowing/WindowPlacement.h"
 #include "widgets/about/LinkLabel.h"
 
@@ -162,7 +163,7 @@ frmAbout::frmAbout(i18n::StringService& strings, core::Host& host, QWidget* pare
 }
 
 void frmAbout::showModal(i18n::StringService& strings, core::Host& host, QWidget* parent) {
-  frmAbout window(strings, host, parent ? parent : QApplication::activeWindow());
+  frmAbout window(strings, host, parent ? parent : windowing::dialogOwner());
   windowing::openOnOwnersScreen(window);
   window.exec();
 }

@@ -10,6 +10,7 @@
 #include "core/helpers/Colors.h"
 #include "i18n/AddedStrings.h"
 #include "platform/mlruntime/LanguageSupport.h"
+#include "platform/windowing/DialogOwner.h"
 #include "platform/windowing/WindowPlacement.h"
 #include "platform/windowing/WindowTitle.h"
 #include "widgets/colors/ColorLabel.h"
@@ -32,7 +33,7 @@ constexpr const char* kPartNames[3] = {" R: #", " G: #", " B: #"};
 // it unloads.
 class HexaColorWindow : public QDialog {
  public:
-  explicit HexaColorWindow(frmHexaColor& owner) : QDialog(QApplication::activeWindow()), owner_(owner) {
+  explicit HexaColorWindow(frmHexaColor& owner) : QDialog(windowing::dialogOwner()), owner_(owner) {
     setObjectName("frmHexaColor");
     const double scale = designScale(fontMetrics());
     setFixedSize(twipsRect(0, 0, 4770, 2370, scale).size());

@@ -9,6 +9,7 @@
 #include "core/helpers/WebColors.h"
 #include "i18n/AddedStrings.h"
 #include "platform/mlruntime/LanguageSupport.h"
+#include "platform/windowing/DialogOwner.h"
 #include "platform/windowing/WindowPlacement.h"
 #include "platform/windowing/WindowTitle.h"
 #include "widgets/colors/ColorLabel.h"
@@ -33,7 +34,7 @@ bool darkRow(int row) { return (row - 1) % 6 < 3; }
 }  // namespace
 
 bool frmWebColors::bChooseColor(const std::string& sTitle, std::uint32_t& color_rv) {
-  QDialog window(QApplication::activeWindow());
+  QDialog window(windowing::dialogOwner());
   window.setObjectName("frmWebColors");
   window.setFixedSize(twipsToPixels(8235), twipsToPixels(10620));
 

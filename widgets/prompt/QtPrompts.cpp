@@ -8,6 +8,7 @@
 #include <QMessageBox>
 
 #include "core/model/ProductInfo.h"
+#include "platform/windowing/DialogOwner.h"
 #include "platform/windowing/WindowPlacement.h"
 #include "platform/windowing/WindowTitle.h"
 
@@ -86,7 +87,7 @@ QStringList chosenFiles(QFileDialog& dialog) {
 
 core::MessageAnswer QtPrompts::showMessage(const core::Message& message) {
   QMessageBox box(iconOf(message.icon), QString(), toQt(message.text), buttonsOf(message.buttons),
-                  QApplication::activeWindow());
+                  windowing::dialogOwner());
   windowing::setShownTitle(box, titleOf(message.title));
   windowing::openOnOwnersScreen(box);
   // The first button is the default and Escape gives Cancel, or No where
@@ -114,7 +115,7 @@ core::MessageAnswer QtPrompts::showMessage(const core::Message& message) {
 }
 
 std::optional<std::string> QtPrompts::askFileName(const core::FileDialogRequest& request) {
-  QFileDialog dialog(QApplication::activeWindow(), toQt(request.title), startOf(request), filterOf(request));
+  QFileDialog dialog(windowing::dialogOwner(), toQt(request.title), startOf(request), filterOf(request));
   dialog.setAcceptMode(request.isSave ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.isSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   const QStringList paths = chosenFiles(dialog);
@@ -123,7 +124,7 @@ std::optional<std::string> QtPrompts::askFileName(const core::FileDialogRequest&
 }
 
 std::optional<std::vector<std::string>> QtPrompts::askFileNames(const core::FileDialogRequest& request) {
-  QFileDialog dialog(QApplication::activeWindow(), toQt(request.title), startOf(request), filterOf(request));
+  QFileDialog dialog(windowing::dialogOwner(), toQt(request.title), startOf(request), filterOf(request));
   dialog.setFileMode(QFileDialog::ExistingFiles);
   const QStringList paths = chosenFiles(dialog);
   if (paths.isEmpty()) return std::nullopt;
@@ -134,7 +135,7 @@ std::optional<std::vector<std::string>> QtPrompts::askFileNames(const core::File
 }
 
 std::optional<std::string> QtPrompts::askText(const core::InputBoxRequest& request) {
-  QInputDialog dialog(QApplication::activeWindow());
+  QInputDialog dialog(windowing::dialogOwner());
   windowing::setShownTitle(dialog, titleOf(request.title));
   dialog.setLabelText(toQt(request.prompt));
   dialog.setTextValue(toQt(request.defaultText));
@@ -144,7 +145,7 @@ std::optional<std::string> QtPrompts::askText(const core::InputBoxRequest& reque
 }
 
 std::optional<std::string> QtPrompts::askFolder(const core::FolderDialogRequest& request) {
-  QFileDialog dialog(QApplication::activeWindow(), toQt(request.title), toQt(request.startFolder));
+  QFileDialog dialog(windowing::dialogOwner(), toQt(request.title), toQt(request.startFolder));
   dialog.setFileMode(QFileDialog::Directory);
   dialog.setOption(QFileDialog::ShowDirsOnly);
   const QStringList folders = chosenFiles(dialog);
@@ -153,7 +154,7 @@ std::optional<std::string> QtPrompts::askFolder(const core::FolderDialogRequest&
 }
 
 std::optional<std::uint32_t> QtPrompts::askColor(std::uint32_t initial, const std::string& title) {
-  QColorDialog dialog(QApplication::activeWindow());
+  QColorDialog dialog(windowing::dialogOwner());
   // Without a title of its own the dialog keeps the platform's.
   if (!title.empty()) dialog.setWindowTitle(toQt(title));
   dialog.setCurrentColor(QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF));
@@ -172,7 +173,7 @@ std::optional<core::FontChoice> QtPrompts::askFont(const core::FontChoice& initi
   start.setItalic(initial.italic);
   start.setUnderline(initial.underline);
   start.setStrikeOut(initial.strikeout);
-  QFontDialog dialog(QApplication::activeWindow());
+  QFontDialog dialog(windowing::dialogOwner());
   dialog.setCurrentFont(start);
   windowing::openOnOwnersScreen(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

@@ -1,7 +1,7 @@
 #pragma once
 // The program's own answers to Prompts: Qt's message box, input box and file,
-// folder, colour and font dialogs, each over the window that is active when
-// it opens and wholly on that window's screen.
+// folder, colour and font dialogs, each over the window the user works in
+// when it opens (windowing::dialogOwner) and wholly on that window's screen.
 #include "core/host/Prompts.h"
 
 namespace velvara::widgets {
