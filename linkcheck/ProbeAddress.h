@@ -7,7 +7,8 @@ namespace velvara::linkcheck {
 
 inline constexpr const char* kDefaultProbeUrl = "http://example.com";
 
-// VELVARA_PROBE_URL when that is set and not empty, else kDefaultProbeUrl.
+// VELVARA_PROBE_URL without one trailing "/" when that is set and not empty,
+// else kDefaultProbeUrl.
 std::string probeAddress();
 
 }  // namespace velvara::linkcheck

@@ -188,7 +188,8 @@ TEST_F(VerifyLinksTest, ARunGivesEveryRowItsStatus) {
 
 TEST_F(VerifyLinksTest, TheProbeAddressComesFromTheEnvironment) {
   addImage("", server.url("/ok.html").toStdString());
-  setenv("VELVARA_PROBE_URL", server.url("/probe").toUtf8().constData(), 1);
+  // Given as a folder address, with a trailing "/".
+  setenv("VELVARA_PROBE_URL", server.url("/probe/").toUtf8().constData(), 1);
   project.images.replaceAfterLoad(images);
   window = std::make_unique<frmVerifyLinks>(project, history, strings);
   unsetenv("VELVARA_PROBE_URL");
