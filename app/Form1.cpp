@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QWindow>
 #include <limits>
 
@@ -372,8 +373,14 @@ void Form1::layoutControls() {
   place(c.pbOuter, layout.outer);
   place(c.pbInner, layout.canvas);
   place(c.prgBar, layout.progress);
+  // The canvas is laid out at its top-left corner, and the bars say so: a
+  // bar left at its old value would move the canvas back there as soon as a
+  // new maximum clamps that value (after a large project, a small one opened
+  // far below its own cells).
   const auto setBar = [](QScrollBar* bar, const ScrollBarSetup& setup) {
     bar->setVisible(setup.visible);
+    const QSignalBlocker quiet(bar);
+    bar->setValue(0);
     if (!setup.visible) return;
     bar->setMaximum(setup.maximum);
     bar->setPageStep(setup.largeChange);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -85,6 +86,24 @@ TEST_F(MenusTest, OpenRecentNewAndImportShowOnlyTheCellsOfTheNewList) {
   ASSERT_EQ(data_.project.images.count(), 2);
   EXPECT_EQ(cellsShown(window), 2);
   EXPECT_TRUE(prompts_.messages.empty());
+}
+
+TEST_F(MenusTest, ASmallProjectOpenedAfterALargeOneShowsItsCells) {
+  // 1,001 images (5 a row under the canvas's height limit) end loading
+  // scrolled to their last row; the two images then make the canvas, which
+  // the old cells still span, one row shorter.
+  const std::string large = writeProjectOfMissingPictures("large.vlr", 1001);
+  const std::string two = writeProject("two.vlr", 2);
+  Form1& window = start();
+  prompts_.fileNames = {large};
+  window.menus().mnuOpenProject->trigger();
+  ASSERT_EQ(data_.project.images.count(), 1001);
+  prompts_.fileNames = {two};
+  window.menus().mnuOpenProject->trigger();
+  ASSERT_EQ(data_.project.images.count(), 2);
+  EXPECT_EQ(cellsShown(window), 2);
+  EXPECT_EQ(window.controls().pbInner->pos(), QPoint(0, 0));
+  EXPECT_EQ(window.controls().VScroll1->value(), 0);
 }
 
 TEST_F(MenusTest, ExportOfAnEmptyProjectShowsNoDialogAndChangesNoState) {
