@@ -26,9 +26,9 @@ void Form1::createEditor() {
   strip_->setRemoveSelected([this] { remove_images(true); });
 
   adder_ = new ImageAdder(*host_, data_.project, data_.library, *strip_, *editPanel_, data_.sourceFolder, this);
-  adder_->setImageCommandsRule([this](bool withSaveAs) {
+  adder_->setImageCommandsRule([this] {
     applyImageCommandsRule();
-    if (withSaveAs) menus_.mnuSaveAs->setEnabled(!data_.project.images.empty());
+    menus_.mnuSaveAs->setEnabled(!data_.project.images.empty());
   });
   connect(c.cmdAddImage, &QPushButton::clicked, this,
           [this] { adder_->addImagesFromDialog(controls_.cmdAddImage->text().toStdString()); });

@@ -56,8 +56,8 @@ void ImageAdder::addMany(const std::vector<std::string>& paths,
   });
 }
 
-void ImageAdder::refreshAfterAdding(bool withSaveAs) {
-  if (imageCommandsRule_) imageCommandsRule_(withSaveAs);
+void ImageAdder::refreshAfterAdding() {
+  if (imageCommandsRule_) imageCommandsRule_();
   strip_.arrangeSlides();
   strip_.scrollSlideIntoView(project_.images.count() - 1);
 }
@@ -81,7 +81,7 @@ void ImageAdder::addImagesFromDialog(const std::string& buttonCaption) {
         *chosen, [](std::size_t, const core::LoadedPreview&) { return true; }, [](bool) {});
     host_.hideBusyPanel();
   }
-  refreshAfterAdding(true);
+  refreshAfterAdding();
 }
 
 void ImageAdder::addFolderFromBrowser(const std::string& buttonCaption, bool withSubfolders) {
@@ -96,7 +96,7 @@ void ImageAdder::addFolderFromBrowser(const std::string& buttonCaption, bool wit
     addFolderImages(*folder, withSubfolders);
     host_.hideBusyPanel();
   }
-  refreshAfterAdding(false);
+  refreshAfterAdding();
 }
 
 void ImageAdder::addFolderImages(const std::string& folder, bool withSubfolders) {
@@ -167,7 +167,7 @@ void ImageAdder::addDroppedFiles(const QList<QUrl>& urls) {
   message.text =
       strings.loadMlString(177, "Added ") + std::to_string(added) + strings.loadMlString(178, " new images.");
   host_.showMessage(message);
-  refreshAfterAdding(false);
+  refreshAfterAdding();
 }
 
 }  // namespace velvara::app

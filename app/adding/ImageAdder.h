@@ -26,9 +26,10 @@ class ImageAdder : public QObject {
   ImageAdder(core::Host& host, core::Project& project, core::ImageLibrary& library, ThumbnailStrip& strip,
              ImageDetails& details, std::string& sourceFolder, QObject* parent = nullptr);
 
-  // The window's enabling rule for the commands that need images; withSaveAs
-  // when "Save Project As..." follows the rule too.
-  void setImageCommandsRule(std::function<void(bool withSaveAs)> rule) { imageCommandsRule_ = std::move(rule); }
+  // The window's enabling rule for the commands that need images, "Save
+  // Project As..." among them: whichever way images came, the user can save
+  // them.
+  void setImageCommandsRule(std::function<void()> rule) { imageCommandsRule_ = std::move(rule); }
   // The box previews are fitted into.
   void setPreviewBox(std::int32_t width, std::int32_t height);
 
@@ -49,7 +50,7 @@ class ImageAdder : public QObject {
                const std::function<bool(std::size_t, const core::LoadedPreview&)>& before,
                const std::function<void(bool)>& after);
   void addFolderOnce(const std::string& folder, bool withSubfolders, std::set<std::string>& visited);
-  void refreshAfterAdding(bool withSaveAs);
+  void refreshAfterAdding();
 
   core::Host& host_;
   core::Project& project_;
@@ -57,7 +58,7 @@ class ImageAdder : public QObject {
   ThumbnailStrip& strip_;
   ImageDetails& details_;
   std::string& sourceFolder_;
-  std::function<void(bool)> imageCommandsRule_;
+  std::function<void()> imageCommandsRule_;
   std::int32_t boxWidth_ = 120;
   std::int32_t boxHeight_ = 120;
 };

@@ -16,6 +16,7 @@
 #include "app/strip/ThumbnailStrip.h"
 #include "core/files/SettingsFile.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/qt/ModalAnswer.h"
 #include "widgets/about/frmAbout.h"
 #include "widgets/slide/usSlide.h"
@@ -51,6 +52,44 @@ TEST_F(MenusTest, StartStatesAndTheImageRuleAfterNewAndRemoveAll) {
   EXPECT_EQ(data_.project.images.count(), 0);
   EXPECT_EQ(imageCommands(window), (std::vector<bool>(4, false)));
   EXPECT_TRUE(prompts_.messages.empty());
+}
+
+// A click on an item of the File menu, as the user clicks it in the open menu.
+void clickFileMenuItem(Form1& window, QAction* item) {
+  QMenu* menu = window.menus().mnuFile;
+  menu->popup(window.mapToGlobal(QPoint(0, 0)));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+  ASSERT_FALSE(menu->isVisible());
+}
+
+// A newcomer adds a folder, types a title and saves: "Save Project As..."
+// follows the images after "Add folder..." as after "Add image...".
+TEST_F(MenusTest, AddFolderLetsTheUserSaveTheImagesItAdded) {
+  Form1& window = start();
+  const std::string folder = dir_.file("new photos");
+  fs::create_directories(folder);
+  for (const char* name : {"a.jpg", "b.jpg"}) velvara::testing::writeTestImage(folder + "/" + name, {80, 60});
+  prompts_.folders = {std::nullopt, folder};
+  QTest::mouseClick(window.controls().cmdAddFolder, Qt::LeftButton);
+  EXPECT_FALSE(window.menus().mnuSaveAs->isEnabled()) << "nothing added";
+  QTest::mouseClick(window.controls().cmdAddFolder, Qt::LeftButton);
+  ASSERT_EQ(data_.project.images.count(), 2);
+  EXPECT_TRUE(window.menus().mnuSaveAs->isEnabled());
+  EXPECT_FALSE(window.menus().mnuSaveProject->isEnabled()) << "as after Add image";
+
+  widgets::usSlide* cell = window.strip().cell(1);
+  QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
+  QLineEdit* title = window.controls().txtPhotos[1];
+  QTest::mouseClick(title, Qt::LeftButton);
+  QTest::keyClick(title, Qt::Key_End);
+  QTest::keyClicks(title, " at the lake");
+  const std::string saved = dir_.file("lake.vlr");
+  prompts_.fileNames = {saved};
+  clickFileMenuItem(window, window.menus().mnuSaveAs);
+  ASSERT_TRUE(fs::is_regular_file(saved));
+  EXPECT_EQ(data_.project.images.item(1).title, "b at the lake");
+  EXPECT_EQ(window.recentList().sFile(1), saved);
 }
 
 // The cells a user sees on the strip's canvas.
@@ -185,15 +224,6 @@ TEST_P(RecentMenuTest, EntriesShowWithTheSeparatorAndARecentOpenKeepsTheOrder) {
 }
 
 INSTANTIATE_TEST_SUITE_P(ThreeAndEight, RecentMenuTest, ::testing::Values(3, 8));
-
-// A click on an item of the File menu, as the user clicks it in the open menu.
-void clickFileMenuItem(Form1& window, QAction* item) {
-  QMenu* menu = window.menus().mnuFile;
-  menu->popup(window.mapToGlobal(QPoint(0, 0)));
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
-  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-  ASSERT_FALSE(menu->isVisible());
-}
 
 // Exactly the open project's recent entry shows a check mark after any click
 // on an entry, whether its project opened or not; the others show no box.

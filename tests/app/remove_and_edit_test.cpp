@@ -53,6 +53,7 @@ TEST_F(RemoveAndEditTest, RemovingImagesTwoAndFourOfSixKeepsTheOthersWithTheirPr
   }
   EXPECT_TRUE(prompts_.messages.empty());
   EXPECT_TRUE(window.controls().cmdMakeGallery->isEnabled());
+  EXPECT_TRUE(window.menus().mnuSaveAs->isEnabled()) << "the dropped images can be saved";
 }
 
 TEST_F(RemoveAndEditTest, RemovingEverySelectedImageLeavesOnlyTheFirstCellHidden) {
@@ -106,6 +107,7 @@ TEST_F(RemoveAndEditTest, FilesDroppedOnTheStripAreAddedToTheProject) {
   EXPECT_EQ(prompts_.messages[0].text, "Added 2 new images.");
   EXPECT_TRUE(window.strip().cell(1)->isVisible());
   EXPECT_TRUE(window.controls().cmdMakeGallery->isEnabled());
+  EXPECT_TRUE(window.menus().mnuSaveAs->isEnabled()) << "the dropped images can be saved";
 }
 
 }  // namespace
