@@ -19,6 +19,13 @@ std::string StringService::loadMlString(int id, std::string_view) const {
   return strings().lookupString(id, currentLangId_);
 }
 
+bool StringService::isTextInAnyLanguage(int id, std::string_view text) const {
+  for (int langId : getSupportedLanguages()) {
+    if (strings().lookupString(id, langId) == text) return true;
+  }
+  return false;
+}
+
 std::string StringService::fillIn(int id, const std::vector<std::string>& values) const {
   const std::string text = loadMlString(id);
   std::string out;

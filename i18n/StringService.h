@@ -28,6 +28,9 @@ class StringService {
   // first use.
   std::string loadMlString(int id, std::string_view englishText = {}) const;
 
+  // Whether text is the text of id in one of the supported languages.
+  bool isTextInAnyLanguage(int id, std::string_view text) const;
+
   // The text of id in the current language with "%1", "%2", ... replaced by
   // values[0], values[1], ...; what a value holds is never replaced again.
   std::string fillIn(int id, const std::vector<std::string>& values) const;

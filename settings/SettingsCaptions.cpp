@@ -21,6 +21,8 @@
 namespace velvara::settings {
 namespace {
 
+constexpr int kDefaultWebTitle = 102;
+
 void setTip(QWidget& control, const QString& tip) {
   control.setToolTip(tip);
   control.setAccessibleName(tip);
@@ -64,8 +66,11 @@ void frmSettings::applyLanguage() {
   setCaption(*lblLink_text, t(107));
   txtLink->setAccessibleName(t(107));
   frameTitle->setTitle(t(98));
-  // A language change gives the page the default title of the new language.
-  txtWebTitle->setText(t(102));
+  // The page title follows the language only while it is the default title
+  // of a language; a title the user typed stays.
+  if (services_.strings.isTextInAnyLanguage(kDefaultWebTitle, txtWebTitle->text().toStdString())) {
+    txtWebTitle->setText(t(kDefaultWebTitle));
+  }
   txtWebTitle->setAccessibleName(t(98));
   for (auto* fontButton : {cmdWebTitleFont, cmdImg_choose_font, cmdIimageDataContainer_font}) {
     setCaption(*fontButton, t(84));

@@ -149,29 +149,45 @@ TEST_F(SettingsCommandTest, ALargeSampleFontLeavesTheWindowAndTheSampleTheirSize
   EXPECT_EQ(sampleSizes, std::vector<QSize>(3, sampleDesigned));
 }
 
-TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsToGerman) {
+// Picks the language of row in the dialog that the settings window's
+// Language button opens; then runs next on the settings window shown again.
+void chooseLanguage(QWidget& settings, int row, std::function<void(QWidget&)> next) {
+  whenUp("LanguageSelect", [row, next](QWidget& languages) {
+    languages.findChild<QListWidget*>("LanguageList")->setCurrentRow(row);
+    QTest::mouseClick(languages.findChild<QPushButton*>("OkButton"), Qt::LeftButton);
+    whenUp("frmSettings", next);
+  });
+  QTest::mouseClick(settings.findChild<QPushButton*>("cmdLang"), Qt::LeftButton);
+}
+
+// The default title follows the language; a title the user typed stays.
+TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsAndKeepsATypedTitle) {
   Form1& window = start();
-  QString settingsCaption, settingsTitle, mainSettingsMenu;
+  std::string germanCaption, germanTitle, mainSettingsMenu, englishCaption, typedTitle;
   whenUp("frmSettings", [&](QWidget& dialog) {
-    whenUp("LanguageSelect", [&](QWidget& languages) {
-      auto* list = languages.findChild<QListWidget*>("LanguageList");
-      list->setCurrentRow(1);
-      QTest::mouseClick(languages.findChild<QPushButton*>("OkButton"), Qt::LeftButton);
-      whenUp("frmSettings", [&](QWidget& shownAgain) {
-        settingsCaption = shownAgain.windowTitle();
-        settingsTitle = shownAgain.findChild<QLineEdit*>("txtWebTitle")->text();
-        mainSettingsMenu = window.menus().mnuSettings->text();
-        shownAgain.close();
+    chooseLanguage(dialog, 1, [&](QWidget& german) {
+      germanCaption = german.windowTitle().toStdString();
+      auto* title = german.findChild<QLineEdit*>("txtWebTitle");
+      germanTitle = title->text().toStdString();
+      mainSettingsMenu = window.menus().mnuSettings->text().toStdString();
+      QTest::mouseClick(title, Qt::LeftButton);
+      QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
+      QTest::keyClicks(title, "Unser Sommer");
+      chooseLanguage(german, 0, [&](QWidget& english) {
+        englishCaption = english.windowTitle().toStdString();
+        typedTitle = english.findChild<QLineEdit*>("txtWebTitle")->text().toStdString();
+        english.close();
       });
     });
-    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdLang"), Qt::LeftButton);
   });
   window.menus().mnuSettings->trigger();
-  EXPECT_EQ(settingsCaption, "Einstellungen");
-  EXPECT_EQ(settingsTitle, "Meine Bildergalerie");
-  EXPECT_EQ(mainSettingsMenu, "Einstellungen");
-  EXPECT_EQ(data_.project.settings.webTitle, "Meine Bildergalerie");
   strings_.setCurrentLanguage(i18n::kEnglishUk);
+  EXPECT_EQ(germanCaption, "Einstellungen");
+  EXPECT_EQ(germanTitle, "Meine Bildergalerie");
+  EXPECT_EQ(mainSettingsMenu, "Einstellungen");
+  EXPECT_EQ(englishCaption, "Settings");
+  EXPECT_EQ(typedTitle, "Unser Sommer");
+  EXPECT_EQ(data_.project.settings.webTitle, "Unser Sommer");
 }
 
 }  // namespace
