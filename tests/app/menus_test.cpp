@@ -1,6 +1,7 @@
 // The main window's menus as a user works them, every dialog answered
 // through the prompt seam: projects, recent projects, import and export,
 // removing images, the bulk edits and the enabled states.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -200,7 +201,7 @@ TEST_P(RecentMenuTest, EntriesShowWithTheSeparatorAndARecentOpenKeepsTheOrder) {
     widgets::cMRUFileList list(strings_);
     list.setMaxFileCount(8);
     for (int i = count; i >= 1; --i) {
-      paths.insert(paths.begin(), writeProject("p" + std::to_string(i) + ".vlr", 1));
+      paths.insert(paths.begin(), writeProject((i == 1 ? "A&B p" : "p") + std::to_string(i) + ".vlr", 1));
       list.addFile(paths.front());
     }
     widgets::cRegistry registry(strings_);
@@ -214,6 +215,14 @@ TEST_P(RecentMenuTest, EntriesShowWithTheSeparatorAndARecentOpenKeepsTheOrder) {
   EXPECT_TRUE(window.menus().mnuMRU[9]->isVisible());
   EXPECT_EQ(window.menus().mnuMRU[1]->text().toStdString(), window.recentList().menuCaption(1));
   EXPECT_TRUE(window.menus().mnuMRU[1]->text().startsWith("&1)  "));
+  // The path shows as it is, its "&" no access key: drawn without the
+  // access keys' marks, and as a screen reader reads it.
+  QMenu* file = window.menus().mnuFile;
+  const QString drawn = window.menus().mnuMRU[1]->iconText();
+  const QString read = QAccessible::queryAccessibleInterface(file)
+                           ->child(file->actions().indexOf(window.menus().mnuMRU[1]))
+                           ->text(QAccessible::Name);
+  for (const QString& shown : {drawn, read}) EXPECT_TRUE(shown.endsWith("/A&B p1.vlr")) << shown.toStdString();
 
   window.menus().mnuMRU[3]->trigger();
   EXPECT_EQ(data_.project.projectFile, paths[2]);

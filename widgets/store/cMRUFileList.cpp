@@ -40,6 +40,18 @@ std::int32_t fileNumberOf(const std::string& name) {
 
 std::string fileValueName(std::int32_t n) { return "File" + std::to_string(n); }
 
+// The text with every "&" doubled, so that a menu shows it as it is instead
+// of taking the character after an "&" for its access key.
+std::string withLiteralAmpersands(const std::string& text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (const char c : text) {
+    if (c == '&') shown += '&';
+    shown += c;
+  }
+  return shown;
+}
+
 }  // namespace
 
 cMRUFileList::cMRUFileList(i18n::StringService& strings)
@@ -91,7 +103,7 @@ std::string cMRUFileList::menuCaption(std::int32_t iIndex) const {
       }
     }
   }
-  return "&" + std::to_string(iIndex) + ")  " + shown;
+  return "&" + std::to_string(iIndex) + ")  " + withLiteralAmpersands(shown);
 }
 
 // The first entry among 1 to fileCount() equal to the path but for letter

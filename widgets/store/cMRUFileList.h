@@ -27,7 +27,8 @@ class cMRUFileList {
   std::string sFile(std::int32_t iIndex) const;
   // Whether entry iIndex is not empty; the disk is not consulted.
   bool fileExists(std::int32_t iIndex) const;
-  // "&<index>)  <path>", a long path shortened to "..." and its last folders.
+  // "&<index>)  <path>", a long path shortened to "..." and its last folders;
+  // each "&" of the path is doubled, so the menu shows it as it is.
   std::string menuCaption(std::int32_t iIndex) const;
   // Puts the path at the top; an entry equal but for letter case moves up,
   // and in a full list the oldest entry drops out.

@@ -100,6 +100,9 @@ TEST_F(RecentFilesTest, MenuCaptionsShortenLongPaths) {
       {"Galleries of the summer of the year 2008.vlr", "&3)  Galleries of the summer of the year 2008.vlr"},
       // Characters, not bytes, count: 32 characters follow the "/" before "Ää".
       {"/home/someone/Ää ööööööööööööööööööööööööö.vlr", "&3)  .../Ää ööööööööööööööööööööööööö.vlr"},
+      // An "&" is one character of the path and shows as itself, not as the
+      // access key the caption's own "&3" gives.
+      {"/home/someone/A&B Projekte/Rome & Florence.vlr", "&3)  .../A&&B Projekte/Rome && Florence.vlr"},
   };
   list.setMaxFileCount(3);
   for (const Case& c : cases) {
