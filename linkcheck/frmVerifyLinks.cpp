@@ -19,6 +19,7 @@
 #include "linkcheck/LinkRows.h"
 #include "linkcheck/frmGetString.h"
 #include "platform/windowing/WindowPlacement.h"
+#include "widgets/input/AnyLength.h"
 
 namespace velvara::linkcheck {
 namespace {
@@ -89,6 +90,7 @@ frmVerifyLinks::frmVerifyLinks(core::Project& project, core::KeyedCollection<std
   label1_->setObjectName(QStringLiteral("Label1"));
   label1_->setBuddy(txtBaseUrl_);
   txtBaseUrl_->setObjectName(QStringLiteral("txtBaseUrl"));
+  widgets::takeAnyLength(*txtBaseUrl_);
   cmdStop_->setStyleSheet(QStringLiteral("QPushButton { background-color: #FFFF00; color: black; }"));
   cmdStop_->hide();
 

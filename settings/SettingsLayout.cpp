@@ -20,6 +20,7 @@
 #include "settings/frmSettings.h"
 #include "settings/quickhelp/LightboxPicture.h"
 #include "settings/quickhelp/QuickHelpPage.h"
+#include "widgets/input/AnyLength.h"
 #include "widgets/numericbox/usNumericBox.h"
 
 namespace velvara::settings {
@@ -63,6 +64,7 @@ QLabel* frmSettings::label(const QString& name) {
 QLineEdit* frmSettings::lineEdit(const QString& name) {
   auto* edit = new QLineEdit(this);
   edit->setObjectName(name);
+  widgets::takeAnyLength(*edit);
   return edit;
 }
 

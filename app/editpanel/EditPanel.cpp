@@ -13,6 +13,7 @@
 #include "i18n/AddedStrings.h"
 #include "widgets/access/AccessibleNames.h"
 #include "widgets/address/AddressCombo.h"
+#include "widgets/input/AnyLength.h"
 
 namespace velvara::app {
 namespace {
@@ -41,6 +42,7 @@ EditPanel::EditPanel(core::Project& project, core::KeyedCollection<std::string>&
   for (int i = 0; i < 4; ++i) {
     QWidget* owner = i == 0 ? static_cast<QWidget*>(this) : frmImDesc_;
     txtPhotos_[i] = named(new QLineEdit(owner), QString("txtPhotos_%1").arg(i));
+    widgets::takeAnyLength(*txtPhotos_[i]);
     txtPhotos_[i]->setEnabled(false);
   }
   for (int i = 0; i < 5; ++i) {

@@ -1,15 +1,18 @@
 // The edit panel's link box in the main window: it offers the remembered
 // addresses, and a link typed into it is stored exactly as typed, whatever
-// remembered address it resembles.
+// remembered address it resembles. Texts of any length, in the panel and in
+// the settings window, are stored whole.
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <fstream>
 
 #include "app/strip/ThumbnailStrip.h"
 #include "core/files/ProjectFileFormat.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/qt/ModalAnswer.h"
 #include "widgets/slide/usSlide.h"
 
 namespace velvara::app::testing {
@@ -65,6 +68,44 @@ TEST_F(LinkBoxTest, ATypedLinkIsStoredAsTypedBesideRememberedOnes) {
   // A new address joins the list once; those differing only in case do not.
   EXPECT_EQ(combo.count(), 3);
   EXPECT_EQ(combo.itemText(2), "http://e.test/long");
+}
+
+// A text file or project may hold texts longer than the 32,767 characters a
+// text field takes by default; showing them in a field and storing them
+// again keeps every character.
+TEST_F(LinkBoxTest, LongTextsSurviveThePanelAndTheSettingsWindow) {
+  const std::string text(40000, 'x');
+  const std::string path = writeProject("long.vlr", 2);
+  core::GallerySettings settings;
+  core::setDefaultSettings(settings, text, "");
+  settings.homeUrl = "http://127.0.0.1/" + text;
+  settings.homeCaption = settings.defaultLinkText = text;
+  settings.destFolder = settings.pageBackImage = settings.cellBackImage = "/" + text;
+  std::vector<core::ImageItem> images(2);
+  for (int i = 0; i < 2; ++i) images[i].sourcePath = dir_.file("photo" + std::to_string(i + 1) + ".jpg");
+  images[0].title = images[0].tooltip = images[0].linkText = text;
+  images[0].linkUrl = "http://127.0.0.1/" + text;
+  std::ofstream(path, std::ios::binary) << core::serializeProjectFile(settings, images);
+  Form1& window = start();
+  prompts_.fileNames = {path};
+  window.menus().mnuOpenProject->trigger();
+  ASSERT_EQ(data_.project.images.count(), 2);
+
+  click(0);
+  click(1);
+  const core::ImageItem& stored = data_.project.images.item(0);
+  const std::vector<std::size_t> panelLengths = {stored.title.size(), stored.tooltip.size(), stored.linkText.size(),
+                                                 stored.linkUrl.size()};
+  EXPECT_EQ(panelLengths, (std::vector<std::size_t>{40000, 40000, 40000, 40017}));
+  velvara::testing::whenModalOpens(
+      [](QWidget& dialog) { QTest::mouseClick(dialog.findChild<QPushButton*>("cmdExit"), Qt::LeftButton); });
+  window.menus().mnuSettings->trigger();
+  const core::GallerySettings& kept = data_.project.settings;
+  const std::vector<std::size_t> settingsLengths = {
+      kept.webTitle.size(),   kept.homeUrl.size(),       kept.homeCaption.size(),  kept.defaultLinkText.size(),
+      kept.destFolder.size(), kept.pageBackImage.size(), kept.cellBackImage.size()};
+  EXPECT_EQ(settingsLengths, (std::vector<std::size_t>{40000, 40017, 40000, 40000, 40001, 40001, 40001}));
+  EXPECT_TRUE(prompts_.messages.empty());
 }
 
 }  // namespace

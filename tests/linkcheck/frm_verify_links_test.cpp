@@ -381,10 +381,14 @@ TEST_F(VerifyLinksTest, EditChangesTheLinkOfAPageRowAndNothingElse) {
   EXPECT_EQ(history.size(), 2u);
 }
 
-TEST_F(VerifyLinksTest, EditingKeepsTheLinkAsTypedBesideRememberedOnes) {
+// Links and the base address stay whole however long they are.
+TEST_F(VerifyLinksTest, EditingKeepsTheLinkAsTypedBesideRememberedOnesAndWhole) {
+  const std::string longLink = "pages/" + std::string(40000, 'x') + ".html";
   addImage("", "pages/Page.HTML");
   addImage("", "pages/page.html");
   addImage("", "pages/other.html");
+  addImage("", longLink);
+  project.settings.baseUrl = "http://127.0.0.1/" + std::string(40000, 'b');
   history.add("pages/Page.HTML", "pages/Page.HTML");
   history.add("pages/long/path.html", "pages/long/path.html");
   open();
@@ -411,8 +415,9 @@ TEST_F(VerifyLinksTest, EditingKeepsTheLinkAsTypedBesideRememberedOnes) {
   };
   // The link unchanged beside one differing only in case, and the start of a
   // remembered address.
-  for (const Case& c : {Case{1, QString(), "pages/page.html"}, Case{2, "pages/long", "pages/long"}}) {
-    SCOPED_TRACE(c.link);
+  for (const Case& c :
+       {Case{1, QString(), "pages/page.html"}, Case{2, "pages/long", "pages/long"}, Case{3, QString(), longLink}}) {
+    SCOPED_TRACE(c.row);
     select(c.row);
     const auto opened = testing::answerNextUrlDialog(type(c.typed));
     click("cmdEdit");
@@ -421,6 +426,8 @@ TEST_F(VerifyLinksTest, EditingKeepsTheLinkAsTypedBesideRememberedOnes) {
     EXPECT_EQ(rows()[c.row].target, c.link);
   }
   EXPECT_EQ(project.images.item(0).linkUrl, "pages/Page.HTML");
+  click("cmdExit");
+  EXPECT_EQ(project.settings.baseUrl.size(), 40017u);
 }
 
 TEST_F(VerifyLinksTest, TheListFollowsTheRunUntilTheUserScrollsAway) {

@@ -1,5 +1,9 @@
 #include "widgets/address/AddressCombo.h"
 
+#include <QLineEdit>
+
+#include "widgets/input/AnyLength.h"
+
 namespace velvara::widgets {
 
 AddressCombo::AddressCombo(QWidget* parent) : QComboBox(parent) {
@@ -8,6 +12,7 @@ AddressCombo::AddressCombo(QWidget* parent) : QComboBox(parent) {
   // Without a completer nothing is completed while typing, and only a list
   // entry equal to the text, letter case included, counts as chosen.
   setCompleter(nullptr);
+  takeAnyLength(*lineEdit());
 }
 
 void AddressCombo::offer(const core::KeyedCollection<std::string>& addresses) {

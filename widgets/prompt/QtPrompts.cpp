@@ -5,12 +5,14 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "core/model/ProductInfo.h"
 #include "platform/windowing/DialogOwner.h"
 #include "platform/windowing/WindowPlacement.h"
 #include "platform/windowing/WindowTitle.h"
+#include "widgets/input/AnyLength.h"
 
 namespace velvara::widgets {
 
@@ -138,6 +140,8 @@ std::optional<std::string> QtPrompts::askText(const core::InputBoxRequest& reque
   QInputDialog dialog(windowing::dialogOwner());
   windowing::setShownTitle(dialog, titleOf(request.title));
   dialog.setLabelText(toQt(request.prompt));
+  dialog.setInputMode(QInputDialog::TextInput);
+  takeAnyLength(*dialog.findChild<QLineEdit*>());
   dialog.setTextValue(toQt(request.defaultText));
   windowing::openOnOwnersScreen(dialog);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;

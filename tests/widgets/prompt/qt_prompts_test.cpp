@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "tests/support/qt/ModalAnswer.h"
 #include "widgets/prompt/QtPrompts.h"
 
 namespace velvara::widgets {
@@ -88,6 +89,15 @@ TEST(QtPromptsTest, MessageBoxesShowWhatWasAskedAndGiveThePressedButton) {
     EXPECT_EQ(seen.icon, c.icon);
     EXPECT_EQ(seen.buttons, c.buttons);
   }
+}
+
+// However long the text in the input box, OK gives it back whole.
+TEST(QtPromptsTest, TheInputBoxGivesBackALongTextWhole) {
+  const std::string text(40000, 'x');
+  velvara::testing::whenModalOpens([](QWidget& box) { QTest::keyClick(box.focusWidget(), Qt::Key_Return); });
+  const std::optional<std::string> answer = QtPrompts().askText({"Prefix:", "Add prefix", text});
+  ASSERT_TRUE(answer.has_value());
+  EXPECT_EQ(answer->size(), text.size());
 }
 
 }  // namespace
