@@ -6,8 +6,10 @@ namespace velvara::core {
 // The program's name: the default title of its message boxes.
 inline constexpr const char* kProgramName = "Velvara";
 
-// The version as the window captions and the About box show it.
-inline constexpr const char* kProgramVersion = "v.1.1.1.";
+// The version as the window captions and the About box show it ("v.1.1.1."),
+// made from the build's project version, which the AppStream metadata's
+// release entry names too.
+extern const char* const kProgramVersion;
 
 // The product's home page, set when the program is built (the CMake cache
 // variable VELVARA_HOME_PAGE): the "Created using Velvara" link at the foot
