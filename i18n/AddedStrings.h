@@ -19,6 +19,7 @@ inline constexpr int kSettingTooLong = 1007;         // %1 setting
 // Messages of the files the program keeps and writes.
 inline constexpr int kProjectFileInEmptiedFolder = 1008;  // %1 project file, %2 folder
 inline constexpr int kDataFolderEmptied = 1009;           // %1 data folder
+inline constexpr int kImageFieldLineBreak = 1010;         // %1 image number, %2 file name, %3 field
 
 // Fields of an image record, as kImageFieldTooLong names them.
 inline constexpr int kFieldSourceFile = 1020;
