@@ -213,13 +213,6 @@ TEST_F(TextExchangeTest, AValueHoldingALineBreakIsRefusedBeforeAnythingIsWritten
             "\" of image 2 (second.jpg) holds a line break, which a text export cannot hold: each value stands on "
             "a line of its own. Nothing was exported.");
   }
-  host.stringService.setCurrentLanguage(1031);
-  host.messages.clear();
-  EXPECT_FALSE(exportText(host, project.images, path));
-  ASSERT_EQ(host.messages.size(), 1u);
-  EXPECT_EQ(host.messages[0].text,
-            "Das Feld „Verknüpfungs-Text“ von Bild 2 (second.jpg) enthält einen Zeilenumbruch, den ein Textexport "
-            "nicht aufnehmen kann: Jeder Wert steht in einer eigenen Zeile. Es wurde nichts exportiert.");
 }
 
 TEST_F(TextExchangeTest, AnExportThatCannotBeWrittenIsReported) {

@@ -540,27 +540,6 @@ TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
         EXPECT_EQ(text.find("'" + file + "' lies in '" + folder.string() + "'"), 0u);
     }
   }
-  // The German messages of the two.
-  host.stringService.setCurrentLanguage(1031);
-  host.messages.clear();
-  project.settings.galleryStyle = 0;
-  dataFolder = dest.string();
-  EXPECT_FALSE(build(false));
-  dataFolder.clear();
-  project.projectFile = (dest / "trip.vlr").string();
-  writeText(project.projectFile, "mine");
-  EXPECT_FALSE(build(false));
-  ASSERT_EQ(host.messages.size(), 2u);
-  EXPECT_EQ(host.messages[0].text,
-            "'" + dest.string() +
-                "' ist der Datenordner des Programms; er enthält seine Standardeinstellungen (default.vlm) und die "
-                "gemerkten Webadressen (urls.txt). Das Erstellen der Galerie löscht die Dateien darin, bevor es seine "
-                "eigenen schreibt: Wählen Sie einen anderen Zielordner.");
-  EXPECT_EQ(host.messages[1].text, "'" + project.projectFile + "', die Datei des geöffneten Projekts, liegt in '" +
-                                       dest.string() +
-                                       "'; dessen Dateien löscht das Erstellen der Galerie, bevor es seine eigenen "
-                                       "schreibt. Speichern Sie das Projekt in einem anderen Ordner oder wählen Sie "
-                                       "einen anderen Zielordner.");
 }
 
 TEST(CellArgumentsFor, LinksFollowTheStyleAndImageLinksSetting) {
