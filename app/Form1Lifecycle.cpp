@@ -207,7 +207,7 @@ void Form1::cmdMakeGallery_Click() {
   makingGallery_ = true;
   showBusyPanel(controls_.cmdMakeGallery->text().toStdString());
   commitImageDetails();
-  core::makeGallery(*host_, data_.project, data_.library, controls_.chkHtmlOnly->isChecked());
+  core::makeGallery(*host_, data_.project, data_.library, data_.dataFolder, controls_.chkHtmlOnly->isChecked());
   hideBusyPanel();
   makingGallery_ = false;
 }

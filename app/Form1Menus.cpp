@@ -84,7 +84,7 @@ void Form1::text_import_export(bool import) {
       }
       hideBusyPanel();
     }
-  } else if (core::showFileDialog(*host_, folder, path, title, "", filter, false, true)) {
+  } else if (core::showFileDialog(*host_, folder, path, title, "", filter, false, true, "txt")) {
     showBusyPanel(menus_.mnuExport->text().toStdString());
     core::exportText(*host_, data_.project.images, path);
     hideBusyPanel();

@@ -16,6 +16,12 @@ inline constexpr int kPackageFileMissing = 1005;     // %1 file, %2 package
 inline constexpr int kImageFieldTooLong = 1006;      // %1 image number, %2 file name, %3 field
 inline constexpr int kSettingTooLong = 1007;         // %1 setting
 
+// Messages of the files the program keeps and writes.
+inline constexpr int kProjectFileInEmptiedFolder = 1008;  // %1 project file, %2 folder
+inline constexpr int kDataFolderEmptied = 1009;           // %1 data folder
+inline constexpr int kImageFieldLineBreak = 1010;         // %1 image number, %2 file name, %3 field
+inline constexpr int kReplaceFile = 1011;                 // %1 file
+
 // Fields of an image record, as kImageFieldTooLong names them.
 inline constexpr int kFieldSourceFile = 1020;
 inline constexpr int kFieldTitle = 1021;

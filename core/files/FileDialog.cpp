@@ -1,9 +1,13 @@
 #include "core/files/FileDialog.h"
 
+#include <filesystem>
 #include <string_view>
+#include <system_error>
 
 #include "core/files/TextLines.h"
 #include "core/host/Host.h"
+#include "i18n/AddedStrings.h"
+#include "i18n/StringService.h"
 
 namespace velvara::core {
 namespace {
@@ -34,6 +38,30 @@ std::string folderOf(const std::string& path) {
   return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
+// The rule of the platform's save dialogs for their default suffix: only a
+// file name without any "." gets it.
+std::string withExtension(const std::string& path, const std::string& extension) {
+  if (extension.empty()) return path;
+  const auto slash = path.find_last_of('/');
+  const bool hasOne = path.find('.', slash == std::string::npos ? 0 : slash + 1) != std::string::npos;
+  return hasOne ? path : path + "." + extension;
+}
+
+// A dangling link counts: replacing it is a replacement too.
+bool exists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::symlink_status(path, error).type() != std::filesystem::file_type::not_found;
+}
+
+bool replaceConfirmed(Host& host, const std::string& title, const std::string& path) {
+  Message question;
+  question.icon = MessageIcon::Exclamation;
+  question.buttons = MessageButtons::YesNo;
+  question.title = title;
+  question.text = host.strings().fillIn(i18n::added::kReplaceFile, {path});
+  return host.showMessage(question) == MessageAnswer::Yes;
+}
+
 }  // namespace
 
 std::vector<std::string> dialogNameFilters(const std::string& filter) {
@@ -61,7 +89,8 @@ std::string proposedFileName(const std::string& folder, const std::string& defau
 }
 
 bool showFileDialog(Host& host, std::string& folder, std::string& fileName, const std::string& title,
-                    const std::string& defaultName, const std::string& filter, bool mustExist, bool isSave) {
+                    const std::string& defaultName, const std::string& filter, bool mustExist, bool isSave,
+                    const std::string& extension) {
   FileDialogRequest request;
   request.startFolder = folder;
   request.proposedPath = proposedFileName(folder, defaultName);
@@ -70,11 +99,20 @@ bool showFileDialog(Host& host, std::string& folder, std::string& fileName, cons
   request.nameFilters = dialogNameFilters(filter);
   request.mustExist = mustExist;
   request.isSave = isSave;
-  auto chosen = host.askFileName(request);
-  if (!chosen || chosen->empty()) return false;
-  folder = folderOf(*chosen);
-  fileName = *chosen;
-  return true;
+  for (;;) {
+    auto chosen = host.askFileName(request);
+    if (!chosen || chosen->empty()) return false;
+    const std::string path = isSave ? withExtension(*chosen, extension) : *chosen;
+    // The dialog asked about the name as typed; the file the extension names
+    // is not replaced unasked. No goes back to the dialog, on that name.
+    if (path != *chosen && exists(path) && !replaceConfirmed(host, title, path)) {
+      request.proposedPath = path;
+      continue;
+    }
+    folder = folderOf(path);
+    fileName = path;
+    return true;
+  }
 }
 
 }  // namespace velvara::core

@@ -14,6 +14,9 @@ namespace {
 
 constexpr int kProjectFilter = 209;
 constexpr int kSaveProjectAs = 210;
+// The Open dialog lists these files, and the desktop opens them with the
+// program.
+constexpr const char* kProjectExtension = "vlr";
 
 // The whole file is made in memory first, so a text too long for it is found
 // before anything is written and the previous file stays as it was.
@@ -43,7 +46,7 @@ SaveProjectResult saveProject(Host& host, Project& project, const std::string& d
     std::string folder = dataFolder;
     const auto& strings = host.strings();
     chosen = showFileDialog(host, folder, path, strings.loadMlString(kSaveProjectAs), getFileName(path, true),
-                            strings.loadMlString(kProjectFilter), false, true);
+                            strings.loadMlString(kProjectFilter), false, true, kProjectExtension);
   }
   host.settingsGetValues();
   if (!chosen || path.empty()) return {};

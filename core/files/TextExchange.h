@@ -12,9 +12,10 @@ namespace velvara::core {
 class Host;
 
 // Writes every image to path; with no images nothing is written and an
-// existing file stays as it is. The file is replaced only once the new one is
-// complete; a failure is reported with the path and the system's reason.
-// False after a reported failure.
+// existing file stays as it is. A value holding a line break is refused
+// before anything is written, naming the image and the field. The file is
+// replaced only once the new one is complete; a failure is reported with the
+// path and the system's reason. False after a reported failure.
 bool exportText(Host& host, const ImageList& images, const std::string& path);
 
 struct ImportTextResult {

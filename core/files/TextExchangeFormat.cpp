@@ -1,8 +1,10 @@
 #include "core/files/TextExchangeFormat.h"
 
 #include <optional>
+#include <utility>
 
 #include "core/files/TextLines.h"
+#include "i18n/AddedStrings.h"
 
 namespace velvara::core {
 namespace {
@@ -42,6 +44,21 @@ std::string formatTextExchange(const std::vector<ImageItem>& images) {
     appendFileLine(out, "");
   }
   return out;
+}
+
+std::optional<ValueWithLineBreak> findValueWithLineBreak(const std::vector<ImageItem>& images) {
+  using namespace i18n::added;
+  const std::pair<std::string ImageItem::*, int> fields[] = {{&ImageItem::sourcePath, kFieldSourceFile},
+                                                             {&ImageItem::title, kFieldTitle},
+                                                             {&ImageItem::tooltip, kFieldTooltip},
+                                                             {&ImageItem::linkUrl, kFieldLink},
+                                                             {&ImageItem::linkText, kFieldLinkText}};
+  for (std::size_t i = 0; i < images.size(); ++i) {
+    for (const auto& [field, nameId] : fields) {
+      if ((images[i].*field).find_first_of("\r\n") != std::string::npos) return ValueWithLineBreak{i, nameId};
+    }
+  }
+  return std::nullopt;
 }
 
 std::vector<ImageItem> parseTextExchange(std::string_view bytes) {

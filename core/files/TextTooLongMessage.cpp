@@ -12,15 +12,16 @@ namespace {
 // readable whatever name the image has.
 constexpr std::size_t kLongestShownName = 60;
 
-std::string shortened(const std::string& name) {
+}  // namespace
+
+std::string shownFileName(const std::string& sourcePath) {
+  const std::string name = getFileName(sourcePath, true);
   if (name.size() <= kLongestShownName) return name;
   std::size_t cut = kLongestShownName;
   // Never inside a UTF-8 sequence.
   while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
   return name.substr(0, cut) + "...";
 }
-
-}  // namespace
 
 void reportTextTooLong(Host& host, const std::string& path, const TextTooLong& tooLong,
                        const std::vector<ImageItem>& images) {
@@ -32,7 +33,7 @@ void reportTextTooLong(Host& host, const std::string& path, const TextTooLong& t
   if (tooLong.imageIndex && *tooLong.imageIndex < images.size()) {
     const std::size_t index = *tooLong.imageIndex;
     text = strings.fillIn(i18n::added::kImageFieldTooLong,
-                          {std::to_string(index + 1), shortened(getFileName(images[index].sourcePath, true)), field});
+                          {std::to_string(index + 1), shownFileName(images[index].sourcePath), field});
   } else {
     text = strings.fillIn(i18n::added::kSettingTooLong, {field});
   }

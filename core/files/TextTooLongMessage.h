@@ -12,6 +12,9 @@ namespace velvara::core {
 
 class Host;
 
+// The image's file name as a message shows it: a long name is cut.
+std::string shownFileName(const std::string& sourcePath);
+
 // Critical, OK, titled with the path that was not written. images is the
 // list whose record tooLong names when it names one.
 void reportTextTooLong(Host& host, const std::string& path, const TextTooLong& tooLong,

@@ -9,7 +9,7 @@ namespace velvara::core {
 
 namespace {
 
-std::string imageComment(const CellArguments& cell) { return "<!-- Image:" + cell.title + " -->"; }
+std::string imageComment(const CellArguments& cell) { return "<!-- Image:" + inComment(cell.title) + " -->"; }
 
 std::string titleLine(const GallerySettings& settings, const std::string& title) {
   return "<p align=" + settings.titleAlign + "><font class='tdTitle'>" + title + "</font></p>";

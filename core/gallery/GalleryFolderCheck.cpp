@@ -71,15 +71,34 @@ std::vector<std::string> filesUsed(const Project& project) {
   return files;
 }
 
+bool sameFolder(const fs::path& one, const std::string& other) {
+  std::error_code code;
+  return fs::equivalent(one, other, code) && !code;
+}
+
 bool liesDirectlyIn(const std::string& file, const std::string& folder) {
   std::error_code code;
   const fs::path parent = fs::absolute(file, code).parent_path();
-  return !code && fs::equivalent(parent, folder, code);
+  return !code && sameFolder(parent, folder);
+}
+
+// The program's own files, which no build may delete: the open project's
+// file, and the data folder with the default settings and the remembered web
+// addresses (and, without a cache folder, the lock over them).
+std::optional<std::string> ownFileProblem(const Project& project, const std::string& dataFolder,
+                                          const std::string& emptied, const i18n::StringService& strings) {
+  if (!project.projectFile.empty() && liesDirectlyIn(project.projectFile, emptied)) {
+    return strings.fillIn(i18n::added::kProjectFileInEmptiedFolder, {project.projectFile, emptied});
+  }
+  if (!dataFolder.empty() && sameFolder(dataFolder, emptied)) {
+    return strings.fillIn(i18n::added::kDataFolderEmptied, {emptied});
+  }
+  return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<std::string> galleryFolderProblem(const Project& project, bool htmlOnly,
+std::optional<std::string> galleryFolderProblem(const Project& project, const std::string& dataFolder, bool htmlOnly,
                                                 const i18n::StringService& strings) {
   const std::string& destination = project.settings.destFolder;
   const BuildFolders folders = buildFolders(project.settings, htmlOnly);
@@ -89,6 +108,9 @@ std::optional<std::string> galleryFolderProblem(const Project& project, bool htm
     if (fs::is_symlink(fs::symlink_status(path, code))) {
       return strings.fillIn(i18n::added::kFolderIsLink, {path});
     }
+  }
+  for (const auto& folder : folders.emptied) {
+    if (auto problem = ownFileProblem(project, dataFolder, below(destination, folder), strings)) return problem;
   }
   for (const auto& file : filesUsed(project)) {
     for (const auto& folder : folders.emptied) {

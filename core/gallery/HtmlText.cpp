@@ -25,4 +25,14 @@ std::string inSingleQuotes(std::string_view text) { return replaceChar(text, '\'
 
 std::string markupInDoubleQuotes(std::string_view markup) { return inDoubleQuotes(replaceChar(markup, '&', "&amp;")); }
 
+std::string inComment(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (const char ch : text) {
+    if (ch == '-' && !result.empty() && result.back() == '-') result += ' ';
+    result += ch;
+  }
+  return result;
+}
+
 }  // namespace velvara::core

@@ -1,8 +1,9 @@
 #pragma once
 // How user text enters generated pages. Titles, tooltips and links are
 // written as the user typed them, HTML included, except for the one quote
-// character that would end the attribute they stand in; markup that a script
-// parses again from an attribute is escaped for that attribute as a whole.
+// character that would end the attribute they stand in and the hyphens that
+// would end a comment; markup that a script parses again from an attribute is
+// escaped for that attribute as a whole.
 // References to the gallery's own files are percent-encoded where a character
 // would change the address.
 #include <string>
@@ -24,5 +25,10 @@ std::string inSingleQuotes(std::string_view text);
 // ("&#39;" in a single-quoted value) keeps its meaning at the second level
 // instead of turning into the quote it stands for.
 std::string markupInDoubleQuotes(std::string_view markup);
+
+// Text inside a comment "<!-- ... -->" with a blank between any two hyphens
+// in a row: "--" could end the comment ("-->", "--!>") and show the rest on
+// the page. Text without "--" stays as it is.
+std::string inComment(std::string_view text);
 
 }  // namespace velvara::core

@@ -61,7 +61,7 @@ void reportWriteFailure(Host& host, const std::string& path, const std::string& 
 
 }  // namespace
 
-bool makeGallery(Host& host, Project& project, ImageLibrary& library, bool htmlOnly) {
+bool makeGallery(Host& host, Project& project, ImageLibrary& library, const std::string& dataFolder, bool htmlOnly) {
   GallerySettings& settings = project.settings;
   if (project.images.empty()) {
     Message box;
@@ -72,7 +72,7 @@ bool makeGallery(Host& host, Project& project, ImageLibrary& library, bool htmlO
     return false;
   }
   auto problem = galleryBuildProblem(settings, host.strings());
-  if (!problem) problem = galleryFolderProblem(project, htmlOnly, host.strings());
+  if (!problem) problem = galleryFolderProblem(project, dataFolder, htmlOnly, host.strings());
   if (problem) {
     Message box;
     box.icon = MessageIcon::Exclamation;

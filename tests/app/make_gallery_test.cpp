@@ -39,6 +39,22 @@ TEST_F(MakeGalleryTest, TheButtonWritesTheGalleryOfTheOpenProjectAndOpensItsFirs
   }
 }
 
+// A project kept in its own gallery folder would be among the files a Yes to
+// the question deletes: the build is refused before it asks, naming the file.
+TEST_F(MakeGalleryTest, AProjectKeptInItsGalleryFolderIsRefusedAndKept) {
+  fs::create_directories(galleryFolder());
+  const std::string project = writeProject("gallery/trip.vlr", 2);
+  Form1& window = start({project});
+  QTest::mouseClick(window.controls().cmdMakeGallery, Qt::LeftButton);
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].text.find("'" + project + "', the file of the open project, lies in '" +
+                                           galleryFolder() + "'"),
+            0u);
+  EXPECT_TRUE(fs::is_regular_file(project));
+  EXPECT_TRUE(opened_.urls.empty());
+  EXPECT_TRUE(window.isEnabled());
+}
+
 // Answers the question about a destination folder that holds files while
 // trying to close the window and to start a second gallery.
 class InterruptingPrompts : public velvara::testing::FakeHost {

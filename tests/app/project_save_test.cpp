@@ -1,6 +1,7 @@
-// Saving a project from the main window's File menu when a text is too long
-// for the file format (its texts carry 2-byte lengths): the user is told
-// which image and which field to shorten, and the project file on disk stays
+// Saving a project from the main window's File menu: a name typed without an
+// extension gets the one the dialog lists, and when a text is too long for
+// the file format (its texts carry 2-byte lengths) the user is told which
+// image and which field to shorten, and the project file on disk stays
 // exactly as it was.
 #include <QAction>
 #include <filesystem>
@@ -65,6 +66,51 @@ TEST_F(ProjectSaveTest, AFieldTooLongForTheFileNamesImageAndFieldAndLeavesTheFil
             "Das Feld „Titel“ von Bild 2 (photo2.jpg) ist zu lang für die Datei: Ein Feld fasst höchstens 65535 Byte. "
             "Es wurde nichts gespeichert; kürzen Sie das Feld und speichern Sie erneut.");
   EXPECT_EQ(fileText(project), before);
+}
+
+// The Open dialog lists only "*.vlr" files and the desktop opens only those
+// with the program, so a name typed without an extension gets the dialog's
+// one, as in the platform's save dialogs; a name with an extension is kept as
+// typed. The export's list gets ".txt" the same way.
+TEST_F(ProjectSaveTest, ANameTypedWithoutExtensionGetsTheOneTheDialogLists) {
+  Form1& window = start({writeProject("trip.vlr", 2)});
+  prompts_.fileNames = {dir_.file("holiday")};
+  window.menus().mnuSaveAs->trigger();
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file("holiday.vlr")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("holiday")));
+  EXPECT_EQ(window.windowTitle(), "Velvara  v.1.1.1.  ( holiday.vlr )");
+
+  prompts_.fileNames = {dir_.file("holiday.2024")};
+  window.menus().mnuSaveAs->trigger();
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file("holiday.2024")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("holiday.2024.vlr")));
+
+  prompts_.fileNames = {dir_.file("list")};
+  window.menus().mnuExport->trigger();
+  EXPECT_EQ(fileText(dir_.file("list.txt")).substr(0, 8), "{\r\npath=");
+  EXPECT_TRUE(prompts_.messages.empty());
+
+  // The dialog asked about the name as typed; the file the extension names
+  // is not replaced unasked. No goes back to the dialog, on that name.
+  std::ofstream(dir_.file("holiday.vlr"), std::ios::binary) << "old";
+  prompts_.fileNames = {dir_.file("holiday"), std::nullopt};
+  prompts_.answers = {core::MessageAnswer::No};
+  window.menus().mnuSaveAs->trigger();
+  ASSERT_EQ(prompts_.messages.size(), 1u);
+  EXPECT_EQ(prompts_.messages[0].buttons, core::MessageButtons::YesNo);
+  EXPECT_EQ(prompts_.messages[0].title, "Save project as");
+  EXPECT_EQ(prompts_.messages[0].text, "'" + dir_.file("holiday.vlr") + "' already exists. Do you want to replace it?");
+  EXPECT_EQ(prompts_.fileRequests.back().proposedPath, dir_.file("holiday.vlr"));
+  EXPECT_EQ(fileText(dir_.file("holiday.vlr")), "old");
+
+  strings_.setCurrentLanguage(1031);
+  prompts_.fileNames = {dir_.file("holiday")};
+  prompts_.answers = {core::MessageAnswer::Yes};
+  window.menus().mnuSaveAs->trigger();
+  ASSERT_EQ(prompts_.messages.size(), 2u);
+  EXPECT_EQ(prompts_.messages[1].text,
+            "'" + dir_.file("holiday.vlr") + "' ist bereits vorhanden. Möchten Sie die Datei ersetzen?");
+  EXPECT_EQ(fileText(dir_.file("holiday.vlr")), fileText(dir_.file("holiday.2024")));
 }
 
 }  // namespace

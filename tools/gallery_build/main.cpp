@@ -107,7 +107,7 @@ int run(const Options& options) {
     const auto opened = core::openProject(host, project, urlHistory, dataFolder.path(), options.projectPath, false);
     if (opened.loaded) {
       cachePreviews(library, project);
-      built = core::makeGallery(host, project, library, options.htmlOnly);
+      built = core::makeGallery(host, project, library, dataFolder.path(), options.htmlOnly);
     }
   }
   core::gflExit(library);

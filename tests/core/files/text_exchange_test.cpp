@@ -174,6 +174,47 @@ TEST_F(TextExchangeTest, ExportingAnEmptyProjectLeavesAFileUntouched) {
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "before");
 }
 
+// A line break inside a value would end its line: the rest would read back as
+// a line of its own, a wrong path or a key of its own. The export names the
+// image and the field and leaves the old file as it was.
+TEST_F(TextExchangeTest, AValueHoldingALineBreakIsRefusedBeforeAnythingIsWritten) {
+  const struct {
+    std::string ImageItem::*field;
+    const char* name;
+    const char* breakText;
+  } cases[] = {{&ImageItem::sourcePath, "Source file", "\n"},
+               {&ImageItem::title, "Title", "\r\n"},
+               {&ImageItem::tooltip, "Tooltip", "\r"},
+               {&ImageItem::linkUrl, "Link", "\n"},
+               {&ImageItem::linkText, "Link text", "\n"}};
+  const std::string path = dir.file("list.txt");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::ofstream(path) << "before";
+    host.messages.clear();
+    project.images.clear();
+    ImageItem first;
+    first.sourcePath = "/photos/first.jpg";
+    ImageItem second;
+    second.sourcePath = "/photos/second.jpg";
+    second.*c.field = std::string(c.field == &ImageItem::sourcePath ? "/photos/two" : "two") + c.breakText +
+                      (c.field == &ImageItem::sourcePath ? "lines/second.jpg" : "lines");
+    project.images.append(first, {});
+    project.images.append(second, {});
+    EXPECT_FALSE(exportText(host, project.images, path));
+    std::ifstream in(path);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "before");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Critical);
+    EXPECT_EQ(host.messages[0].title, path);
+    EXPECT_EQ(
+        host.messages[0].text,
+        "The field \"" + std::string(c.name) +
+            "\" of image 2 (second.jpg) holds a line break, which a text export cannot hold: each value stands on "
+            "a line of its own. Nothing was exported.");
+  }
+}
+
 TEST_F(TextExchangeTest, AnExportThatCannotBeWrittenIsReported) {
   project.images.append(ImageItem{}, {});
   std::string path = dir.file("no folder/list.txt");

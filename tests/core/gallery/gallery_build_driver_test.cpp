@@ -110,6 +110,19 @@ TEST_F(GalleryBuildDriver, AnswersTheFolderQuestionAsTold) {
   result = runDriver(project + " --answer yes", dir.path() / "err.txt");
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_FALSE(fs::exists(dest / "old.html"));
+
+  // A project kept in its own gallery folder is never among the files a Yes
+  // deletes: the build stops before it asks.
+  const fs::path inside = dest / "trip.vlr";
+  fs::copy_file(dir.file("gallery project.vlr"), inside);
+  result = runDriver("'" + inside.string() + "' --answer yes", dir.path() / "err.txt");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_NE(result.err.find("'" + inside.string() + "', the file of the open project, lies in '" + dest.string() + "'"),
+            std::string::npos)
+      << result.err;
+  EXPECT_EQ(result.err.find("[question]"), std::string::npos) << result.err;
+  EXPECT_TRUE(fs::exists(inside));
+  EXPECT_TRUE(fs::exists(dest / "vlr.html"));
 }
 
 TEST_F(GalleryBuildDriver, RefusesBadArgumentsAndMissingProjects) {

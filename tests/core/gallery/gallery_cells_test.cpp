@@ -169,6 +169,33 @@ TEST(LightboxCell, QuotesCannotEndTheirAttributes) {
             "href='it&#39;s.html' target='_blank'>say \"hi\"</a></font></p>");
 }
 
+// Every cell opens with a comment that holds the title: "--" there could end
+// the comment early ("-->", "--!>") and show the rest of it on the page. The
+// title on the page stays as typed, and a title without "--" is written
+// unchanged into the comment too.
+TEST(Cells, ATitleCannotEndTheCommentOfItsCell) {
+  const struct {
+    const char* title;
+    const char* comment;
+  } cases[] = {{"a --> b", "<!-- Image:a - -> b -->"},
+               {"x --!> y <!-- z", "<!-- Image:x - -!> y <!- - z -->"},
+               {"---", "<!-- Image:- - - -->"},
+               {"A - B -", "<!-- Image:A - B - -->"}};
+  using Writer = void (*)(PageLines&, const GallerySettings&, const CellArguments&);
+  for (const Writer write : {Writer{writeCellLink}, Writer{writeCellLightbox}, Writer{writeCellShadowbox}}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(c.title);
+      CellArguments arguments = cell("page.html");
+      arguments.title = c.title;
+      PageLines lines;
+      write(lines, cellSettings(), arguments);
+      ASSERT_EQ(lines.size(), 6u);
+      EXPECT_EQ(lines[0], c.comment);
+      EXPECT_NE(lines[4].find(std::string("'tdTitle'>") + c.title), std::string::npos) << lines[4];
+    }
+  }
+}
+
 // The overlay takes the title attribute, which the browser has decoded once,
 // and parses it as markup again: that markup must be the cell's own title
 // line, and no text of a field may add an attribute at either level.

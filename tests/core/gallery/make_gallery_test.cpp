@@ -150,7 +150,7 @@ class MakeGallery : public ::testing::Test {
     project.images.replaceAfterLoad(items);
   }
 
-  bool build(bool htmlOnly = true) { return makeGallery(host, project, library, htmlOnly); }
+  bool build(bool htmlOnly = true) { return makeGallery(host, project, library, dataFolder, htmlOnly); }
 
   Lines lightboxCell(int i, bool withLink) const {
     const std::string n = std::to_string(i);
@@ -179,6 +179,7 @@ class MakeGallery : public ::testing::Test {
 
   testing::TempDir dir;
   fs::path dest = dir.path() / "web";
+  std::string dataFolder = (dir.path() / "data").string();
   testing::FakeHost host;
   Project project;
   ImageLibrary library;
@@ -441,11 +442,12 @@ TEST_F(MakeGallery, OutputFilesReplaceLinksInsteadOfWritingThroughThem) {
   EXPECT_EQ(readFile(dest / "library" / "back.png"), "picture");
 }
 
-// A file the build reads or links to that lies directly in a folder whose
-// files the build deletes stops the build before anything is deleted; in a
-// subfolder, which stays, it does not.
+// A file the build reads or links to, the open project's own file, or the
+// data folder's files (default settings, remembered addresses) lying directly
+// in a folder whose files the build deletes stop the build before anything is
+// asked or deleted; in a subfolder, which stays, they do not.
 TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
-  enum Kind { Source, PageBack, CellBack, LinkedFile };
+  enum Kind { Source, PageBack, CellBack, LinkedFile, ProjectFile, DataFolderFile };
   const struct {
     std::int16_t style;
     bool htmlOnly;
@@ -462,6 +464,16 @@ TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
       {0, false, "photos/kept", Source, false},
       {0, true, "photos", Source, false},
       {2, false, "thumbs", LinkedFile, true},
+      {0, false, "", ProjectFile, true},
+      {1, true, "", ProjectFile, true},
+      {0, false, "images", ProjectFile, true},
+      {1, false, "gallery", ProjectFile, true},
+      {0, true, "", ProjectFile, false},
+      {0, false, "photos/kept", ProjectFile, false},
+      {0, false, "", DataFolderFile, true},
+      {1, true, "", DataFolderFile, true},
+      {0, false, "thumbs", DataFolderFile, true},
+      {0, true, "", DataFolderFile, false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "style " << c.style << ", " << c.folder << ", kind " << c.kind);
@@ -472,9 +484,14 @@ TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
     project.settings.addImageLinks = 1;
     project.settings.pageBackImage.clear();
     project.settings.cellBackImage.clear();
+    project.projectFile.clear();
+    dataFolder = (dir.path() / "data").string();
     const fs::path folder = *c.folder ? dest / c.folder : dest;
     fs::create_directories(folder);
-    const std::string file = (folder / "mine.jpg").string();
+    const std::string file = (folder / (c.kind == ProjectFile      ? "trip.vlr"
+                                        : c.kind == DataFolderFile ? "default.vlm"
+                                                                   : "mine.jpg"))
+                                 .string();
     writeText(file, "mine");
     writeText(folder / "other.txt", "other");
     switch (c.kind) {
@@ -490,6 +507,12 @@ TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
       case LinkedFile:
         items[0].linkUrl = file;
         break;
+      case ProjectFile:
+        project.projectFile = file;
+        break;
+      case DataFolderFile:
+        dataFolder = folder.string();
+        break;
     }
     project.images.replaceAfterLoad(items);
     host.messages.clear();
@@ -499,7 +522,23 @@ TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
     if (!c.refused) continue;
     EXPECT_EQ(readFile(folder / "other.txt"), "other");
     ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(host.messages[0].text.find("'" + file + "' lies in '" + folder.string() + "'"), 0u);
+    EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
+    const std::string& text = host.messages[0].text;
+    switch (c.kind) {
+      case ProjectFile:
+        EXPECT_EQ(text, "'" + file + "', the file of the open project, lies in '" + folder.string() +
+                            "', whose files the gallery build deletes before it writes its own. Save the project in "
+                            "another folder or choose another destination folder.");
+        break;
+      case DataFolderFile:
+        EXPECT_EQ(text, "'" + folder.string() +
+                            "' is the program's data folder, which holds its default settings (default.vlm) and the "
+                            "remembered web addresses (urls.txt). The gallery build deletes the files in it before it "
+                            "writes its own: choose another destination folder.");
+        break;
+      default:
+        EXPECT_EQ(text.find("'" + file + "' lies in '" + folder.string() + "'"), 0u);
+    }
   }
 }
 
@@ -696,7 +735,7 @@ TEST_F(MakeGallery, PackageImagesPagesStyleSheetThenTheFirstPageIsOpened) {
   StepLog log(dest);
   // The previews are not cached, so no image is made; the first page is
   // still opened.
-  ASSERT_TRUE(makeGallery(log, project, library, false));
+  ASSERT_TRUE(makeGallery(log, project, library, dataFolder, false));
   EXPECT_EQ(log.steps, (Lines{
                            "Creating web folder...:",
                            "Creating thumbnails...: +lightbox.css",
