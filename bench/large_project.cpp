@@ -10,7 +10,6 @@
 // libvips first: its GLib headers use "signals" as a name, which Qt defines.
 #include <vips/vips8>
 
-#include <sys/resource.h>
 #include <unistd.h>
 #include <QAccessible>
 #include <QAction>
@@ -19,24 +18,18 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <map>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/Form1.h"
 #include "app/ProgramData.h"
 #include "app/strip/ThumbnailStrip.h"
 #include "bench/support/BenchPhotos.h"
-#include "core/files/ProjectFileFormat.h"
-#include "core/model/GallerySettings.h"
-#include "i18n/StringService.h"
+#include "bench/support/BenchWindow.h"
 
 namespace {
 
@@ -47,34 +40,6 @@ using Clock = std::chrono::steady_clock;
 double millisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
-
-// The processor time of the whole process so far, all threads, user and
-// system: unlike the wall time, hardly changed by other work on the machine.
-double processorSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  auto seconds = [](const timeval& time) { return static_cast<double>(time.tv_sec) + time.tv_usec / 1e6; };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-// The user's answers: the project file for the open dialog, OK for anything
-// else; every message counted.
-class BenchPrompts : public core::Prompts {
- public:
-  std::string projectPath;
-  int messages = 0;
-  core::MessageAnswer showMessage(const core::Message&) override {
-    ++messages;
-    return core::MessageAnswer::Ok;
-  }
-  std::optional<std::string> askFileName(const core::FileDialogRequest&) override { return projectPath; }
-  std::optional<std::vector<std::string>> askFileNames(const core::FileDialogRequest&) override { return {}; }
-  std::optional<std::string> askText(const core::InputBoxRequest&) override { return {}; }
-  std::optional<std::string> askFolder(const core::FolderDialogRequest&) override { return {}; }
-  std::optional<std::uint32_t> askColor(std::uint32_t, const std::string&) override { return {}; }
-  std::optional<core::FontChoice> askFont(const core::FontChoice&) override { return {}; }
-  void beep() override {}
-};
 
 // The window in which the measures run.
 class Session {
@@ -166,43 +131,16 @@ class Session {
 };
 
 int child(const std::string& projectPath, int count, const fs::path& home) {
-  fs::create_directories(home / "Documents");
-  setenv("HOME", home.c_str(), 1);
-  setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  int argc = 1;
-  char name[] = "bench_large_project";
-  char* argv[] = {name, nullptr};
-  QApplication application(argc, argv);
-  i18n::StringService strings;
-  strings.setCurrentLanguage(i18n::kEnglishUk);
-  BenchPrompts prompts;
-  prompts.projectPath = projectPath;
-  app::ProgramData data;
-  auto window = std::make_unique<app::Form1>(strings, prompts, data);
-  window->formLoad({});
-  window->show();
-  QApplication::processEvents();
+  bench::BenchWindow program(home);
+  program.prompts().projectPath = projectPath;
+  app::Form1* window = &program.window();
+  app::ProgramData& data = program.data();
   Session s(*window);
-  std::map<std::string, double> out;
+  bench::Figures out;
 
   // Opening: the longest time the event loop went without a turn tells
   // whether the window stayed live.
-  double longestPause = 0;
-  auto lastTurn = Clock::now();
-  QTimer ticker;
-  QObject::connect(&ticker, &QTimer::timeout, [&] {
-    longestPause = std::max(longestPause, millisecondsSince(lastTurn));
-    lastTurn = Clock::now();
-  });
-  ticker.start(10);
-  const auto openStart = Clock::now();
-  const double openProcessorStart = processorSeconds();
-  window->menus().mnuOpenProject->trigger();
-  out["open_s"] = millisecondsSince(openStart) / 1000;
-  out["open_cpu_s"] = processorSeconds() - openProcessorStart;
-  ticker.stop();
-  out["open_pause_ms"] = longestPause;
+  bench::measureCommand(out, "open", [&] { window->menus().mnuOpenProject->trigger(); });
   out["loaded"] = data.project.images.count();
   int cached = 0;
   for (const auto& image : data.project.images.items()) cached += image.thumbnailCached;
@@ -274,51 +212,10 @@ int child(const std::string& projectPath, int count, const fs::path& home) {
   const Session::Walk afterNew = s.walkAccessibleTree();
   out["walk_after_new_cells"] = afterNew.cells;
   out["walk_after_new_ms"] = afterNew.milliseconds;
-  out["messages"] = prompts.messages;
+  out["messages"] = program.prompts().messages;
 
   for (const auto& [key, value] : out) std::printf("%s %.3f\n", key.c_str(), value);
-  window.reset();
   return 0;
-}
-
-std::string writeProject(const fs::path& folder, const fs::path& photos, int count) {
-  core::GallerySettings settings;
-  core::setDefaultSettings(settings, "Benchmark", "");
-  std::vector<core::ImageItem> images(count);
-  for (int i = 0; i < count; ++i) {
-    char name[32];
-    std::snprintf(name, sizeof name, "photo%04d", i);
-    images[i].sourcePath = (photos / (std::string(name) + ".jpg")).string();
-    images[i].title = images[i].tooltip = images[i].outputBaseName = name;
-  }
-  const fs::path path = folder / ("large" + std::to_string(count) + ".vlr");
-  std::ofstream(path, std::ios::binary) << core::serializeProjectFile(settings, images);
-  return path.string();
-}
-
-// The figures of one child, by name.
-std::map<std::string, double> runChild(const char* self, const std::string& project, int count, const fs::path& home) {
-  const std::string command = std::string(self) + " --child '" + project + "' " + std::to_string(count) + " '" +
-                              home.string() + "' 2>/dev/null";
-  std::map<std::string, double> figures;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char key[64];
-    double value = 0;
-    while (std::fscanf(pipe, "%63s %lf", key, &value) == 2) figures[key] = value;
-    pclose(pipe);
-  }
-  return figures;
-}
-
-void makePhotosOnEveryCore(const fs::path& folder, int count) {
-  const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-  std::vector<std::thread> workers;
-  for (int t = 0; t < threads; ++t) {
-    workers.emplace_back([&, t] {
-      for (int i = t; i < count; i += threads) bench::makePhoto(folder, i, 640, 480);
-    });
-  }
-  for (auto& worker : workers) worker.join();
 }
 
 }  // namespace
@@ -337,15 +234,17 @@ int main(int argc, char** argv) {
   }
   if (counts.empty()) counts = {100, 2000, 10000};
   const int most = *std::max_element(counts.begin(), counts.end());
-  fs::create_directories(photos);
-  makePhotosOnEveryCore(photos, most);
+  bench::makePhotos(photos, most, 640, 480);
   const fs::path work = fs::temp_directory_path() / ("velvara-bench-large-" + std::to_string(getpid()));
   fs::create_directories(work);
 
-  std::vector<std::map<std::string, double>> runs;
+  std::vector<bench::Figures> runs;
   for (int count : counts) {
-    runs.push_back(
-        runChild(argv[0], writeProject(work, photos, count), count, work / ("home" + std::to_string(count))));
+    std::vector<fs::path> paths;
+    for (int i = 0; i < count; ++i) paths.push_back(photos / bench::photoName(i));
+    const std::string project = bench::writeProject(work, "large" + std::to_string(count) + ".vlr", paths);
+    const fs::path home = work / ("home" + std::to_string(count));
+    runs.push_back(bench::runChild(argv[0], {"--child", project, std::to_string(count), home.string()}));
   }
   fs::remove_all(work);
 
@@ -366,10 +265,7 @@ int main(int argc, char** argv) {
     }
     std::printf("   %-38s %s\n", target.c_str(), target.empty() ? "" : (met ? "met" : "NOT MET"));
   };
-  auto at = [](const std::map<std::string, double>& run, const char* key) {
-    const auto found = run.find(key);
-    return found == run.end() ? 1e12 : found->second;
-  };
+  auto at = [](const bench::Figures& run, const char* key) { return bench::figure(run, key); };
   auto quick = [&](const char* key, double limit) {
     return at(largest, key) <= limit && at(largest, key) <= 2 * std::max(at(smallest, key), 1.0);
   };

@@ -5,6 +5,8 @@
 // project of many thousands of images costs no widget per image, and a click
 // or a scroll costs the same with ten images as with ten thousand.
 #include <cstdint>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -31,6 +33,8 @@ struct CellLook {
   bool showsPreview = false;
   double picHeightPercentOfWidth = 1.0;
   std::string tooltip;
+  // Changed only by StripCells::place and placeAll, which keep the cells
+  // placed apart from the grid listed.
   CellPosition position;
 };
 
@@ -61,18 +65,33 @@ class StripCells {
   void startPlacing(std::int32_t picInRow);
   void place(std::int32_t index, CellPosition position);
 
-  // The shown cells whose square meets the rectangle (a window onto the
-  // canvas), lowest index first.
+  // The shown cells that are seen through the rectangle (a window onto the
+  // canvas), lowest index first: those whose square meets it, except a cell
+  // that lies exactly where a shown cell of a higher index lies, which covers
+  // it whole (cells are stacked in index order). Images being added wait at
+  // the canvas's corner, one on top of the other, until the strip is
+  // arranged: only the one on top is seen.
   std::vector<std::int32_t> shownIn(const CanvasRect& window) const;
-  bool meets(std::int32_t index, const CanvasRect& window) const;
+  // Whether cell index is one of shownIn(window).
+  bool seenIn(std::int32_t index, const CanvasRect& window) const;
 
  private:
+  struct PositionOrder {
+    bool operator()(const CellPosition& a, const CellPosition& b) const;
+  };
+  bool meets(std::int32_t index, const CanvasRect& window) const;
+  // Lists cell index in placedApart_ when it lies off the grid, or takes it
+  // out of the list.
+  void listIfApart(std::int32_t index);
+  void unlistApart(std::int32_t index);
+
   StripGrid grid_;
   std::vector<CellLook> looks_;
-  // The row length the cells were last placed with all together; cells made
-  // or placed apart since then are listed in placedApart_.
+  // The row length the cells were last placed with all together.
   std::int32_t gridRowLength_ = 1;
-  std::vector<std::int32_t> placedApart_;
+  // The cells that lie elsewhere than that grid puts them, by position, each
+  // position's cells in index order.
+  std::map<CellPosition, std::set<std::int32_t>, PositionOrder> placedApart_;
 };
 
 }  // namespace velvara::app

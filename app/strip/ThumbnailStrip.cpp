@@ -85,7 +85,7 @@ CanvasRect ThumbnailStrip::view() const {
 void ThumbnailStrip::syncView() { pool_.showOnly(cells_.shownIn(view())); }
 
 void ThumbnailStrip::updateCell(std::int32_t index) {
-  const bool shown = cells_.look(index).visible && cells_.meets(index, view());
+  const bool shown = cells_.seenIn(index, view());
   if (shown == (pool_.widgetFor(index) != nullptr)) {
     pool_.refresh(index);
   } else {

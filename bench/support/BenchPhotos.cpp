@@ -3,10 +3,12 @@
 
 #include "bench/support/BenchPhotos.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace velvara::bench {
@@ -20,13 +22,11 @@ double statusMiB(const char* key) {
   return 0;
 }
 
-}  // namespace
-
+// A distinct JPEG of width x height, photo number index of a set, made
+// unless it is there already.
 void makePhoto(const std::filesystem::path& folder, int index, int width, int height) {
   using vips::VImage;
-  char name[32];
-  std::snprintf(name, sizeof name, "photo%04d.jpg", index);
-  const std::filesystem::path path = folder / name;
+  const std::filesystem::path path = folder / photoName(index);
   if (std::filesystem::exists(path)) return;
   VImage xy = VImage::xyz(width, height);
   VImage base = (xy[0] * (200.0 / width) + xy[1] * (100.0 / height) + index % 50);
@@ -40,9 +40,24 @@ void makePhoto(const std::filesystem::path& folder, int index, int width, int he
   std::filesystem::rename(partial, path);
 }
 
+}  // namespace
+
+std::string photoName(int index) {
+  char name[32];
+  std::snprintf(name, sizeof name, "photo%04d.jpg", index);
+  return name;
+}
+
 void makePhotos(const std::filesystem::path& folder, int count, int width, int height) {
   std::filesystem::create_directories(folder);
-  for (int i = 0; i < count; ++i) makePhoto(folder, i, width, height);
+  const int threads = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+  std::vector<std::thread> workers;
+  for (int t = 0; t < threads; ++t) {
+    workers.emplace_back([=] {
+      for (int i = t; i < count; i += threads) makePhoto(folder, i, width, height);
+    });
+  }
+  for (auto& worker : workers) worker.join();
 }
 
 double peakMemoryMiB() { return statusMiB("VmHWM:"); }

@@ -275,7 +275,8 @@ TEST_F(StripTest, PointerOverTheStripTakesTheFocusAndMovingSelectionScrolls) {
 class LargeStripTest : public StripTest {
  protected:
   // Image i's preview is grey of level i % 250, so a cell shows whose it is.
-  void addShadedImages(int count) {
+  // New images wait at the canvas's corner until the strip is arranged.
+  void appendShadedImages(int count) {
     for (int i = 0; i < count; ++i) {
       core::ImageItem image;
       const int index = ui.project.images.count();
@@ -285,6 +286,9 @@ class LargeStripTest : public StripTest {
       ui.project.images.append(image, std::move(preview));
       ui.strip.showNewSlide(index);
     }
+  }
+  void addShadedImages(int count) {
+    appendShadedImages(count);
     ui.strip.arrangeSlides();
     // Arranging shows the canvas at its corner but leaves the bars where
     // bringing the last image into view put them.
@@ -376,6 +380,23 @@ TEST_F(LargeStripTest, ClearedCellsLeaveTheViewAndTheAccessibleTree) {
   EXPECT_EQ(ui.controls.pbInner->height(), 75 * 140);
   EXPECT_EQ(cellWidgets(), (std::vector<int>{0, 1}));
   EXPECT_EQ(accessibleCells(), (std::vector<QString>{"img0", "img1"}));
+}
+
+TEST_F(LargeStripTest, ImagesWaitingAtTheCornerAreOneWidgetUntilArranged) {
+  // Each new image lies on top of the one before and of the first cell, so
+  // only the newest is seen; the covered ones are no widgets.
+  appendShadedImages(300);
+  EXPECT_EQ(cellWidgets(), (std::vector<int>{299}));
+  EXPECT_TRUE(ui.cell(299)->isAncestorOf(ui.controls.pbInner->childAt(ui.cellCentre())));
+  EXPECT_EQ(accessibleCells(), (std::vector<QString>{"img299"}));
+  // Without its cell the newest uncovers the one below it.
+  ui.strip.unloadCellsFrom(299);
+  EXPECT_EQ(cellWidgets(), (std::vector<int>{298}));
+
+  ui.strip.arrangeSlides();
+  const std::vector<int> arranged = cellWidgets();
+  EXPECT_EQ(arranged.front(), 0);
+  EXPECT_LT(arranged.size(), 40u);
 }
 
 TEST_F(LargeStripTest, KeysStayWithTheStripWhenTheCellUnderThePointerScrollsAway) {
