@@ -1,12 +1,14 @@
 // The main window's Settings command: the settings dialog over the
 // program's record, loaded hidden when the start shows the default
 // settings, and its Language button relabelling both windows at once.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -16,12 +18,14 @@
 #include "app/Form1.h"
 #include "app/MainHost.h"
 #include "core/files/SettingsFileFormat.h"
+#include "i18n/qt/QtTranslations.h"
 #include "settings/controls/FontSample.h"
 #include "tests/app/MainWindowFixture.h"
 #include "widgets/numericbox/usNumericBox.h"
 
-// Failures show sizes as numbers.
+// Failures show sizes as numbers, and texts as text.
 inline void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
+inline void PrintTo(const QStringList& texts, std::ostream* out) { *out << texts.join(" | ").toStdString(); }
 
 namespace velvara::app::testing {
 namespace {
@@ -149,10 +153,24 @@ TEST_F(SettingsCommandTest, ALargeSampleFontLeavesTheWindowAndTheSampleTheirSize
   EXPECT_EQ(sampleSizes, std::vector<QSize>(3, sampleDesigned));
 }
 
+// The names a screen reader reads for the buttons that scroll the window's
+// tab bar (Qt's own).
+QStringList tabScrollerNames(QWidget& window) {
+  QStringList names;
+  QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(window.findChild<QTabBar*>());
+  for (int i = 0; i < tabs->childCount(); ++i)
+    if (tabs->child(i)->role() == QAccessible::PushButton) names << tabs->child(i)->text(QAccessible::Name);
+  return names;
+}
+
 TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsToGerman) {
+  // Qt's own texts follow the language, as in the program.
+  i18n::QtTranslations qtTranslations;
   Form1& window = start();
   QString settingsCaption, settingsTitle, mainSettingsMenu;
+  QStringList scrollersBefore, scrollersAfter;
   whenUp("frmSettings", [&](QWidget& dialog) {
+    scrollersBefore = tabScrollerNames(dialog);
     whenUp("LanguageSelect", [&](QWidget& languages) {
       auto* list = languages.findChild<QListWidget*>("LanguageList");
       list->setCurrentRow(1);
@@ -161,6 +179,7 @@ TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsToGerman) {
         settingsCaption = shownAgain.windowTitle();
         settingsTitle = shownAgain.findChild<QLineEdit*>("txtWebTitle")->text();
         mainSettingsMenu = window.menus().mnuSettings->text();
+        scrollersAfter = tabScrollerNames(shownAgain);
         shownAgain.close();
       });
     });
@@ -171,6 +190,8 @@ TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsToGerman) {
   EXPECT_EQ(settingsTitle, "Meine Bildergalerie");
   EXPECT_EQ(mainSettingsMenu, "Einstellungen");
   EXPECT_EQ(data_.project.settings.webTitle, "Meine Bildergalerie");
+  EXPECT_EQ(scrollersBefore, (QStringList{"Scroll Left", "Scroll Right"}));
+  EXPECT_EQ(scrollersAfter, (QStringList{"Nach links scrollen", "Nach rechts scrollen"}));
   strings_.setCurrentLanguage(i18n::kEnglishUk);
 }
 
