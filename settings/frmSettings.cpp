@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +20,7 @@
 #include "settings/controls/ColorButton.h"
 #include "settings/controls/FontSample.h"
 #include "settings/quickhelp/QuickHelpPage.h"
+#include "widgets/access/AccessibleNames.h"
 #include "widgets/folders/BrowseForFolder.h"
 #include "widgets/numericbox/usNumericBox.h"
 
@@ -48,6 +50,7 @@ frmSettings::frmSettings(SettingsServices services, QWidget* parent)
   setModal(true);
   SSTab1 = new QTabWidget(this);
   SSTab1->setObjectName("SSTab1");
+  widgets::followLanguageInScrollButtons(*SSTab1->tabBar());
   SSTab1->addTab(buildSettingsTab(), QString());
   frameImages = new QuickHelpPage(this);
   frameImages->setObjectName("frameImages");

@@ -5,6 +5,8 @@
 #include <algorithm>
 
 #include "app/strip/StripSelection.h"
+#include "core/helpers/Paths.h"
+#include "widgets/slide/SlideAccessible.h"
 #include "widgets/slide/usSlide.h"
 
 namespace velvara::app {
@@ -46,12 +48,14 @@ void CellPool::showOnly(const std::vector<std::int32_t>& indexes) {
   std::vector<Bound> next;
   next.reserve(indexes.size() + 1);
   auto keptAt = kept.begin();
+  bool rebound = false;
   for (std::int32_t index : indexes) {
     while (keptAt != kept.end() && keptAt->index < index) next.push_back(*keptAt++);
     if (keptAt != kept.end() && keptAt->index == index) {
       next.push_back(*keptAt++);
       continue;
     }
+    rebound = true;
     widgets::usSlide* widget = nullptr;
     if (!spare.empty()) {
       widget = spare.back();
@@ -68,6 +72,34 @@ void CellPool::showOnly(const std::vector<std::int32_t>& indexes) {
   next.insert(next.end(), keptAt, kept.end());
   bound_ = std::move(next);
   for (widgets::usSlide* widget : spare) retire(widget);
+  if (rebound) orderForReading();
+  announceCurrent();
+}
+
+void CellPool::orderForReading() {
+  // A screen reader reads a widget's children in their order; a reused
+  // widget keeps its old place among them. Raising each in index order puts
+  // them row by row, as they lie on the grid.
+  for (const Bound& bound : bound_) bound.widget->raise();
+}
+
+void CellPool::announceCurrent() {
+  const std::int32_t current = selection_.firstSelected();
+  if (current == announced_) return;
+  if (current < 0) {
+    announced_ = -1;
+  } else if (widgets::usSlide* widget = widgetFor(current)) {
+    widgets::announceCurrent(*widget);
+    announced_ = current;
+  }
+}
+
+QString CellPool::cellName(std::int32_t index) const {
+  if (index >= images_.count()) return QString::fromStdString(cells_.look(index).tooltip);
+  // Named by the image also while it shows the missing-file picture; by the
+  // file when the title is empty.
+  const core::ImageItem& image = images_.item(index);
+  return QString::fromStdString(image.title.empty() ? core::fileNameOfPath(image.sourcePath) : image.title);
 }
 
 void CellPool::retire(widgets::usSlide* widget) {
@@ -98,7 +130,9 @@ void CellPool::show(widgets::usSlide& widget, std::int32_t index) {
       widget.pictureBox().paintBitmap(images_.bitmap(index));
   }
   widget.setTooltip(look.tooltip);
+  widget.setCellName(cellName(index));
   widget.setSlideSelected(index < selection_.cellCount() && selection_.isSelected(index));
+  widget.setCurrent(index == selection_.firstSelected());
   widget.move(look.position.left, look.position.top);
   widget.show();
 }
@@ -116,7 +150,9 @@ void CellPool::syncFrames() {
   for (const Bound& bound : bound_) {
     const bool selected = bound.index < selection_.cellCount() && selection_.isSelected(bound.index);
     if (bound.widget->slideSelected() != selected) bound.widget->setSlideSelected(selected);
+    bound.widget->setCurrent(bound.index == selection_.firstSelected());
   }
+  announceCurrent();
 }
 
 widgets::usSlide* CellPool::widgetFor(std::int32_t index) const {

@@ -12,6 +12,7 @@
 #include "core/model/ImageList.h"
 #include "i18n/StringService.h"
 
+class QString;
 class QWidget;
 
 namespace velvara::widgets {
@@ -38,7 +39,7 @@ class CellPool {
   // The widget of cell index shows its record again, when it has one.
   void refresh(std::int32_t index);
   void refreshAll();
-  // Every widget's frame follows the selection.
+  // Every widget's frame and current flag follow the selection.
   void syncFrames();
 
   // The cell under a pressed mouse button keeps its widget (which holds the
@@ -57,6 +58,12 @@ class CellPool {
   };
   void show(widgets::usSlide& widget, std::int32_t index);
   void retire(widgets::usSlide* widget);
+  // The widgets in reading order among the canvas's children.
+  void orderForReading();
+  // A screen reader learns of a new current cell once it has a widget.
+  void announceCurrent();
+  // What a screen reader names the cell of index by.
+  QString cellName(std::int32_t index) const;
 
   QWidget& canvas_;
   i18n::StringService& strings_;
@@ -68,6 +75,7 @@ class CellPool {
   // Ordered by index.
   std::vector<Bound> bound_;
   std::int32_t held_ = -1;
+  std::int32_t announced_ = -1;
 };
 
 }  // namespace velvara::app

@@ -252,8 +252,9 @@ void ThumbnailStrip::moveSelection(std::int32_t, std::int32_t to) {
   ensureCell(to);
   selection_.unselectAll();
   selection_.setSelected(to, true);
-  syncFrames();
+  // Counted first: the frames and the current cell follow the counters.
   countSelection();
+  syncFrames();
   showDetails(firstSelected());
   scrollSlideIntoView(firstSelected());
 }
@@ -370,8 +371,8 @@ void ThumbnailStrip::dropSelection(int index, double x, double y) {
     repaintSlides();
     const std::int32_t moved = selectedCount();
     selection_.selectBlock(plan->insertAt, moved);
-    syncFrames();
     countSelection();
+    syncFrames();
     showDetails(firstSelected());
   }
   controls_.pbInner->unsetCursor();

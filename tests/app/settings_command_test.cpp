@@ -1,12 +1,14 @@
 // The main window's Settings command: the settings dialog over the
 // program's record, loaded hidden when the start shows the default
 // settings, and its Language button relabelling both windows at once.
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -16,12 +18,14 @@
 #include "app/Form1.h"
 #include "app/MainHost.h"
 #include "core/files/SettingsFileFormat.h"
+#include "i18n/qt/QtTranslations.h"
 #include "settings/controls/FontSample.h"
 #include "tests/app/MainWindowFixture.h"
 #include "widgets/numericbox/usNumericBox.h"
 
-// Failures show sizes as numbers.
+// Failures show sizes as numbers, and texts as text.
 inline void PrintTo(const QSize& size, std::ostream* out) { *out << size.width() << "x" << size.height(); }
+inline void PrintTo(const QStringList& texts, std::ostream* out) { *out << texts.join(" | ").toStdString(); }
 
 namespace velvara::app::testing {
 namespace {
@@ -149,6 +153,16 @@ TEST_F(SettingsCommandTest, ALargeSampleFontLeavesTheWindowAndTheSampleTheirSize
   EXPECT_EQ(sampleSizes, std::vector<QSize>(3, sampleDesigned));
 }
 
+// The names a screen reader reads for the buttons that scroll the window's
+// tab bar (Qt's own).
+QStringList tabScrollerNames(QWidget& window) {
+  QStringList names;
+  QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(window.findChild<QTabBar*>());
+  for (int i = 0; i < tabs->childCount(); ++i)
+    if (tabs->child(i)->role() == QAccessible::PushButton) names << tabs->child(i)->text(QAccessible::Name);
+  return names;
+}
+
 // Picks the language of row in the dialog that the settings window's
 // Language button opens; then runs next on the settings window shown again.
 void chooseLanguage(QWidget& settings, int row, std::function<void(QWidget&)> next) {
@@ -161,11 +175,16 @@ void chooseLanguage(QWidget& settings, int row, std::function<void(QWidget&)> ne
 }
 
 // The default title follows the language; a title the user typed stays.
+// Qt's own texts (the tab bar's scroll buttons) follow the language too.
 TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsAndKeepsATypedTitle) {
+  i18n::QtTranslations qtTranslations;
   Form1& window = start();
   std::string germanCaption, germanTitle, mainSettingsMenu, englishCaption, typedTitle;
+  QStringList scrollersBefore, scrollersGerman, scrollersEnglish;
   whenUp("frmSettings", [&](QWidget& dialog) {
+    scrollersBefore = tabScrollerNames(dialog);
     chooseLanguage(dialog, 1, [&](QWidget& german) {
+      scrollersGerman = tabScrollerNames(german);
       germanCaption = german.windowTitle().toStdString();
       auto* title = german.findChild<QLineEdit*>("txtWebTitle");
       germanTitle = title->text().toStdString();
@@ -176,6 +195,7 @@ TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsAndKeepsATypedTi
       chooseLanguage(german, 0, [&](QWidget& english) {
         englishCaption = english.windowTitle().toStdString();
         typedTitle = english.findChild<QLineEdit*>("txtWebTitle")->text().toStdString();
+        scrollersEnglish = tabScrollerNames(english);
         english.close();
       });
     });
@@ -188,6 +208,9 @@ TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsAndKeepsATypedTi
   EXPECT_EQ(englishCaption, "Settings");
   EXPECT_EQ(typedTitle, "Unser Sommer");
   EXPECT_EQ(data_.project.settings.webTitle, "Unser Sommer");
+  EXPECT_EQ(scrollersBefore, (QStringList{"Scroll Left", "Scroll Right"}));
+  EXPECT_EQ(scrollersGerman, (QStringList{"Nach links scrollen", "Nach rechts scrollen"}));
+  EXPECT_EQ(scrollersEnglish, scrollersBefore);
 }
 
 }  // namespace

@@ -90,6 +90,9 @@ class HexaColorWindow : public QDialog {
       okPressed_ = false;
       reject();
     });
+    // The dialog has no default button: Enter in a slider opens no other
+    // picker, and a focused button is pressed with the space bar.
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(false);
     loadCaptions();
     // A window that has just loaded shows black until a colour is set.
     lblSample_->setBackColor(0);

@@ -49,6 +49,9 @@ bool frmWebColors::bChooseColor(const std::string& sTitle, std::uint32_t& color_
   auto* cmdCancel = new QPushButton(&window);
   cmdCancel->setObjectName("cmdCancel");
   cmdCancel->setGeometry(twipsRect(6960, 10200, 1215, 375));
+  // No default button, as in the colour dialog that opens the palette: Enter
+  // neither takes the sample nor closes the window.
+  for (QPushButton* button : {cmdOK, cmdCancel}) button->setAutoDefault(false);
 
   // The web colour the sample shows, "" until one is clicked.
   std::string sampleColor;

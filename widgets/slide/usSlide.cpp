@@ -10,6 +10,7 @@
 #include "assets/Assets.h"
 #include "widgets/design/PlatformColor.h"
 #include "widgets/input/KeyCodes.h"
+#include "widgets/slide/SlideAccessible.h"
 #include "widgets/slide/SlideFrame.h"
 
 namespace velvara::widgets {
@@ -58,6 +59,7 @@ usSlide::usSlide(i18n::StringService& strings, QWidget* parent)
   picture1_->setMouseTracking(true);
   picture1_->installEventFilter(this);
   setFocusProxy(picture1_);
+  installSlideAccessibility();
   applyBackColor();
   layOut();
 }
@@ -90,8 +92,7 @@ void usSlide::readProperties(const PropertyBag& bag) {
   shape1_->setBorderColor(static_cast<std::uint32_t>(bag.readLong("SlideBorderColor", asLong(0xFFFFFF))));
   picHeightPercentOfWidth_ = bag.readDouble("PicHeightPercentOfWidth", 1.0);
   picture1_->setToolTip(QString::fromStdString(bag.readText("Tooltip", "")));
-  picture1_->setAccessibleName(picture1_->toolTip());
-  setAccessibleName(picture1_->toolTip());
+  setCellName(picture1_->toolTip());
 }
 
 void usSlide::writeProperties(PropertyBag& bag) const {
@@ -198,17 +199,22 @@ void usSlide::clearPicture() {
   placePicture(placeholderRect(slideWidth_, slideHeight_));
   picture1_->setPicture(placeholder());
   picture1_->setToolTip(QString());
-  picture1_->setAccessibleName(QString());
-  setAccessibleName(QString());
+  setCellName(QString());
 }
 
 std::string usSlide::tooltip() const { return picture1_->toolTip().toStdString(); }
 
 void usSlide::setTooltip(const std::string& newTooltip) {
   picture1_->setToolTip(QString::fromStdString(newTooltip));
-  picture1_->setAccessibleName(picture1_->toolTip());
-  setAccessibleName(picture1_->toolTip());
+  setCellName(picture1_->toolTip());
   emit propertyChanged("Tooltip");
+}
+
+void usSlide::setCellName(const QString& name) {
+  // Each new name is news to a screen reader; the same one again is not.
+  if (name == accessibleName()) return;
+  setAccessibleName(name);
+  picture1_->setAccessibleName(name);
 }
 
 const QImage& usSlide::placeholder() {

@@ -103,7 +103,16 @@ class usSlide : public QWidget {
   // no tooltip; the next layout puts the box back in its place.
   void clearPicture();
   std::string tooltip() const;
+  // Also names the cell for a screen reader.
   void setTooltip(const std::string& newTooltip);
+
+  // The name a screen reader reads for the cell and for its picture box,
+  // which holds the cell's keyboard focus.
+  void setCellName(const QString& name);
+  // The cell the keys act on, as a list's current item
+  // (widgets/slide/SlideAccessible.h).
+  bool current() const { return current_; }
+  void setCurrent(bool current) { current_ = current; }
 
   // The picture box's place as the layout computed it, fractions kept; the
   // widget itself sits at the whole pixels below it.
@@ -154,6 +163,7 @@ class usSlide : public QWidget {
   bool picAutoSize_ = false;
   std::uint32_t backColor_ = 0xFFFFFF;
   bool slideSelected_ = false;
+  bool current_ = false;
   double picHeightPercentOfWidth_ = 1.0;
   PixelRect pictureRect_;
   PixelRect frameRect_;

@@ -9,6 +9,8 @@
 #include <chrono>
 
 #include "tests/app/EditorFixture.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/TestImages.h"
 #include "tests/support/qt/Screenshots.h"
 
 namespace velvara::app {
@@ -410,6 +412,74 @@ TEST_F(LargeStripTest, KeysStayWithTheStripWhenTheCellUnderThePointerScrollsAway
   EXPECT_FALSE(title->hasFocus());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
   EXPECT_EQ(framed(), (std::vector<std::int32_t>{5}));
+}
+
+// What a screen reader meets on the canvas, in its order: each cell's index
+// and name, every cell a selectable list item.
+std::vector<std::pair<int, std::string>> readOut(QWidget& canvas) {
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  std::vector<std::pair<int, std::string>> cells;
+  bool selectableItems = true;
+  QAccessibleInterface* list = QAccessible::queryAccessibleInterface(&canvas);
+  for (int i = 0; i < list->childCount(); ++i) {
+    QAccessibleInterface* cell = list->child(i);
+    selectableItems = selectableItems && cell->role() == QAccessible::ListItem && cell->state().selectable;
+    cells.emplace_back(cell->object()->objectName().section('_', 1).toInt(),
+                       cell->text(QAccessible::Name).toStdString());
+  }
+  EXPECT_TRUE(selectableItems);
+  return cells;
+}
+
+TEST_F(LargeStripTest, AScreenReaderReadsTheCellsInViewInOrderWithTheirStates) {
+  // Pictures 3 and 98 are missing: their cells show the missing-file picture.
+  // Image 98 has no title.
+  velvara::testing::TempDir dir;
+  std::vector<core::ImageItem> items(100);
+  for (int i = 0; i < 100; ++i) {
+    const std::string name = QString("n%1").arg(i, 4, 10, QChar('0')).toStdString();
+    items[i].title = i == 98 ? "" : name;
+    items[i].sourcePath = dir.file(name + ".jpg");
+    if (i != 3 && i != 98) velvara::testing::writeTestImage(items[i].sourcePath, {});
+  }
+  ui.project.images.replaceAfterLoad(items);
+  ui.strip.reloadAllSlides(120, 120);
+  ui.strip.arrangeSlides();
+  ui.controls.VScroll1->setValue(0);
+  // The cells in view row by row, named by their images' titles, or files.
+  const auto inView = [this] {
+    std::vector<std::pair<int, std::string>> cells;
+    for (int i = 0; i < ui.strip.cellCount(); ++i)
+      if (ui.cell(i)) cells.emplace_back(i, i == 98 ? "n0098.jpg" : ui.project.images.item(i).title);
+    return cells;
+  };
+  EXPECT_EQ(readOut(*ui.controls.pbInner), inView());
+  wheel(-1);
+  EXPECT_EQ(readOut(*ui.controls.pbInner), inView());
+  QTest::keyClick(ui.controls.pbInner, Qt::Key_PageDown, Qt::ControlModifier);
+  EXPECT_EQ(readOut(*ui.controls.pbInner), inView());
+  EXPECT_EQ(inView().back().first, 99);
+
+  // Selected cells are read as selected; the current one (where the keys act)
+  // as focused while the keyboard is in the strip, not the cell whose picture
+  // box took the keys under the pointer.
+  const auto states = [this](const std::vector<int>& selected, int focused) {
+    for (const auto& [index, name] : readOut(*ui.controls.pbInner)) {
+      const QAccessible::State state = QAccessible::queryAccessibleInterface(ui.cell(index))->state();
+      EXPECT_EQ(state.selected, std::count(selected.begin(), selected.end(), index) == 1) << index;
+      EXPECT_EQ(state.focused, index == focused) << index;
+    }
+  };
+  click(97);
+  QTest::mouseMove(ui.cell(97), ui.cellCentre());
+  ASSERT_TRUE(ui.cell(97)->isAncestorOf(QApplication::focusWidget()));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+  states({93}, 93);
+  QTest::mouseClick(ui.panel.findChild<QLineEdit*>("txtPhotos_1"), Qt::LeftButton);
+  states({93}, -1);
+  QTest::mouseMove(ui.cell(95), ui.cellCentre());
+  click(95, Qt::ControlModifier);
+  states({93, 95}, 93);
 }
 
 TEST_F(StripTest, Screenshots) {

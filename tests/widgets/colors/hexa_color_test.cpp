@@ -3,6 +3,7 @@
 // change while it is open.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -115,6 +116,34 @@ TEST_F(HexaColorTest, TheOtherPickersChangeTheWorkingColourOnlyWhenTheyAnswer) {
   });
   EXPECT_TRUE(dialog.bDoModal("Link colour", color, 0, 0));
   EXPECT_EQ(color, 0xFF0000u);
+}
+
+TEST_F(HexaColorTest, EnterChoosesNothingInTheDialogOrInItsPalette) {
+  host.colors = {0x00FF00u};
+  std::uint32_t color = 0x0000FF;
+  bool openAfterEnter = false;
+  bool paletteOpenAfterEnter = false;
+  testing::whenModalOpens([&](QWidget& window) {
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+    openAfterEnter = window.isVisible();
+    testing::whenModalOpens(
+        [&](QWidget& palette) {
+          QApplication::setActiveWindow(&palette);
+          click(palette, "lblColor_6");
+          QTest::keyClick(palette.focusWidget(), Qt::Key_Return);
+          paletteOpenAfterEnter = palette.isVisible();
+          click(palette, "cmdCancel");
+        },
+        "frmWebColors");
+    click(window, "cmdChooseColor_1");
+    click(window, "cmdOK");
+  });
+  EXPECT_TRUE(dialog.bDoModal("Link colour", color, 0, 0));
+  EXPECT_TRUE(openAfterEnter);
+  EXPECT_TRUE(host.colorRequests.empty()) << "the platform's colour dialog opened";
+  EXPECT_TRUE(paletteOpenAfterEnter);
+  EXPECT_EQ(color, 0x0000FFu);
 }
 
 TEST_F(HexaColorTest, ALanguageChangeWhileOpenReloadsTheCaptions) {
