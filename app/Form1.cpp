@@ -127,7 +127,7 @@ Form1::Form1(i18n::StringService& strings, core::Prompts& prompts, ProgramData& 
   settingsWindow_ = std::make_unique<SettingsWindow>(*this);
   setSettingsEditor(settingsWindow_.get());
   connectCommands();
-  resize(9525 / kTwipsPerPixel, 9630 / kTwipsPerPixel);
+  resize(outerSize_);
 }
 
 Form1::~Form1() = default;
@@ -392,12 +392,17 @@ void Form1::layoutControls() {
 
 void Form1::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
+  keepSmallestOuterSize();
+}
+
+void Form1::keepSmallestOuterSize() {
   if (isMinimized()) return;
   // The smallest outer size, given as the client size the window system may
-  // not go below. A window system that does not keep to it (one without a
-  // window manager) may still make the window smaller: the window then takes
-  // the smallest size itself, unless it fills a screen that is smaller.
-  const QSize frame = frameGeometry().size() - geometry().size();
+  // not go below: the frame comes off. A window system that does not keep to
+  // it (one without a window manager) may still make the window smaller: the
+  // window then takes the smallest size itself, unless it fills a screen that
+  // is smaller.
+  const QSize frame = frameGeometry().size() - size();
   const int minimumWidth = minimumOuterWidth(controls_.frmImageDescription->width(), controls_.frmImagesTools->width());
   const QSize minimum(minimumWidth - frame.width(), kMinimumOuterHeight - frame.height());
   setMinimumSize(minimum);
@@ -415,7 +420,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
   }
   if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed()) {
     windowHandle()->removeEventFilter(this);
-    applyPendingEdge();
+    placementApplied_ = true;
+    applyFramedPlacement();
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -13,6 +13,7 @@
 // editor only through the private editor calls listed below
 // (commitImageDetails ... fillUrlCombo), defined in Form1Editor.cpp.
 #include <QMainWindow>
+#include <QSize>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -21,6 +22,7 @@
 
 #include "app/MainState.h"
 #include "app/ProgramData.h"
+#include "app/StartupValues.h"
 #include "app/commands/BulkEdits.h"
 #include "core/host/Prompts.h"
 #include "i18n/StringService.h"
@@ -189,9 +191,12 @@ class Form1 : public QMainWindow {
   // Start-up and shut-down steps.
   void loadRecentProjects();
   void restorePlacement();
-  // Moves the window to the one stored edge that waited for the window
-  // system's placement.
-  void applyPendingEdge();
+  // Once the window system has framed the window: the smallest and the
+  // opening outer size with the frame taken off, and the one stored edge that
+  // waited for the window system's placement.
+  void applyFramedPlacement();
+  // The smallest outer size as the window's smallest size, for its frame.
+  void keepSmallestOuterSize();
   void restorePicturesPerRow();
   void formQueryUnload();
   void formUnload();
@@ -249,9 +254,10 @@ class Form1 : public QMainWindow {
   std::function<void()> showLinkChecker_;
   bool makingGallery_ = false;
   bool unloaded_ = false;
-  // Outer size to apply once the window system has framed the window.
-  int pendingOuterWidth_ = 0;
-  int pendingOuterHeight_ = 0;
+  // The outer size the window opens with: the designed one, or the stored
+  // one where it applies.
+  QSize outerSize_{9525 / kTwipsPerPixel, 9630 / kTwipsPerPixel};
+  bool placementApplied_ = false;
   // A stored left or top edge, in pixels, whose other coordinate is the
   // window system's to choose.
   std::optional<int> pendingLeft_;

@@ -5,7 +5,6 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 #include <filesystem>
 
@@ -107,13 +106,13 @@ void Form1::restorePlacement() {
   const StoredPlacement placement =
       placementToApply(settingsValue("width", "9525"), settingsValue("height", "9630"), settingsValue("left", "-10"),
                        settingsValue("top", "-10"), {screens.x(), screens.y(), screens.width(), screens.height()});
-  if (placement.width) pendingOuterWidth_ = *placement.width / kTwipsPerPixel;
-  if (placement.height) pendingOuterHeight_ = *placement.height / kTwipsPerPixel;
-  // Before the window is framed its outer size is its own size; showEvent
-  // takes the frame off once the window system has added one.
-  resize(pendingOuterWidth_ > 0 ? pendingOuterWidth_ : width(),
-         pendingOuterHeight_ > 0 ? pendingOuterHeight_ : height());
+  if (placement.width) outerSize_.setWidth(*placement.width / kTwipsPerPixel);
+  if (placement.height) outerSize_.setHeight(*placement.height / kTwipsPerPixel);
+  // Until the window system frames the window its outer size is its own
+  // size; applyFramedPlacement takes the frame off once it is known.
+  resize(outerSize_);
   if (placement.left && placement.top) {
+    // A position set before the window is shown is its frame's.
     move(*placement.left / kTwipsPerPixel, *placement.top / kTwipsPerPixel);
   } else {
     // A position set now would be the user's in both coordinates: one edge
@@ -124,11 +123,15 @@ void Form1::restorePlacement() {
   }
 }
 
-void Form1::applyPendingEdge() {
-  const QPoint placed = frameGeometry().topLeft();
-  move(pendingLeft_.value_or(placed.x()), pendingTop_.value_or(placed.y()));
-  pendingLeft_.reset();
-  pendingTop_.reset();
+void Form1::applyFramedPlacement() {
+  keepSmallestOuterSize();
+  resize(outerSize_ - (frameGeometry().size() - size()));
+  if (pendingLeft_ || pendingTop_) {
+    const QPoint placed = frameGeometry().topLeft();
+    move(pendingLeft_.value_or(placed.x()), pendingTop_.value_or(placed.y()));
+    pendingLeft_.reset();
+    pendingTop_.reset();
+  }
 }
 
 void Form1::restorePicturesPerRow() {
@@ -141,19 +144,9 @@ void Form1::restorePicturesPerRow() {
 
 void Form1::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  // The window system has placed the window by the time it shows it.
-  if ((pendingLeft_ || pendingTop_) && windowHandle()) windowHandle()->installEventFilter(this);
-  if (pendingOuterWidth_ <= 0 && pendingOuterHeight_ <= 0) return;
-  // The window system frames the window only once it is mapped.
-  QTimer::singleShot(0, this, [this] {
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (!frame.isEmpty() && frame != QSize(0, 0)) {
-      resize((pendingOuterWidth_ > 0 ? pendingOuterWidth_ : frameGeometry().width()) - frame.width(),
-             (pendingOuterHeight_ > 0 ? pendingOuterHeight_ : frameGeometry().height()) - frame.height());
-    }
-    pendingOuterWidth_ = 0;
-    pendingOuterHeight_ = 0;
-  });
+  // The window system has framed and placed the window by the time it first
+  // shows it on the screen.
+  if (!placementApplied_ && windowHandle()) windowHandle()->installEventFilter(this);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -12,6 +12,8 @@ packages=(
   libjs-prototype libjs-scriptaculous
   chromium imagemagick nodejs
   python3 xvfb xauth xdotool
+  # A window manager, for the window's size and place as a desktop frames it.
+  openbox
   mate-backgrounds
   # The icon rendered at build time; the installed desktop files checked as a desktop reads them.
   librsvg2-bin desktop-file-utils appstream xdg-utils shared-mime-info libfile-mimeinfo-perl

@@ -28,6 +28,18 @@ FrameMargins frameOf(const QWidget& window) {
           frame.bottom() - inner.bottom()};
 }
 
+// Brings the window to the size its layouts give it now. Showing a window
+// changes the size some of its parts ask for, and each layout passes such a
+// change on to the one above it only in a posted event, one level at a
+// time: every part's request is handled before its parent's.
+void settleLayouts(QWidget& window) {
+  const QList<QWidget*> parts = window.findChildren<QWidget*>();
+  for (auto part = parts.rbegin(); part != parts.rend(); ++part) {
+    QCoreApplication::sendPostedEvents(*part, QEvent::LayoutRequest);
+  }
+  QCoreApplication::sendPostedEvents(&window, QEvent::LayoutRequest);
+}
+
 int spanKeptInside(int start, int length, int areaStart, int areaLength) {
   if (length >= areaLength) return areaStart;
   return std::clamp(start, areaStart, areaStart + areaLength - length);
@@ -44,6 +56,7 @@ class Placement : public QObject {
     const bool placedByItsCode = window_.testAttribute(Qt::WA_Moved);
     // The window's own handling first: a message box takes its size there.
     static_cast<QObject&>(window_).event(event);
+    settleLayouts(window_);
     place(placedByItsCode);
     return true;
   }

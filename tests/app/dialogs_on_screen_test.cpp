@@ -48,6 +48,13 @@ void whenShown(std::function<void(Window&)> step) {
 
 QRect availableArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
+// The window's outer place once its layouts have passed on every change in
+// the size its parts ask for (each level in a posted event of its own).
+QRect settledFrame(QWidget& window) {
+  for (int level = 0; level < 16; ++level) QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+  return window.frameGeometry();
+}
+
 // The title as the window system holds it for the window.
 QString titleShown(QWidget& window) {
   QProcess xdotool;
@@ -90,6 +97,18 @@ TEST_F(DialogsOnScreenTest, TheSettingsWindowAndItsColourDialogOpenWhollyOnTheSc
   EXPECT_TRUE(availableArea().contains(colours)) << colours.x() << "," << colours.y();
   EXPECT_EQ(colours.top(), button.top());
   EXPECT_GT(colours.right(), button.left());
+
+  // Below a main window at the screen's bottom, the settings window is moved
+  // up by the size it opens with, not by a smaller one it had before.
+  window.move(availableArea().left(), availableArea().bottom() - window.frameGeometry().height() / 2);
+  settings = QRect();
+  whenUp("frmSettings", [&](QWidget& dialog) {
+    settings = settledFrame(dialog);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("cmdExit"), Qt::LeftButton);
+  });
+  window.menus().mnuSettings->trigger();
+  ASSERT_TRUE(settings.isValid());
+  EXPECT_EQ(settings.bottom(), availableArea().bottom()) << settings.height() << " high at " << settings.y();
 }
 
 TEST_F(DialogsOnScreenTest, QuestionsAndFileDialogsOpenOverTheMainWindowWhenNoWindowIsActive) {

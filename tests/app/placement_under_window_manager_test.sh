@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Starts and closes the real program again and again under a virtual X
+# display with a window manager, which frames the window: the outer size and
+# place a close stores give back the same window at the next start, whether
+# the window manager placed it, or the user sized and moved it; and the
+# smallest size is an outer size.
+#   placement_under_window_manager_test.sh VELVARA CLOSE_WINDOW_PY
+set -euo pipefail
+velvara=$1 close_window=$2
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export HOME=$work/home XDG_CONFIG_HOME=$work/config
+export QT_QPA_PLATFORM=xcb
+mkdir -p "$HOME/Documents" "$XDG_CONFIG_HOME"
+
+cat > "$work/session.sh" <<'SESSION'
+set -euo pipefail
+fail() { echo "$1"; exit 1; }
+
+# Waits up to 30 seconds for a command to succeed.
+await() {
+  local deadline=$((SECONDS + 30))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
+openbox > "$WORK/openbox.log" 2>&1 &
+# The window manager is up once it names itself on the root window.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+await wm_running || fail "openbox did not start"
+
+# A stored value of the window's "settings" section.
+stored() {
+  sed -n "s/^v [0-9]*:$1 1 [0-9]*:\([-0-9]*\).*/\1/p" "$XDG_CONFIG_HOME/velvara/registry" | tr -d '\0'
+}
+stored_placement() { echo "$(stored width) $(stored height) $(stored left) $(stored top)"; }
+
+# The window's outer place and size in twips as the window manager framed
+# it: "width height left top".
+outer() {
+  local info extents left right top bottom x y w h
+  info=$(xwininfo -id "$window") || return 1
+  extents=$(xprop -id "$window" _NET_FRAME_EXTENTS | sed -n 's/.*= \([0-9]*\), \([0-9]*\), \([0-9]*\), \([0-9]*\)$/\1 \2 \3 \4/p')
+  [ -n "$extents" ] || return 1
+  read -r left right top bottom <<< "$extents"
+  x=$(sed -n 's/.*Absolute upper-left X: *//p' <<< "$info")
+  y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<< "$info")
+  w=$(sed -n 's/^ *Width: *//p' <<< "$info")
+  h=$(sed -n 's/^ *Height: *//p' <<< "$info")
+  echo "$(((w + left + right) * 15)) $(((h + top + bottom) * 15)) $(((x - left) * 15)) $(((y - top) * 15))"
+}
+framed_as() { [ "$(outer)" = "$1" ]; }
+sized_as() { outer | grep -q "^$1 "; }
+
+# Sets $found to a shown window of that name. xdotool gives up when a window
+# goes while it looks through them all: it is simply asked again.
+find_shown() { found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1) && [ -n "$found" ]; }
+
+# Starts the program, closes the language dialog as its close box does, and
+# sets $window to the main window once it shows.
+start() {
+  "$VELVARA" > "$WORK/velvara.log" 2>&1 &
+  pid=$!
+  await find_shown '^Select Language$' || fail "the language dialog did not show"
+  python3 "$CLOSE_WINDOW" "$found"
+  await find_shown '^Velvara  v\.1\.1\.1\.$' || fail "the main window did not show"
+  window=$found
+}
+
+# Closes the window as its close box does and waits for the program to end.
+close() {
+  python3 "$CLOSE_WINDOW" "$window"
+  timeout 30 tail --pid="$pid" -f /dev/null || { kill "$pid"; fail "velvara did not end after its window was closed"; }
+  wait "$pid" || fail "velvara ended with an error"
+}
+
+# Starts the program twice more: each start shows the stored window and each
+# close stores it unchanged.
+expect_kept() {
+  local placement
+  placement=$(stored_placement)
+  for run in 2 3; do
+    start
+    await framed_as "$placement" || fail "start $run of $1: the window is $(outer), stored was $placement"
+    close
+    [ "$(stored_placement)" = "$placement" ] || fail "start $run of $1 stored $(stored_placement), not $placement"
+  done
+}
+
+# A first start: the designed size, widened to the smallest width, where the
+# window manager puts it.
+start
+await sized_as "9645 9630" || fail "a first start shows the window at $(outer), not 9645 by 9630 twips"
+placed=$(outer)
+close
+[ "$(stored_placement)" = "$placed" ] || fail "the first close stored $(stored_placement), the window was $placed"
+expect_kept "a window the window manager placed"
+
+# The user sizes and moves the window.
+start
+xdotool windowsize --sync "$window" 900 700 windowmove --sync "$window" 200 150
+placed=$(outer)
+close
+[ "$(stored_placement)" = "$placed" ] || fail "the user's window $placed was stored as $(stored_placement)"
+expect_kept "the user's window"
+
+# Made smaller than it may be, the window keeps its smallest outer size.
+start
+xdotool windowsize "$window" 300 200
+await sized_as "9645 9000" || fail "the smallest window is $(outer)"
+close
+[ "$(stored width) $(stored height)" = "9645 9000" ] ||
+  fail "the smallest window was stored as $(stored width) by $(stored height), not 9645 by 9000 twips"
+SESSION
+VELVARA=$velvara WORK=$work CLOSE_WINDOW=$close_window \
+  xvfb-run -a -s "-screen 0 1600x1200x24" bash "$work/session.sh" || { cat "$work/velvara.log"; exit 1; }
+echo "the window came back as it was stored, start after start, framed by a window manager"
