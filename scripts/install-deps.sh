@@ -12,6 +12,8 @@ packages=(
   libjs-prototype libjs-scriptaculous
   chromium imagemagick nodejs
   python3 xvfb xauth xdotool
+  # A German locale, for the tests that read and write numbers under a comma locale.
+  locales
   # A window manager, for the window's size and place as a desktop frames it.
   openbox
   mate-backgrounds
@@ -34,4 +36,12 @@ if [ "${#missing[@]}" -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
   "${sudo[@]}" apt-get update -qq
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# The German locale those tests set; generated once.
+if ! locale -a 2>/dev/null | grep -qix 'de_DE.utf8'; then
+  if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
+  "${sudo[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo[@]}" locale-gen >/dev/null
 fi
