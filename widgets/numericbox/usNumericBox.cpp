@@ -265,7 +265,7 @@ bool usNumericBox::letValue(double newValue, std::optional<double> newMin, std::
   if (newMin) min_ = *newMin;
   if (newMax) max_ = *newMax;
   bool accepted = false;
-  if (std::isnan(newValue) || newValue < min_ || newValue > max_) {
+  if (!withinRange(newValue)) {
     beep();
   } else {
     const double old = value_;
@@ -504,6 +504,12 @@ void usNumericBox::fieldFocusGained() {
 bool usNumericBox::validateBeforeLeaving() {
   return letValue(leadingNumber(txtValue_->text().toStdString(), decimalSeparator()));
 }
+
+bool usNumericBox::acceptsTypedText() const {
+  return withinRange(leadingNumber(txtValue_->text().toStdString(), decimalSeparator()));
+}
+
+bool usNumericBox::withinRange(double number) const { return !std::isnan(number) && number >= min_ && number <= max_; }
 
 void usNumericBox::fieldFocusLost() {
   editing_ = false;
