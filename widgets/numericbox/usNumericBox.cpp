@@ -127,7 +127,13 @@ usNumericBox::usNumericBox(i18n::StringService& strings, core::Prompts& prompts,
   upDown1_->setVisible(upDownVisible_);
 }
 
-usNumericBox::~usNumericBox() = default;
+usNumericBox::~usNumericBox() {
+  // The field goes first, while the box is whole. A field that has the focus
+  // loses it in its own destruction, where it no longer validates, beeps or
+  // commits; destroyed later with the box's other parts, its focus loss
+  // would validate and commit into a box that is already gone.
+  delete txtValue_;
+}
 
 usNumericBox* usNumericBox::fromDesign(const FormDesign& design, const std::string& name, i18n::StringService& strings,
                                        core::Prompts& prompts, QWidget* parent) {
