@@ -13,6 +13,7 @@
 #include "core/imaging/LoadFitted.h"
 #include "core/imaging/PreviewLoading.h"
 #include "platform/imagelib/Library.h"
+#include "widgets/input/HoverFocus.h"
 #include "widgets/input/KeyCodes.h"
 #include "widgets/slide/usSlide.h"
 
@@ -331,7 +332,7 @@ void ThumbnailStrip::cellMouseDown(int index, int button, int shift, double x, d
 }
 
 void ThumbnailStrip::cellMouseMove(int index, int button, int shift, double x, double y) {
-  if (widgets::usSlide* cell = pool_.widgetFor(index)) cell->setFocus();
+  if (widgets::usSlide* cell = pool_.widgetFor(index)) widgets::takeFocusOnHover(*cell);
   if (shift == kShiftMask || shift == kCtrlMask) return;
   const CellPosition at = cells_.look(index).position;
   const double canvasX = at.left + x;
@@ -404,7 +405,7 @@ bool ThumbnailStrip::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
       // Consumed, or the canvas's move would go on to its window, which
       // would take the focus back.
-      if (isWindow) widget->setFocus();
+      if (isWindow) widgets::takeFocusOnHover(*widget);
       return isWindow;
     case QEvent::MouseButtonDblClick:
       // Cells report no double-click, and its second press is no press.

@@ -8,8 +8,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "app/strip/ThumbnailStrip.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/qt/Screenshots.h"
+#include "widgets/slide/usSlide.h"
 
 namespace velvara::app::testing {
 namespace {
@@ -53,6 +55,41 @@ TEST_F(PicturesPerRowTest, AClickElsewhereWhileTheNumberIsRefusedNeverReachesIts
   EXPECT_EQ(prompts_.beeps, 1);
   EXPECT_EQ(prompts_.fileRequests.size(), 1u);
   EXPECT_EQ(window.state().picInRow, 6);
+}
+
+// The strip takes the focus when the pointer passes over it, and a thumbnail
+// when pressed; while the number is refused the pointer passing by takes
+// nothing, silently, and a click reaches a thumbnail no more than any other
+// control: nothing is selected and the edit panel stays as it was.
+TEST_F(PicturesPerRowTest, AThumbnailWhileTheNumberIsRefusedTakesNeitherFocusNorClick) {
+  Form1& window = start({writeProject("trip.vlr", 3)});
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const QString panelBefore = window.controls().txtPhotos[1]->text();
+  type(window, "0");
+  widgets::usSlide* other = window.strip().cell(2);
+  widgets::usSlide* cell = window.strip().cell(1);
+  ASSERT_TRUE(other != nullptr && cell != nullptr);
+  QTest::mouseMove(other, other->rect().center());
+  QTest::mouseMove(window.controls().pbInner, QPoint(5, 5));
+  QApplication::processEvents();
+  EXPECT_EQ(prompts_.beeps, 0);
+  EXPECT_TRUE(field(window).hasFocus());
+
+  QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
+  QApplication::processEvents();
+  EXPECT_EQ(prompts_.beeps, 1);
+  EXPECT_EQ(window.strip().selectedCount(), 0);
+  EXPECT_EQ(window.controls().txtPhotos[1]->text(), panelBefore);
+  EXPECT_TRUE(field(window).hasFocus());
+  EXPECT_EQ(field(window).text(), "4");
+
+  type(window, "2");
+  QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
+  EXPECT_EQ(prompts_.beeps, 1);
+  EXPECT_TRUE(window.strip().cellSelected(1));
+  EXPECT_EQ(window.controls().txtPhotos[1]->text(), "photo2");
+  EXPECT_EQ(window.state().picInRow, 2);
 }
 
 // The widest row the strip allows, 228 cells, shows all three digits beside

@@ -36,6 +36,8 @@ ValueField::ValueField(usNumericBox& box, QWidget* parent) : QLineEdit(parent), 
   setObjectName("txtValue");
 }
 
+bool ValueField::holdsFocus() const { return !box_.acceptsTypedText(); }
+
 bool ValueField::eventFilter(QObject* watched, QEvent* event) {
   // Presses reach the window first, before the application moves the focus
   // to the control under the mouse.

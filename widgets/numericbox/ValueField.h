@@ -4,15 +4,21 @@
 // and commits on leaving.
 #include <QLineEdit>
 
+#include "widgets/input/HoverFocus.h"
+
 namespace velvara::widgets {
 
 class usNumericBox;
 
-class ValueField : public QLineEdit {
+class ValueField : public QLineEdit, public FocusHolder {
   Q_OBJECT
 
  public:
   ValueField(usNumericBox& box, QWidget* parent);
+
+  // While the typed number would be refused, the pointer passing over a
+  // control takes the focus from here no more than a click does.
+  bool holdsFocus() const override;
 
   // Hands the key to the line edit itself, past the box's filter.
   void typeKey(QKeyEvent& event) { QLineEdit::keyPressEvent(&event); }

@@ -127,7 +127,13 @@ usNumericBox::usNumericBox(i18n::StringService& strings, core::Prompts& prompts,
   upDown1_->setVisible(upDownVisible_);
 }
 
-usNumericBox::~usNumericBox() = default;
+usNumericBox::~usNumericBox() {
+  // The field goes first, while the box is whole. A field that has the focus
+  // loses it in its own destruction, where it no longer validates, beeps or
+  // commits; destroyed later with the box's other parts, its focus loss
+  // would validate and commit into a box that is already gone.
+  delete txtValue_;
+}
 
 usNumericBox* usNumericBox::fromDesign(const FormDesign& design, const std::string& name, i18n::StringService& strings,
                                        core::Prompts& prompts, QWidget* parent) {
@@ -265,7 +271,7 @@ bool usNumericBox::letValue(double newValue, std::optional<double> newMin, std::
   if (newMin) min_ = *newMin;
   if (newMax) max_ = *newMax;
   bool accepted = false;
-  if (std::isnan(newValue) || newValue < min_ || newValue > max_) {
+  if (!withinRange(newValue)) {
     beep();
   } else {
     const double old = value_;
@@ -504,6 +510,12 @@ void usNumericBox::fieldFocusGained() {
 bool usNumericBox::validateBeforeLeaving() {
   return letValue(leadingNumber(txtValue_->text().toStdString(), decimalSeparator()));
 }
+
+bool usNumericBox::acceptsTypedText() const {
+  return withinRange(leadingNumber(txtValue_->text().toStdString(), decimalSeparator()));
+}
+
+bool usNumericBox::withinRange(double number) const { return !std::isnan(number) && number >= min_ && number <= max_; }
 
 void usNumericBox::fieldFocusLost() {
   editing_ = false;

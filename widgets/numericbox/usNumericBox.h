@@ -168,6 +168,9 @@ class usNumericBox : public QWidget {
   void fieldKeyReleased(QKeyEvent& event);
   void fieldFocusGained();
   bool validateBeforeLeaving();
+  // Whether committing the typed text now would be accepted; commits nothing.
+  bool acceptsTypedText() const;
+  bool withinRange(double number) const;
   void fieldFocusLost();
 
   void commitTypedText();

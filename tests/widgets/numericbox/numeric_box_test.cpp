@@ -118,6 +118,31 @@ TEST_F(NumericBoxTest, ReadingTheValueWhileEditingCommitsTheTypedText) {
   EXPECT_EQ(changes, std::vector<double>{42});
 }
 
+// A box that goes while the focus is in it takes the typed text with it: it
+// neither beeps, nor commits, nor reports a change on its way out.
+TEST_F(NumericBoxTest, ABoxDestroyedWithTheFocusInItDoesNothingMore) {
+  for (const char* typed : {"12", "7"}) {
+    SCOPED_TRACE(typed);
+    auto* doomed = new usNumericBox(host.stringService, host, &form);
+    doomed->setGeometry(10, 100, 250, 22);
+    doomed->letValue(5, 1.0, 10.0);
+    std::vector<double> doomedChanges;
+    QObject::connect(doomed, &usNumericBox::change,
+                     [&doomedChanges](double& numValue) { doomedChanges.push_back(numValue); });
+    doomed->show();
+    auto* typedInto = doomed->findChild<QLineEdit*>("txtValue");
+    QTest::mouseClick(typedInto, Qt::LeftButton);
+    QTest::keyClick(typedInto, Qt::Key_Backspace);
+    QTest::keyClicks(typedInto, typed);
+    ASSERT_TRUE(typedInto->hasFocus());
+    ASSERT_EQ(typedInto->text(), typed);
+    const int beepsBefore = host.beeps;
+    delete doomed;
+    EXPECT_EQ(host.beeps, beepsBefore);
+    EXPECT_TRUE(doomedChanges.empty());
+  }
+}
+
 TEST_F(NumericBoxTest, MinusIsTakenOnlyFirstAndOnlyWhenNegativeNumbersAreAllowed) {
   struct Case {
     double min;
