@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
-#include <filesystem>
 
 #include "app/Form1.h"
 #include "app/MainHost.h"
@@ -61,9 +60,7 @@ void Form1::formLoad(const std::vector<std::string>& arguments) {
   data_.sourceFolder = settingsValue("source_folder", data_.sourceFolder);
 
   core::setDefaultSettings(data_.project.settings, strings_);
-  if (std::filesystem::is_regular_file(defaultSettingsPath())) {
-    core::loadSettingsFile(*host_, data_.project.settings, defaultSettingsPath(), false);
-  }
+  core::loadDefaultSettingsFile(*host_, data_.project.settings, defaultSettingsPath());
   data_.urlHistory.clear();
   core::loadUrlList(*host_, data_.urlHistory, data_.dataFolder);
   fillUrlCombo();

@@ -2,7 +2,6 @@
 // editor, removing images, the bulk edits, the link checker and About.
 #include <QAction>
 #include <QPushButton>
-#include <filesystem>
 
 #include "app/Form1.h"
 #include "app/MainHost.h"
@@ -46,9 +45,7 @@ void Form1::connectMenus() {
 void Form1::mnuNewProject_Click() {
   data_.project.projectFile.clear();
   clearImageList();
-  if (std::filesystem::is_regular_file(defaultSettingsPath())) {
-    core::loadSettingsFile(*host_, data_.project.settings, defaultSettingsPath(), false);
-  }
+  core::loadDefaultSettingsFile(*host_, data_.project.settings, defaultSettingsPath());
   setMainCaption();
   menus_.mnuSaveProject->setEnabled(false);
   menus_.mnuSaveAs->setEnabled(true);
