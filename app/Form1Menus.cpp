@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <filesystem>
+#include <functional>
 
 #include "app/Form1.h"
 #include "app/MainHost.h"
@@ -17,7 +18,9 @@ namespace velvara::app {
 
 void Form1::connectMenus() {
   auto& m = menus_;
-  const auto on = [this](QAction* item, auto handler) { connect(item, &QAction::triggered, this, handler); };
+  const auto on = [this](QAction* item, std::function<void()> handler) {
+    commands_.connect(item, this, std::move(handler));
+  };
   on(m.mnuNewProject, [this] { mnuNewProject_Click(); });
   on(m.mnuOpenProject, [this] { mnuOpenProject_Click(); });
   on(m.mnuSaveProject, [this] { save_project(data_.project.projectFile.empty()); });
