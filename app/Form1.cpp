@@ -157,7 +157,7 @@ void Form1::createControls() {
 
 void Form1::createEditPanel() {
   auto& c = controls_;
-  editPanel_ = new EditPanel(data_.project, data_.urlHistory, strings_, *host_, centralWidget());
+  editPanel_ = new EditPanel(data_.project, data_.urlHistory, strings_, *host_, commands_, centralWidget());
   c.frmImageDescription = editPanel_;
   c.chkAutoUpdate = editPanel_->findChild<QCheckBox*>(QStringLiteral("chkAutoUpdate"));
   c.frmImDesc = editPanel_->findChild<QFrame*>(QStringLiteral("frmImDesc"));

@@ -28,6 +28,7 @@
 #include "i18n/StringService.h"
 #include "platform/mlruntime/LanguageSupport.h"
 #include "platform/registry/AppSettings.h"
+#include "widgets/commands/CommandGate.h"
 #include "widgets/numericbox/usNumericBox.h"
 #include "widgets/store/cMRUFileList.h"
 
@@ -159,9 +160,9 @@ class Form1 : public QMainWindow {
   // The layout of the window's parts for its current client size.
   void layoutControls();
 
-  // Whether a gallery is being made; the window then refuses to make another
-  // or to close.
-  bool makingGallery() const { return makingGallery_; }
+  // Whether one of the window's commands runs; the window then refuses every
+  // other command and to close.
+  bool commandRunning() const { return commands_.running(); }
 
   void open_project(const std::string& path, bool addToRecent);
   // False when the project could not be written (the user was told); a
@@ -236,6 +237,9 @@ class Form1 : public QMainWindow {
   core::Prompts& prompts_;
   ProgramData& data_;
   MainState state_;
+  // Every command of the window, from a menu, a button, a key of the strip or
+  // a drop, runs through it: one at a time.
+  widgets::CommandGate commands_{prompts_};
   std::unique_ptr<MainHost> host_;
   // After the host: the settings dialog answers the host's settings calls.
   std::unique_ptr<SettingsWindow> settingsWindow_;
@@ -252,7 +256,6 @@ class Form1 : public QMainWindow {
   ImageAdder* adder_ = nullptr;
   Form1Menus menus_;
   std::function<void()> showLinkChecker_;
-  bool makingGallery_ = false;
   bool unloaded_ = false;
   // The outer size the window opens with: the designed one, or the stored
   // one where it applies.

@@ -147,7 +147,8 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  if (makingGallery_) {
+  // Closing would unload what the running command works on.
+  if (commands_.running()) {
     event->ignore();
     return;
   }
@@ -188,18 +189,18 @@ void Form1::formUnload() {
 void Form1::mnuExit_Click() {
   // A project that could not be written stays open, so that its edits are
   // not lost with the window; a cancelled dialog lets the exit go on.
-  if (!data_.project.images.empty() && !save_project(data_.project.projectFile.empty())) return;
-  close();
+  bool leave = false;
+  commands_.run(
+      [this, &leave] { leave = data_.project.images.empty() || save_project(data_.project.projectFile.empty()); });
+  // Once the command has ended: the window refuses to close while one runs.
+  if (leave) close();
 }
 
 void Form1::cmdMakeGallery_Click() {
-  if (makingGallery_) return;
-  makingGallery_ = true;
   showBusyPanel(controls_.cmdMakeGallery->text().toStdString());
   commitImageDetails();
   core::makeGallery(*host_, data_.project, data_.library, data_.dataFolder, controls_.chkHtmlOnly->isChecked());
   hideBusyPanel();
-  makingGallery_ = false;
 }
 
 void Form1::usPicInRow_Change(double value) {
@@ -273,11 +274,11 @@ void Form1::add_recent_project(const std::string& path) {
 void Form1::connectCommands() {
   connectMenus();
   connect(menus_.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
-  connect(controls_.cmdMakeGallery, &QPushButton::clicked, this, &Form1::cmdMakeGallery_Click);
+  commands_.connect(controls_.cmdMakeGallery, this, [this] { cmdMakeGallery_Click(); });
   connect(controls_.usPicInRow, &widgets::usNumericBox::change, this,
           [this](double& numValue) { usPicInRow_Change(numValue); });
   for (int i = 1; i <= 8; ++i) {
-    connect(menus_.mnuMRU[i], &QAction::triggered, this, [this, i] {
+    commands_.connect(menus_.mnuMRU[i], this, [this, i] {
       const std::int32_t entry = menus_.mnuMRU[i]->data().toString().toInt();
       open_project(recentList_.sFile(entry), false);
       // The click toggled the open project's mark; an open that failed left

@@ -2,6 +2,7 @@
 // editor, removing images, the bulk edits, the link checker and About.
 #include <QAction>
 #include <QPushButton>
+#include <functional>
 
 #include "app/Form1.h"
 #include "app/MainHost.h"
@@ -16,7 +17,9 @@ namespace velvara::app {
 
 void Form1::connectMenus() {
   auto& m = menus_;
-  const auto on = [this](QAction* item, auto handler) { connect(item, &QAction::triggered, this, handler); };
+  const auto on = [this](QAction* item, std::function<void()> handler) {
+    commands_.connect(item, this, std::move(handler));
+  };
   on(m.mnuNewProject, [this] { mnuNewProject_Click(); });
   on(m.mnuOpenProject, [this] { mnuOpenProject_Click(); });
   on(m.mnuSaveProject, [this] { save_project(data_.project.projectFile.empty()); });

@@ -118,7 +118,7 @@ TEST_F(MakeGalleryTest, WhileAGalleryIsMadeTheWindowRefusesToCloseOrToStartAnoth
   const QWidget* client = window_->centralWidget();
   EXPECT_LE((prompts.busyPanel.center() - QRect(QPoint(0, 0), client->size()).center()).manhattanLength(), 2);
   EXPECT_FALSE(window_->controls().pbLoading->isVisible());
-  EXPECT_FALSE(window_->makingGallery());
+  EXPECT_FALSE(window_->commandRunning());
   EXPECT_TRUE(fs::exists(fs::path(galleryFolder()) / "old.html"));
   window_->close();
   EXPECT_FALSE(window_->isVisible());
