@@ -4,9 +4,9 @@
 # place a close stores give back the same window at the next start, whether
 # the window manager placed it, or the user sized and moved it; and the
 # smallest size is an outer size.
-#   placement_under_window_manager_test.sh VELVARA CLOSE_WINDOW_PY
+#   placement_under_window_manager_test.sh VELVARA CLOSE_WINDOW_PY WITH_X_SERVER
 set -euo pipefail
-velvara=$1 close_window=$2
+velvara=$1 close_window=$2 with_x_server=$3
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -116,5 +116,5 @@ close
   fail "the smallest window was stored as $(stored width) by $(stored height), not 9645 by 9000 twips"
 SESSION
 VELVARA=$velvara WORK=$work CLOSE_WINDOW=$close_window \
-  xvfb-run -a -s "-screen 0 1600x1200x24" bash "$work/session.sh" || { cat "$work/velvara.log"; exit 1; }
+  bash "$with_x_server" 1600x1200x24 bash "$work/session.sh" || { cat "$work/velvara.log"; exit 1; }
 echo "the window came back as it was stored, start after start, framed by a window manager"
