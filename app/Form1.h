@@ -193,9 +193,14 @@ class Form1 : public QMainWindow {
   void loadRecentProjects();
   void restorePlacement();
   // Once the window system has framed the window: the smallest and the
-  // opening outer size with the frame taken off, and the one stored edge that
-  // waited for the window system's placement.
+  // opening outer size with the frame taken off, and the frame at the
+  // opening place.
   void applyFramedPlacement();
+  // Where the frame opens: at the stored edges, and for an edge not stored
+  // where the window system placed it (placed), with the opening outer size,
+  // moved and if need be made smaller to lie wholly on a screen.
+  QRect openingFrame(const QPoint& placed) const;
+  QSize smallestOuterSize() const;
   // The smallest outer size as the window's smallest size, for its frame.
   void keepSmallestOuterSize();
   void restorePicturesPerRow();
@@ -261,10 +266,9 @@ class Form1 : public QMainWindow {
   // one where it applies.
   QSize outerSize_{9525 / kTwipsPerPixel, 9630 / kTwipsPerPixel};
   bool placementApplied_ = false;
-  // A stored left or top edge, in pixels, whose other coordinate is the
-  // window system's to choose.
-  std::optional<int> pendingLeft_;
-  std::optional<int> pendingTop_;
+  // The stored left and top edges of the frame, in pixels, where they apply.
+  std::optional<int> storedLeft_;
+  std::optional<int> storedTop_;
 };
 
 }  // namespace velvara::app

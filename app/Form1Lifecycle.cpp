@@ -21,6 +21,7 @@
 #include "core/gallery/MakeGallery.h"
 #include "core/helpers/WebColors.h"
 #include "core/imaging/ReadableFormats.h"
+#include "platform/windowing/WindowPlacement.h"
 #include "widgets/store/cRegistry.h"
 
 namespace velvara::app {
@@ -105,30 +106,30 @@ void Form1::restorePlacement() {
                        settingsValue("top", "-10"), {screens.x(), screens.y(), screens.width(), screens.height()});
   if (placement.width) outerSize_.setWidth(*placement.width / kTwipsPerPixel);
   if (placement.height) outerSize_.setHeight(*placement.height / kTwipsPerPixel);
+  if (placement.left) storedLeft_ = *placement.left / kTwipsPerPixel;
+  if (placement.top) storedTop_ = *placement.top / kTwipsPerPixel;
   // Until the window system frames the window its outer size is its own
-  // size; applyFramedPlacement takes the frame off once it is known.
-  resize(outerSize_);
-  if (placement.left && placement.top) {
-    // A position set before the window is shown is its frame's.
-    move(*placement.left / kTwipsPerPixel, *placement.top / kTwipsPerPixel);
-  } else {
-    // A position set now would be the user's in both coordinates: one edge
-    // alone waits until the window system has placed the window, and the
-    // other coordinate stays where it put it.
-    if (placement.left) pendingLeft_ = *placement.left / kTwipsPerPixel;
-    if (placement.top) pendingTop_ = *placement.top / kTwipsPerPixel;
-  }
+  // size; applyFramedPlacement takes the frame off once it is known. It opens
+  // no smaller than the smallest size: a resize while it is being shown would
+  // put its client, not its frame, at the place given now.
+  const QRect frame = openingFrame(pos());
+  resize(frame.size());
+  // A position set before the window is shown is its frame's. A position set
+  // now would be the user's in both coordinates: one edge alone waits until
+  // the window system has placed the window, and the other coordinate stays
+  // where it put it.
+  if (storedLeft_ && storedTop_) move(frame.topLeft());
+}
+
+QRect Form1::openingFrame(const QPoint& placed) const {
+  const QRect frame(QPoint(storedLeft_.value_or(placed.x()), storedTop_.value_or(placed.y())),
+                    outerSize_.expandedTo(smallestOuterSize()));
+  return windowing::keptOnScreen(frame);
 }
 
 void Form1::applyFramedPlacement() {
   keepSmallestOuterSize();
-  resize(outerSize_ - (frameGeometry().size() - size()));
-  if (pendingLeft_ || pendingTop_) {
-    const QPoint placed = frameGeometry().topLeft();
-    move(pendingLeft_.value_or(placed.x()), pendingTop_.value_or(placed.y()));
-    pendingLeft_.reset();
-    pendingTop_.reset();
-  }
+  setGeometry(openingFrame(frameGeometry().topLeft()).marginsRemoved(windowing::frameMargins(*this)));
 }
 
 void Form1::restorePicturesPerRow() {
