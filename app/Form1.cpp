@@ -157,7 +157,7 @@ void Form1::createControls() {
 
 void Form1::createEditPanel() {
   auto& c = controls_;
-  editPanel_ = new EditPanel(data_.project, data_.urlHistory, strings_, *host_, centralWidget());
+  editPanel_ = new EditPanel(data_.project, data_.urlHistory, strings_, *host_, commands_, centralWidget());
   c.frmImageDescription = editPanel_;
   c.chkAutoUpdate = editPanel_->findChild<QCheckBox*>(QStringLiteral("chkAutoUpdate"));
   c.frmImDesc = editPanel_->findChild<QFrame*>(QStringLiteral("frmImDesc"));
@@ -402,12 +402,15 @@ void Form1::keepSmallestOuterSize() {
   // it (one without a window manager) may still make the window smaller: the
   // window then takes the smallest size itself, unless it fills a screen that
   // is smaller.
-  const QSize frame = frameGeometry().size() - size();
-  const int minimumWidth = minimumOuterWidth(controls_.frmImageDescription->width(), controls_.frmImagesTools->width());
-  const QSize minimum(minimumWidth - frame.width(), kMinimumOuterHeight - frame.height());
+  const QSize minimum = smallestOuterSize() - (frameGeometry().size() - size());
   setMinimumSize(minimum);
   const bool fillsScreen = isMaximized() || isFullScreen();
   if (!fillsScreen && (width() < minimum.width() || height() < minimum.height())) resize(size().expandedTo(minimum));
+}
+
+QSize Form1::smallestOuterSize() const {
+  return {minimumOuterWidth(controls_.frmImageDescription->width(), controls_.frmImagesTools->width()),
+          kMinimumOuterHeight};
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {

@@ -28,6 +28,7 @@
 #include "i18n/StringService.h"
 #include "platform/mlruntime/LanguageSupport.h"
 #include "platform/registry/AppSettings.h"
+#include "widgets/commands/CommandGate.h"
 #include "widgets/numericbox/usNumericBox.h"
 #include "widgets/store/cMRUFileList.h"
 
@@ -159,9 +160,9 @@ class Form1 : public QMainWindow {
   // The layout of the window's parts for its current client size.
   void layoutControls();
 
-  // Whether a gallery is being made; the window then refuses to make another
-  // or to close.
-  bool makingGallery() const { return makingGallery_; }
+  // Whether one of the window's commands runs; the window then refuses every
+  // other command and to close.
+  bool commandRunning() const { return commands_.running(); }
 
   void open_project(const std::string& path, bool addToRecent);
   // False when the project could not be written (the user was told); a
@@ -192,9 +193,14 @@ class Form1 : public QMainWindow {
   void loadRecentProjects();
   void restorePlacement();
   // Once the window system has framed the window: the smallest and the
-  // opening outer size with the frame taken off, and the one stored edge that
-  // waited for the window system's placement.
+  // opening outer size with the frame taken off, and the frame at the
+  // opening place.
   void applyFramedPlacement();
+  // Where the frame opens: at the stored edges, and for an edge not stored
+  // where the window system placed it (placed), with the opening outer size,
+  // moved and if need be made smaller to lie wholly on a screen.
+  QRect openingFrame(const QPoint& placed) const;
+  QSize smallestOuterSize() const;
   // The smallest outer size as the window's smallest size, for its frame.
   void keepSmallestOuterSize();
   void restorePicturesPerRow();
@@ -236,6 +242,9 @@ class Form1 : public QMainWindow {
   core::Prompts& prompts_;
   ProgramData& data_;
   MainState state_;
+  // Every command of the window, from a menu, a button, a key of the strip or
+  // a drop, runs through it: one at a time.
+  widgets::CommandGate commands_{prompts_};
   std::unique_ptr<MainHost> host_;
   // After the host: the settings dialog answers the host's settings calls.
   std::unique_ptr<SettingsWindow> settingsWindow_;
@@ -252,16 +261,14 @@ class Form1 : public QMainWindow {
   ImageAdder* adder_ = nullptr;
   Form1Menus menus_;
   std::function<void()> showLinkChecker_;
-  bool makingGallery_ = false;
   bool unloaded_ = false;
   // The outer size the window opens with: the designed one, or the stored
   // one where it applies.
   QSize outerSize_{9525 / kTwipsPerPixel, 9630 / kTwipsPerPixel};
   bool placementApplied_ = false;
-  // A stored left or top edge, in pixels, whose other coordinate is the
-  // window system's to choose.
-  std::optional<int> pendingLeft_;
-  std::optional<int> pendingTop_;
+  // The stored left and top edges of the frame, in pixels, where they apply.
+  std::optional<int> storedLeft_;
+  std::optional<int> storedTop_;
 };
 
 }  // namespace velvara::app

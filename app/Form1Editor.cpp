@@ -17,7 +17,7 @@ namespace velvara::app {
 void Form1::createEditor() {
   auto& c = controls_;
   strip_ = new ThumbnailStrip({c.pbOuter, c.pbInner, c.VScroll1, c.HScroll1}, data_.project, data_.library, *host_,
-                              strings_, this);
+                              strings_, commands_, this);
   strip_->setImageDetails(*editPanel_);
   editPanel_->setSelectionSource(*strip_);
   strip_->setFormResize([this] { layoutControls(); });
@@ -30,16 +30,16 @@ void Form1::createEditor() {
     applyImageCommandsRule();
     menus_.mnuSaveAs->setEnabled(!data_.project.images.empty());
   });
-  connect(c.cmdAddImage, &QPushButton::clicked, this,
-          [this] { adder_->addImagesFromDialog(controls_.cmdAddImage->text().toStdString()); });
-  connect(c.cmdAddFolder, &QPushButton::clicked, this, [this] {
+  commands_.connect(c.cmdAddImage, this,
+                    [this] { adder_->addImagesFromDialog(controls_.cmdAddImage->text().toStdString()); });
+  commands_.connect(c.cmdAddFolder, this, [this] {
     adder_->addFolderFromBrowser(controls_.cmdAddFolder->text().toStdString(), controls_.chkAddSubfolders->isChecked());
   });
-  connect(menus_.mnuSelectAll, &QAction::triggered, strip_, &ThumbnailStrip::selectAllToggle);
-  connect(menus_.mnuUnselectAll, &QAction::triggered, strip_, &ThumbnailStrip::clearSelection);
-  connect(menus_.mnuLinkCaption, &QAction::triggered, editPanel_, &EditPanel::setDefaultLinkTextOnAllImages);
-  connect(menus_.mnuSetDefaultLink, &QAction::triggered, this,
-          [this] { editPanel_->addLinkToAllImages(menus_.mnuSetDefaultLink->text().toStdString()); });
+  commands_.connect(menus_.mnuSelectAll, strip_, [this] { strip_->selectAllToggle(); });
+  commands_.connect(menus_.mnuUnselectAll, strip_, [this] { strip_->clearSelection(); });
+  commands_.connect(menus_.mnuLinkCaption, editPanel_, [this] { editPanel_->setDefaultLinkTextOnAllImages(); });
+  commands_.connect(menus_.mnuSetDefaultLink, this,
+                    [this] { editPanel_->addLinkToAllImages(menus_.mnuSetDefaultLink->text().toStdString()); });
 }
 
 void Form1::commitImageDetails() { editPanel_->commitImageDetails(); }

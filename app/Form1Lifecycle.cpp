@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
-#include <filesystem>
 
 #include "app/Form1.h"
 #include "app/MainHost.h"
@@ -22,6 +21,7 @@
 #include "core/gallery/MakeGallery.h"
 #include "core/helpers/WebColors.h"
 #include "core/imaging/ReadableFormats.h"
+#include "platform/windowing/WindowPlacement.h"
 #include "widgets/store/cRegistry.h"
 
 namespace velvara::app {
@@ -61,9 +61,7 @@ void Form1::formLoad(const std::vector<std::string>& arguments) {
   data_.sourceFolder = settingsValue("source_folder", data_.sourceFolder);
 
   core::setDefaultSettings(data_.project.settings, strings_);
-  if (std::filesystem::is_regular_file(defaultSettingsPath())) {
-    core::loadSettingsFile(*host_, data_.project.settings, defaultSettingsPath(), false);
-  }
+  core::loadDefaultSettingsFile(*host_, data_.project.settings, defaultSettingsPath());
   data_.urlHistory.clear();
   core::loadUrlList(*host_, data_.urlHistory, data_.dataFolder);
   fillUrlCombo();
@@ -108,30 +106,30 @@ void Form1::restorePlacement() {
                        settingsValue("top", "-10"), {screens.x(), screens.y(), screens.width(), screens.height()});
   if (placement.width) outerSize_.setWidth(*placement.width / kTwipsPerPixel);
   if (placement.height) outerSize_.setHeight(*placement.height / kTwipsPerPixel);
+  if (placement.left) storedLeft_ = *placement.left / kTwipsPerPixel;
+  if (placement.top) storedTop_ = *placement.top / kTwipsPerPixel;
   // Until the window system frames the window its outer size is its own
-  // size; applyFramedPlacement takes the frame off once it is known.
-  resize(outerSize_);
-  if (placement.left && placement.top) {
-    // A position set before the window is shown is its frame's.
-    move(*placement.left / kTwipsPerPixel, *placement.top / kTwipsPerPixel);
-  } else {
-    // A position set now would be the user's in both coordinates: one edge
-    // alone waits until the window system has placed the window, and the
-    // other coordinate stays where it put it.
-    if (placement.left) pendingLeft_ = *placement.left / kTwipsPerPixel;
-    if (placement.top) pendingTop_ = *placement.top / kTwipsPerPixel;
-  }
+  // size; applyFramedPlacement takes the frame off once it is known. It opens
+  // no smaller than the smallest size: a resize while it is being shown would
+  // put its client, not its frame, at the place given now.
+  const QRect frame = openingFrame(pos());
+  resize(frame.size());
+  // A position set before the window is shown is its frame's. A position set
+  // now would be the user's in both coordinates: one edge alone waits until
+  // the window system has placed the window, and the other coordinate stays
+  // where it put it.
+  if (storedLeft_ && storedTop_) move(frame.topLeft());
+}
+
+QRect Form1::openingFrame(const QPoint& placed) const {
+  const QRect frame(QPoint(storedLeft_.value_or(placed.x()), storedTop_.value_or(placed.y())),
+                    outerSize_.expandedTo(smallestOuterSize()));
+  return windowing::keptOnScreen(frame);
 }
 
 void Form1::applyFramedPlacement() {
   keepSmallestOuterSize();
-  resize(outerSize_ - (frameGeometry().size() - size()));
-  if (pendingLeft_ || pendingTop_) {
-    const QPoint placed = frameGeometry().topLeft();
-    move(pendingLeft_.value_or(placed.x()), pendingTop_.value_or(placed.y()));
-    pendingLeft_.reset();
-    pendingTop_.reset();
-  }
+  setGeometry(openingFrame(frameGeometry().topLeft()).marginsRemoved(windowing::frameMargins(*this)));
 }
 
 void Form1::restorePicturesPerRow() {
@@ -150,7 +148,8 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-  if (makingGallery_) {
+  // Closing would unload what the running command works on.
+  if (commands_.running()) {
     event->ignore();
     return;
   }
@@ -191,18 +190,18 @@ void Form1::formUnload() {
 void Form1::mnuExit_Click() {
   // A project that could not be written stays open, so that its edits are
   // not lost with the window; a cancelled dialog lets the exit go on.
-  if (!data_.project.images.empty() && !save_project(data_.project.projectFile.empty())) return;
-  close();
+  bool leave = false;
+  commands_.run(
+      [this, &leave] { leave = data_.project.images.empty() || save_project(data_.project.projectFile.empty()); });
+  // Once the command has ended: the window refuses to close while one runs.
+  if (leave) close();
 }
 
 void Form1::cmdMakeGallery_Click() {
-  if (makingGallery_) return;
-  makingGallery_ = true;
   showBusyPanel(controls_.cmdMakeGallery->text().toStdString());
   commitImageDetails();
   core::makeGallery(*host_, data_.project, data_.library, data_.dataFolder, controls_.chkHtmlOnly->isChecked());
   hideBusyPanel();
-  makingGallery_ = false;
 }
 
 void Form1::usPicInRow_Change(double value) {
@@ -276,11 +275,11 @@ void Form1::add_recent_project(const std::string& path) {
 void Form1::connectCommands() {
   connectMenus();
   connect(menus_.mnuExit, &QAction::triggered, this, &Form1::mnuExit_Click);
-  connect(controls_.cmdMakeGallery, &QPushButton::clicked, this, &Form1::cmdMakeGallery_Click);
+  commands_.connect(controls_.cmdMakeGallery, this, [this] { cmdMakeGallery_Click(); });
   connect(controls_.usPicInRow, &widgets::usNumericBox::change, this,
           [this](double& numValue) { usPicInRow_Change(numValue); });
   for (int i = 1; i <= 8; ++i) {
-    connect(menus_.mnuMRU[i], &QAction::triggered, this, [this, i] {
+    commands_.connect(menus_.mnuMRU[i], this, [this, i] {
       const std::int32_t entry = menus_.mnuMRU[i]->data().toString().toInt();
       open_project(recentList_.sFile(entry), false);
       // The click toggled the open project's mark; an open that failed left

@@ -2,7 +2,7 @@
 // editor, removing images, the bulk edits, the link checker and About.
 #include <QAction>
 #include <QPushButton>
-#include <filesystem>
+#include <functional>
 
 #include "app/Form1.h"
 #include "app/MainHost.h"
@@ -17,7 +17,9 @@ namespace velvara::app {
 
 void Form1::connectMenus() {
   auto& m = menus_;
-  const auto on = [this](QAction* item, auto handler) { connect(item, &QAction::triggered, this, handler); };
+  const auto on = [this](QAction* item, std::function<void()> handler) {
+    commands_.connect(item, this, std::move(handler));
+  };
   on(m.mnuNewProject, [this] { mnuNewProject_Click(); });
   on(m.mnuOpenProject, [this] { mnuOpenProject_Click(); });
   on(m.mnuSaveProject, [this] { save_project(data_.project.projectFile.empty()); });
@@ -46,9 +48,7 @@ void Form1::connectMenus() {
 void Form1::mnuNewProject_Click() {
   data_.project.projectFile.clear();
   clearImageList();
-  if (std::filesystem::is_regular_file(defaultSettingsPath())) {
-    core::loadSettingsFile(*host_, data_.project.settings, defaultSettingsPath(), false);
-  }
+  core::loadDefaultSettingsFile(*host_, data_.project.settings, defaultSettingsPath());
   setMainCaption();
   menus_.mnuSaveProject->setEnabled(false);
   menus_.mnuSaveAs->setEnabled(true);

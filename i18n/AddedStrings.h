@@ -22,6 +22,11 @@ inline constexpr int kDataFolderEmptied = 1009;           // %1 data folder
 inline constexpr int kImageFieldLineBreak = 1010;         // %1 image number, %2 file name, %3 field
 inline constexpr int kReplaceFile = 1011;                 // %1 file
 
+// Messages of adding images.
+inline constexpr int kNameNotUtf8 = 1013;       // %1 path
+inline constexpr int kNamesNotUtf8 = 1014;      // %1 number of paths; the paths follow, one a line
+inline constexpr int kMoreNamesNotUtf8 = 1015;  // %1 number of paths not shown
+
 // Fields of an image record, as kImageFieldTooLong names them.
 inline constexpr int kFieldSourceFile = 1020;
 inline constexpr int kFieldTitle = 1021;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "core/model/GallerySettings.h"
 #include "i18n/AddedStrings.h"
 #include "i18n/StringService.h"
 #include "settings/controls/ColorButton.h"
@@ -20,8 +21,6 @@
 
 namespace velvara::settings {
 namespace {
-
-constexpr int kDefaultWebTitle = 102;
 
 void setTip(QWidget& control, const QString& tip) {
   control.setToolTip(tip);
@@ -66,11 +65,10 @@ void frmSettings::applyLanguage() {
   setCaption(*lblLink_text, t(107));
   txtLink->setAccessibleName(t(107));
   frameTitle->setTitle(t(98));
-  // The page title follows the language only while it is the default title
-  // of a language; a title the user typed stays.
-  if (services_.strings.isTextInAnyLanguage(kDefaultWebTitle, txtWebTitle->text().toStdString())) {
-    txtWebTitle->setText(t(kDefaultWebTitle));
-  }
+  // A default page title follows the language; a title the user typed stays.
+  const std::string title = txtWebTitle->text().toStdString();
+  const std::string followed = core::webTitleInCurrentLanguage(title, services_.strings);
+  if (followed != title) txtWebTitle->setText(QString::fromStdString(followed));
   txtWebTitle->setAccessibleName(t(98));
   for (auto* fontButton : {cmdWebTitleFont, cmdImg_choose_font, cmdIimageDataContainer_font}) {
     setCaption(*fontButton, t(84));

@@ -28,14 +28,21 @@ void SettingsEditor::setValues() { load().setValues(); }
 void SettingsEditor::showHomeUrl() { load().showHomeUrl(); }
 
 void SettingsEditor::show() {
+  if (showing_) return;
   frmSettings& dialog = load();
+  showing_ = true;
   dialog.showModal();
+  showing_ = false;
   if (dialog_->closed()) dialog_.reset();
 }
 
 void SettingsEditor::unload() {
   if (!dialog_) return;
   dialog_->queryUnload();
+  if (showing_) {
+    dialog_->close();
+    return;
+  }
   dialog_.reset();
 }
 

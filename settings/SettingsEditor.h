@@ -29,10 +29,11 @@ class SettingsEditor {
   void showHomeUrl();
   // The Settings command: shows the dialog modally; when the user closes it,
   // the record holds its values, the default settings file is rewritten and
-  // the dialog is unloaded.
+  // the dialog is unloaded. While it is shown, a second show does nothing.
   void show();
   // The program's end: a loaded dialog writes its values back, rewrites the
-  // default settings file and is unloaded.
+  // default settings file and is unloaded; a shown one is closed, and
+  // unloaded once its showing has ended.
   void unload();
 
   bool isLoaded() const { return dialog_ != nullptr; }
@@ -45,6 +46,9 @@ class SettingsEditor {
   SettingsServices services_;
   QWidget* owner_;
   std::unique_ptr<frmSettings> dialog_;
+  // The dialog's modal showing runs: whatever happens in its event loop
+  // (its own close reporting a failed write, say) must not destroy it.
+  bool showing_ = false;
 };
 
 }  // namespace velvara::settings

@@ -6,6 +6,8 @@
 #include "app/adding/FolderListing.h"
 #include "core/files/FileDialog.h"
 #include "core/imaging/AddImage.h"
+#include "core/imaging/ImageLibrary.h"
+#include "core/imaging/NonUtf8Names.h"
 #include "core/imaging/PreviewLoading.h"
 #include "core/imaging/ReadableFormats.h"
 #include "i18n/StringService.h"
@@ -38,19 +40,21 @@ void ImageAdder::setPreviewBox(std::int32_t width, std::int32_t height) {
   boxHeight_ = height;
 }
 
-bool ImageAdder::addOne(const std::string& path) {
+bool ImageAdder::addOne(const std::string& path, core::NonUtf8Names& refused) {
+  if (core::isSupportedImageExt(library_, core::getFileExtension(path)) && refused.refuse(path)) return false;
   if (!core::addImage(host_, project_, library_, path, boxWidth_, boxHeight_, true)) return false;
   strip_.showNewSlide(project_.images.count() - 1);
   return true;
 }
 
-void ImageAdder::addMany(const std::vector<std::string>& paths,
+void ImageAdder::addMany(const std::vector<std::string>& paths, core::NonUtf8Names& refused,
                          const std::function<bool(std::size_t, const core::LoadedPreview&)>& before,
                          const std::function<void(bool)>& after) {
   // Decoded on every core ahead of their turn, added here in their order.
   core::loadPreviews(library_, paths, boxWidth_, boxHeight_, true, [&](std::size_t i, core::LoadedPreview& preview) {
     if (!before(i, preview)) return;
-    bool added = core::addLoadedImage(host_, project_, paths[i], std::move(preview));
+    bool added = !(preview.readable && refused.refuse(paths[i])) &&
+                 core::addLoadedImage(host_, project_, paths[i], std::move(preview));
     if (added) strip_.showNewSlide(project_.images.count() - 1);
     after(added);
   });
@@ -71,16 +75,18 @@ void ImageAdder::addImagesFromDialog(const std::string& buttonCaption) {
   request.nameFilters = core::dialogNameFilters(request.filter);
   request.mustExist = true;
   std::optional<std::vector<std::string>> chosen = host_.askFileNames(request);
+  core::NonUtf8Names refused;
   if (chosen && chosen->size() == 1) {
     sourceFolder_ = folderOfPath(chosen->front());
-    addOne(chosen->front());
+    addOne(chosen->front(), refused);
   } else if (chosen && chosen->size() > 1) {
     sourceFolder_ = folderOfPath(chosen->front());
     host_.showBusyPanel(buttonCaption);
     addMany(
-        *chosen, [](std::size_t, const core::LoadedPreview&) { return true; }, [](bool) {});
+        *chosen, refused, [](std::size_t, const core::LoadedPreview&) { return true; }, [](bool) {});
     host_.hideBusyPanel();
   }
+  refused.report(host_);
   refreshAfterAdding();
 }
 
@@ -101,10 +107,13 @@ void ImageAdder::addFolderFromBrowser(const std::string& buttonCaption, bool wit
 
 void ImageAdder::addFolderImages(const std::string& folder, bool withSubfolders) {
   std::set<std::string> visited;
-  addFolderOnce(folder, withSubfolders, visited);
+  core::NonUtf8Names refused;
+  addFolderOnce(folder, withSubfolders, visited, refused);
+  refused.report(host_);
 }
 
-void ImageAdder::addFolderOnce(const std::string& folder, bool withSubfolders, std::set<std::string>& visited) {
+void ImageAdder::addFolderOnce(const std::string& folder, bool withSubfolders, std::set<std::string>& visited,
+                               core::NonUtf8Names& refused) {
   std::error_code error;
   if (!std::filesystem::is_directory(folder, error)) return;
   // A link back to a folder above would otherwise be searched without end.
@@ -119,7 +128,7 @@ void ImageAdder::addFolderOnce(const std::string& folder, bool withSubfolders, s
     std::vector<std::string> paths;
     for (const std::string& name : entries.files) paths.push_back(joinPath(folder, name));
     addMany(
-        paths,
+        paths, refused,
         [&](std::size_t i, const core::LoadedPreview& preview) {
           host_.setProgress(static_cast<int>(i + 1));
           if (!preview.readable) return false;
@@ -135,7 +144,8 @@ void ImageAdder::addFolderOnce(const std::string& folder, bool withSubfolders, s
   }
   host_.restoreCaption();
   if (!withSubfolders) return;
-  for (const std::string& subfolder : entries.subfolders) addFolderOnce(joinPath(folder, subfolder), true, visited);
+  for (const std::string& subfolder : entries.subfolders)
+    addFolderOnce(joinPath(folder, subfolder), true, visited, refused);
 }
 
 void ImageAdder::addDroppedFiles(const QList<QUrl>& urls) {
@@ -145,8 +155,9 @@ void ImageAdder::addDroppedFiles(const QList<QUrl>& urls) {
   host_.setMainWindowEnabled(false);
   int added = 0;
   for (std::string& path : paths) path = droppedPathInLowerCase(path);
+  core::NonUtf8Names refused;
   addMany(
-      paths,
+      paths, refused,
       [this](std::size_t k, const core::LoadedPreview&) {
         host_.setProgress(static_cast<int>(k + 1));
         return true;
@@ -154,6 +165,7 @@ void ImageAdder::addDroppedFiles(const QList<QUrl>& urls) {
       [&added](bool wasAdded) { added += wasAdded ? 1 : 0; });
   host_.hideProgress();
   host_.setMainWindowEnabled(true);
+  refused.report(host_);
 
   const i18n::StringService& strings = host_.strings();
   core::Message message;

@@ -3,7 +3,8 @@
 // dialog with several files at once, a folder (with its subfolders when
 // asked), and files dropped onto the strip. Each file goes through the
 // core's addImage, which refuses unreadable files and duplicates; new images
-// go to the end of the list in the order they are offered.
+// go to the end of the list in the order they are offered. Files whose paths
+// a project cannot keep are refused, and named in one message per adding.
 #include <QList>
 #include <QObject>
 #include <QUrl>
@@ -13,6 +14,7 @@
 
 #include "app/strip/ImageDetails.h"
 #include "app/strip/ThumbnailStrip.h"
+#include "core/imaging/NonUtf8Names.h"
 #include "core/imaging/PreviewLoading.h"
 
 namespace velvara::app {
@@ -43,13 +45,14 @@ class ImageAdder : public QObject {
   void addDroppedFiles(const QList<QUrl>& urls);
 
  private:
-  bool addOne(const std::string& path);
+  bool addOne(const std::string& path, core::NonUtf8Names& refused);
   // Adds paths in their order; before(i, preview) runs first for each and
   // says whether to add it, after(added) once it was tried.
-  void addMany(const std::vector<std::string>& paths,
+  void addMany(const std::vector<std::string>& paths, core::NonUtf8Names& refused,
                const std::function<bool(std::size_t, const core::LoadedPreview&)>& before,
                const std::function<void(bool)>& after);
-  void addFolderOnce(const std::string& folder, bool withSubfolders, std::set<std::string>& visited);
+  void addFolderOnce(const std::string& folder, bool withSubfolders, std::set<std::string>& visited,
+                     core::NonUtf8Names& refused);
   void refreshAfterAdding();
 
   core::Host& host_;

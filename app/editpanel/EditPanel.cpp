@@ -30,7 +30,8 @@ W* named(W* widget, const QString& name) {
 }  // namespace
 
 EditPanel::EditPanel(core::Project& project, core::KeyedCollection<std::string>& urlHistory,
-                     const i18n::StringService& strings, core::Prompts& prompts, QWidget* parent)
+                     const i18n::StringService& strings, core::Prompts& prompts, widgets::CommandGate& commands,
+                     QWidget* parent)
     : QFrame(parent), project_(project), urlHistory_(urlHistory), strings_(strings), prompts_(prompts) {
   setObjectName("frmImageDescription");
   setFrameShape(QFrame::StyledPanel);
@@ -89,7 +90,7 @@ EditPanel::EditPanel(core::Project& project, core::KeyedCollection<std::string>&
   for (int field = 1; field <= 3; ++field)
     connect(txtPhotos_[field], &QLineEdit::returnPressed, this, [this, field] { moveFocusOnEnter(field); });
   for (int i = 0; i < 2; ++i) {
-    connect(cmdUpdateItem_[i], &QPushButton::clicked, this, [this, i] {
+    commands.connect(cmdUpdateItem_[i], this, [this, i] {
       if (project_.images.empty() || selection_->selectedCount() != 1) return;
       stepImage(i != 0);
       txtPhotos_[1]->setFocus();

@@ -14,6 +14,7 @@
 #include "core/host/Prompts.h"
 #include "core/model/Project.h"
 #include "i18n/StringService.h"
+#include "widgets/commands/CommandGate.h"
 
 class QCheckBox;
 class QLabel;
@@ -35,8 +36,9 @@ class EditPanel : public QFrame, public ImageDetails {
   static constexpr int kWidth = 481;
   static constexpr int kHeight = 193;
 
+  // Previous and Next are commands of the main window: they pass its gate.
   EditPanel(core::Project& project, core::KeyedCollection<std::string>& urlHistory, const i18n::StringService& strings,
-            core::Prompts& prompts, QWidget* parent = nullptr);
+            core::Prompts& prompts, widgets::CommandGate& commands, QWidget* parent = nullptr);
 
   // The strip whose selection the panel shows; set once, before any use.
   void setSelectionSource(SelectionSource& selection) { selection_ = &selection; }

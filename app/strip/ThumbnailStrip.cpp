@@ -25,13 +25,15 @@ std::int32_t roundHalfEven(double value) { return static_cast<std::int32_t>(std:
 }  // namespace
 
 ThumbnailStrip::ThumbnailStrip(const StripControls& controls, core::Project& project, core::ImageLibrary& library,
-                               core::Host& host, i18n::StringService& strings, QObject* parent)
+                               core::Host& host, i18n::StringService& strings, widgets::CommandGate& commands,
+                               QObject* parent)
     : QObject(parent),
       controls_(controls),
       project_(project),
       library_(library),
       host_(host),
       strings_(strings),
+      commands_(commands),
       focus_(*controls.pbOuter, *controls.pbInner),
       pool_(*controls.pbInner, strings, grid_, cells_, project.images, selection_, focus_,
             [this](widgets::usSlide& cell) { setUpCellWidget(cell); }) {
@@ -75,8 +77,9 @@ void ThumbnailStrip::setUpCellWidget(widgets::usSlide& cell) {
   connect(&cell, &widgets::usSlide::mouseDown, this, toCell(&ThumbnailStrip::cellMouseDown));
   connect(&cell, &widgets::usSlide::mouseMove, this, toCell(&ThumbnailStrip::cellMouseMove));
   connect(&cell, &widgets::usSlide::mouseUp, this, toCell(&ThumbnailStrip::cellMouseUp));
-  connect(&cell, &widgets::usSlide::oleDragDrop, this,
-          [this](const QMimeData* data, int&, int, int, double, double) { emit filesDropped(data->urls()); });
+  connect(&cell, &widgets::usSlide::oleDragDrop, this, [this](const QMimeData* data, int&, int, int, double, double) {
+    commands_.run([this, urls = data->urls()] { emit filesDropped(urls); });
+  });
 }
 
 CanvasRect ThumbnailStrip::view() const {
@@ -353,7 +356,9 @@ void ThumbnailStrip::cellMouseUp(int index, int button, int shift, double x, dou
   if (button == kRightButton) {
     openImagesMenu();
   } else if (shift != kShiftMask && shift != kCtrlMask && dragging_) {
-    dropSelection(index, x, y);
+    commands_.run([&] { dropSelection(index, x, y); });
+    controls_.pbInner->unsetCursor();
+    dragging_ = false;
   }
   // The widget that held the mouse may have left the view meanwhile.
   syncView();
@@ -380,8 +385,6 @@ void ThumbnailStrip::dropSelection(int index, double x, double y) {
     syncFrames();
     showDetails(firstSelected());
   }
-  controls_.pbInner->unsetCursor();
-  dragging_ = false;
 }
 
 bool ThumbnailStrip::eventFilter(QObject* watched, QEvent* event) {
@@ -396,7 +399,7 @@ bool ThumbnailStrip::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
-      stripKeyCommand(widgets::virtualKeyCode(*key), widgets::shiftMask(key->modifiers()));
+      commands_.run([&] { stripKeyCommand(widgets::virtualKeyCode(*key), widgets::shiftMask(key->modifiers())); });
       return true;
     }
     case QEvent::Wheel: {
@@ -431,7 +434,7 @@ bool ThumbnailStrip::eventFilter(QObject* watched, QEvent* event) {
       if (!isWindow) return false;
       auto* drop = static_cast<QDropEvent*>(event);
       drop->acceptProposedAction();
-      emit filesDropped(drop->mimeData()->urls());
+      commands_.run([&] { emit filesDropped(drop->mimeData()->urls()); });
       return true;
     }
     default:

@@ -2,7 +2,8 @@
 // The thumbnail strip of the main window: one cell per image on the canvas
 // pbInner inside the visible window pbOuter, scrolled by VScroll1, HScroll1
 // and the wheel; the selection by mouse and keyboard; reordering by dragging
-// the selected cells; file drops handed on as filesDropped.
+// the selected cells; file drops handed on as filesDropped. The keys and the
+// drops are commands of the main window and pass its gate.
 //
 // The window creates the four controls and lays them out. Every cell exists
 // as a record (StripCells); only the cells in pbOuter's view are widgets on
@@ -28,6 +29,7 @@
 #include "core/imaging/ImageLibrary.h"
 #include "core/model/Project.h"
 #include "i18n/StringService.h"
+#include "widgets/commands/CommandGate.h"
 
 class QMenu;
 class QScrollBar;
@@ -61,7 +63,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
 
  public:
   ThumbnailStrip(const StripControls& controls, core::Project& project, core::ImageLibrary& library, core::Host& host,
-                 i18n::StringService& strings, QObject* parent = nullptr);
+                 i18n::StringService& strings, widgets::CommandGate& commands, QObject* parent = nullptr);
   ~ThumbnailStrip() override;
 
   // Wiring, once, before the strip is used.
@@ -163,6 +165,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   core::ImageLibrary& library_;
   core::Host& host_;
   i18n::StringService& strings_;
+  widgets::CommandGate& commands_;
   StripGrid grid_;
   ImageDetails* details_ = nullptr;
   std::function<void()> formResize_;

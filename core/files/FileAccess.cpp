@@ -1,10 +1,8 @@
 #include "core/files/FileAccess.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -12,6 +10,7 @@
 #include <memory>
 
 #include "core/host/Host.h"
+#include "platform/files/TemporaryFile.h"
 
 namespace velvara::core {
 namespace {
@@ -22,46 +21,6 @@ struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
-
-// A new file beside target, created as any new file would be (the umask
-// applies). Closes the descriptor unless closed; removes the file unless it
-// was renamed into place.
-class TemporaryFile {
- public:
-  explicit TemporaryFile(const std::string& target) {
-    static std::atomic<unsigned> serial{0};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-      path_ = target + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(serial++);
-      fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-      if (fd_ >= 0) return;
-      if (errno != EEXIST) break;
-    }
-    error_ = lastError();
-    path_.clear();
-  }
-  ~TemporaryFile() {
-    if (fd_ >= 0) ::close(fd_);
-    if (!path_.empty()) ::unlink(path_.c_str());
-  }
-  TemporaryFile(const TemporaryFile&) = delete;
-  TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-  // Why the file could not be made; empty when it was.
-  const std::error_code& error() const { return error_; }
-  int fd() const { return fd_; }
-  const std::string& path() const { return path_; }
-  std::error_code close() {
-    int result = ::close(fd_);
-    fd_ = -1;
-    return result == 0 ? std::error_code() : lastError();
-  }
-  void keep() { path_.clear(); }
-
- private:
-  std::string path_;
-  int fd_ = -1;
-  std::error_code error_;
-};
 
 std::error_code writeAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -95,16 +54,15 @@ std::error_code replaceFile(const std::string& path, LinkAtPath link,
   // the user protected is refused as writing into it would be. A link that
   // is replaced keeps nothing of what it points to.
   if (regular && ::access(target.c_str(), W_OK) != 0) return lastError();
-  TemporaryFile temp(target);
+  // Made as any new file would be (the umask applies).
+  files::TemporaryFile temp(target);
   if (temp.error()) return temp.error();
   if (regular && ::fchmod(temp.fd(), existing.st_mode & 07777) != 0) return lastError();
 
   if (auto error = write(temp.fd())) return error;
   if (::fsync(temp.fd()) != 0) return lastError();
   if (auto error = temp.close()) return error;
-  if (::rename(temp.path().c_str(), target.c_str()) != 0) return lastError();
-  temp.keep();
-  return {};
+  return temp.putInPlace();
 }
 
 }  // namespace
@@ -146,6 +104,8 @@ std::error_code copyFileAtomically(const std::string& source, const std::string&
     }
   });
 }
+
+void removeLeftoversOfReplacing(const std::string& path) { files::removeAbandonedTemporaries(resolveTarget(path)); }
 
 void reportFileError(Host& host, const std::string& path, const std::error_code& error) {
   host.showMessage({MessageIcon::Critical, MessageButtons::Ok, path, error.message()});

@@ -36,6 +36,11 @@ std::error_code replaceFileAtomically(const std::string& path, std::string_view 
 // piece; a link at path is replaced, never followed.
 std::error_code copyFileAtomically(const std::string& source, const std::string& path);
 
+// Removes what replacing path (as replaceFileAtomically replaces it, the file
+// a link points to) left beside it when the program ended before it was done:
+// the new files that no running copy of the program is writing any more.
+void removeLeftoversOfReplacing(const std::string& path);
+
 // The message for a file that cannot be read or written: critical, OK, titled
 // with the path, the system's reason as its text.
 void reportFileError(Host& host, const std::string& path, const std::error_code& error);

@@ -1,5 +1,6 @@
 #include "core/files/FileDialog.h"
 
+#include <cctype>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -38,13 +39,24 @@ std::string folderOf(const std::string& path) {
   return slash == 0 ? path.substr(0, 1) : path.substr(0, slash);
 }
 
-// The rule of the platform's save dialogs for their default suffix: only a
-// file name without any "." gets it.
+bool endsWithIgnoringCase(std::string_view text, std::string_view end) {
+  if (text.size() < end.size()) return false;
+  text.remove_prefix(text.size() - end.size());
+  for (std::size_t i = 0; i < end.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(text[i])) != std::tolower(static_cast<unsigned char>(end[i]))) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Every name that does not end in "." and extension gets them, also one
+// holding a dot of its own ("Rom 2024.05"): the program lists and opens only
+// files with its extension. A name ending in a lone "." gets the extension
+// after that dot.
 std::string withExtension(const std::string& path, const std::string& extension) {
-  if (extension.empty()) return path;
-  const auto slash = path.find_last_of('/');
-  const bool hasOne = path.find('.', slash == std::string::npos ? 0 : slash + 1) != std::string::npos;
-  return hasOne ? path : path + "." + extension;
+  if (extension.empty() || endsWithIgnoringCase(path, "." + extension)) return path;
+  return path + (path.ends_with('.') ? "" : ".") + extension;
 }
 
 // A dangling link counts: replacing it is a replacement too.

@@ -22,11 +22,11 @@ std::string proposedFileName(const std::string& folder, const std::string& defau
 // Asks for a file through the host. True when one was chosen: fileName then
 // holds its full path and folder its folder. A cancel is never a choice, not
 // even when a file name was proposed; folder and fileName are then unchanged.
-// A save question adds "." and extension to a chosen name without "." in its
-// file name, as the platform's save dialogs add their default suffix, so that
-// the file shows where the program looks for it; when that names an existing
-// file the user is asked before it is replaced, and No shows the dialog again
-// on that name.
+// A save question with an extension adds "." and extension to a chosen name
+// that does not end in them (in any case), so that the file shows where the
+// program looks for it; a name ending in "." gets only the extension. When
+// that names an existing file the user is asked before it is replaced, and No
+// shows the dialog again on that name.
 bool showFileDialog(Host& host, std::string& folder, std::string& fileName, const std::string& title,
                     const std::string& defaultName, const std::string& filter, bool mustExist, bool isSave,
                     const std::string& extension = {});

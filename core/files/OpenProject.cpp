@@ -36,6 +36,7 @@ OpenProjectResult openProject(Host& host, Project& project, KeyedCollection<std:
     return {};
   }
 
+  removeLeftoversOfReplacing(path);
   project.projectFile = path;
   if (clearImageList) clearImageList();
   project.settings = std::move(contents->settings);

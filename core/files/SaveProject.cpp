@@ -21,6 +21,9 @@ constexpr const char* kProjectExtension = "vlr";
 // The whole file is made in memory first, so a text too long for it is found
 // before anything is written and the previous file stays as it was.
 bool writeProject(Host& host, const Project& project, const std::string& path) {
+  // What saves cut off earlier left beside the file goes first: a large
+  // project's leftovers could otherwise fill the disk the save needs.
+  removeLeftoversOfReplacing(path);
   std::string bytes;
   try {
     bytes = serializeProjectFile(project.settings, project.images.items());

@@ -16,6 +16,13 @@ class Host;
 // the settings were loaded.
 bool loadSettingsFile(Host& host, GallerySettings& settings, const std::string& path, bool showError);
 
+// The default settings of the start and of New ("default.vlm"): as
+// loadSettingsFile without the message for a file of another kind, and
+// nothing when there is no such file. The file keeps the page title of the
+// language it was written in, so a default title follows the current
+// language here, as at every change of the language.
+bool loadDefaultSettingsFile(Host& host, GallerySettings& settings, const std::string& path);
+
 // Writes header and record; the previous file stays whole when that fails,
 // which is reported with the path and the reason, or with the setting that is
 // too long for the file. True when written.

@@ -13,12 +13,21 @@ std::string getPersonalFolder() {
   return folder;
 }
 
-std::string getDataFolder() {
+namespace {
+
+// The documents folder followed by "/VLR"; "" without a documents folder.
+std::string dataFolderPath() {
   // Without a documents folder the data folder would land at the root of the
   // file system, which is nobody's to write; the caller falls back instead.
   const std::string documents = getPersonalFolder();
-  if (documents.empty()) return {};
-  const std::string path = (documents == "/" ? "" : documents) + "/VLR";
+  return documents.empty() ? std::string() : (documents == "/" ? "" : documents) + "/VLR";
+}
+
+}  // namespace
+
+std::string getDataFolder() {
+  const std::string path = dataFolderPath();
+  if (path.empty()) return {};
   std::error_code error;
   // A fresh account may not have its documents folder yet; making it too
   // keeps the user's settings out of the program's own (read-only) folder.
@@ -30,6 +39,12 @@ std::string getDataFolder() {
 std::string chooseDataFolder() {
   std::string folder = getDataFolder();
   return folder.empty() ? shell::programFolder() : folder;
+}
+
+std::string findDataFolder() {
+  const std::string path = dataFolderPath();
+  std::error_code error;
+  return !path.empty() && std::filesystem::is_directory(path, error) ? path : shell::programFolder();
 }
 
 }  // namespace velvara::core

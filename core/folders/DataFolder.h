@@ -20,4 +20,10 @@ std::string getDataFolder();
 // the running program.
 std::string chooseDataFolder();
 
+// The data folder the program works with where it holds files already,
+// found without making anything: getDataFolder()'s folder when it is there,
+// else the folder of the running program (where the program keeps its files
+// when it cannot make that folder; a folder not made yet holds nothing).
+std::string findDataFolder();
+
 }  // namespace velvara::core

@@ -76,19 +76,50 @@ bool sameFolder(const fs::path& one, const std::string& other) {
   return fs::equivalent(one, other, code) && !code;
 }
 
-bool liesDirectlyIn(const std::string& file, const std::string& folder) {
+// The file at path and, while the last is a symbolic link, the file it
+// points to, down to the file itself: deleting any of them loses the file or
+// the way to it. A link to nothing ends the chain, as there is nothing behind
+// it to keep; so does a loop of links, after as many links as the system
+// follows.
+std::vector<fs::path> linkChain(const std::string& path) {
+  constexpr std::size_t kMostLinks = 40;
   std::error_code code;
-  const fs::path parent = fs::absolute(file, code).parent_path();
-  return !code && sameFolder(parent, folder);
+  std::vector<fs::path> chain{fs::absolute(path, code)};
+  if (code) return {};
+  while (chain.size() <= kMostLinks && fs::is_symlink(fs::symlink_status(chain.back(), code))) {
+    const fs::path target = fs::read_symlink(chain.back(), code);
+    if (code) break;
+    // Left as spelt, so the system resolves a ".." in the target from the
+    // folder the link really lies in.
+    fs::path next = chain.back().parent_path() / target;
+    if (!fs::exists(fs::symlink_status(next, code))) break;
+    chain.push_back(std::move(next));
+  }
+  return chain;
+}
+
+// The file of the chain that lies directly in folder, if any: the first as
+// the user gave it, a later one by its real folder.
+std::optional<std::string> chainMemberIn(const std::string& path, const std::vector<fs::path>& chain,
+                                         const std::string& folder) {
+  for (std::size_t i = 0; i < chain.size(); ++i) {
+    if (!sameFolder(chain[i].parent_path(), folder)) continue;
+    if (i == 0) return path;
+    std::error_code code;
+    const fs::path realFolder = fs::canonical(chain[i].parent_path(), code);
+    return code ? chain[i].string() : (realFolder / chain[i].filename()).string();
+  }
+  return std::nullopt;
 }
 
 // The program's own files, which no build may delete: the open project's
 // file, and the data folder with the default settings and the remembered web
 // addresses (and, without a cache folder, the lock over them).
-std::optional<std::string> ownFileProblem(const Project& project, const std::string& dataFolder,
-                                          const std::string& emptied, const i18n::StringService& strings) {
-  if (!project.projectFile.empty() && liesDirectlyIn(project.projectFile, emptied)) {
-    return strings.fillIn(i18n::added::kProjectFileInEmptiedFolder, {project.projectFile, emptied});
+std::optional<std::string> ownFileProblem(const std::string& projectFile, const std::vector<fs::path>& projectChain,
+                                          const std::string& dataFolder, const std::string& emptied,
+                                          const i18n::StringService& strings) {
+  if (auto file = chainMemberIn(projectFile, projectChain, emptied)) {
+    return strings.fillIn(i18n::added::kProjectFileInEmptiedFolder, {*file, emptied});
   }
   if (!dataFolder.empty() && sameFolder(dataFolder, emptied)) {
     return strings.fillIn(i18n::added::kDataFolderEmptied, {emptied});
@@ -109,14 +140,20 @@ std::optional<std::string> galleryFolderProblem(const Project& project, const st
       return strings.fillIn(i18n::added::kFolderIsLink, {path});
     }
   }
+  // The files themselves count, not the paths they are reached by: a link
+  // elsewhere may lead into a folder the build empties.
+  const std::vector<fs::path> projectChain =
+      project.projectFile.empty() ? std::vector<fs::path>{} : linkChain(project.projectFile);
   for (const auto& folder : folders.emptied) {
-    if (auto problem = ownFileProblem(project, dataFolder, below(destination, folder), strings)) return problem;
+    const std::string path = below(destination, folder);
+    if (auto problem = ownFileProblem(project.projectFile, projectChain, dataFolder, path, strings)) return problem;
   }
-  for (const auto& file : filesUsed(project)) {
+  for (const auto& used : filesUsed(project)) {
+    const std::vector<fs::path> chain = linkChain(used);
     for (const auto& folder : folders.emptied) {
       const std::string path = below(destination, folder);
-      if (liesDirectlyIn(file, path)) {
-        return strings.fillIn(i18n::added::kFileInEmptiedFolder, {file, path});
+      if (auto file = chainMemberIn(used, chain, path)) {
+        return strings.fillIn(i18n::added::kFileInEmptiedFolder, {*file, path});
       }
     }
   }

@@ -21,7 +21,8 @@ namespace velvara::core {
 // writes into is a symbolic link; a folder whose files it deletes holds the
 // project's own file directly or is dataFolder ("" for none); or a source
 // picture, background image or linked local file lies directly in such a
-// folder. Nothing otherwise.
+// folder. A file reached through symbolic links counts where each link on the
+// way and the file itself lie. Nothing otherwise.
 std::optional<std::string> galleryFolderProblem(const Project& project, const std::string& dataFolder, bool htmlOnly,
                                                 const i18n::StringService& strings);
 

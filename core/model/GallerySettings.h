@@ -83,4 +83,9 @@ void setDefaultSettings(GallerySettings& settings, const std::string& webTitle, 
 // language of strings, and the user's documents folder.
 void setDefaultSettings(GallerySettings& settings, const i18n::StringService& strings);
 
+// The page title after a change of the language: the default title of any
+// language (string 102) becomes that of the current language of strings; a
+// title the user typed stays.
+std::string webTitleInCurrentLanguage(const std::string& webTitle, const i18n::StringService& strings);
+
 }  // namespace velvara::core

@@ -15,4 +15,8 @@ void setDefaultSettings(GallerySettings& settings, const i18n::StringService& st
   setDefaultSettings(settings, strings.loadMlString(kDefaultWebTitle), getPersonalFolder());
 }
 
+std::string webTitleInCurrentLanguage(const std::string& webTitle, const i18n::StringService& strings) {
+  return strings.isTextInAnyLanguage(kDefaultWebTitle, webTitle) ? strings.loadMlString(kDefaultWebTitle) : webTitle;
+}
+
 }  // namespace velvara::core

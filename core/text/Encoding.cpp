@@ -62,15 +62,6 @@ std::optional<Utf8Char> readUtf8(std::string_view text, std::size_t pos) {
   return Utf8Char{cp, length};
 }
 
-bool isValidUtf8(std::string_view text) {
-  for (std::size_t pos = 0; pos < text.size();) {
-    const auto ch = readUtf8(text, pos);
-    if (!ch) return false;
-    pos += ch->length;
-  }
-  return true;
-}
-
 bool hasNonAscii(std::string_view text) {
   for (const char c : text) {
     if (static_cast<unsigned char>(c) >= 0x80) return true;
@@ -149,6 +140,30 @@ std::string escapeNonAscii(std::string_view utf8, Escape escape) {
 }
 
 }  // namespace
+
+bool isValidUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const auto ch = readUtf8(text, pos);
+    if (!ch) return false;
+    pos += ch->length;
+  }
+  return true;
+}
+
+std::string replaceInvalidUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t pos = 0; pos < text.size();) {
+    if (const auto ch = readUtf8(text, pos)) {
+      out.append(text.substr(pos, ch->length));
+      pos += ch->length;
+    } else {
+      appendUtf8(out, kReplacementCharacter);
+      ++pos;
+    }
+  }
+  return out;
+}
 
 std::string encodeFileText(std::string_view utf8) {
   std::string singleByte;

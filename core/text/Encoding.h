@@ -11,6 +11,13 @@
 
 namespace velvara::core {
 
+// Whether every byte of text belongs to a well-formed UTF-8 sequence.
+bool isValidUtf8(std::string_view text);
+
+// text with every byte that starts no well-formed UTF-8 sequence shown as
+// U+FFFD, as file managers show such bytes of a file name.
+std::string replaceInvalidUtf8(std::string_view text);
+
 // The bytes of a UTF-8 text for the program's files: Windows-1252 when every
 // character has a Windows-1252 byte, else the UTF-8 bytes unchanged. A text
 // whose Windows-1252 bytes would read back as UTF-8 ("\u00C3\u00A9") is written

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/files/TemporaryFile.h"
 #include "platform/registry/StoreFormat.h"
 
 namespace velvara::registry {
@@ -128,20 +129,6 @@ long load(const std::filesystem::path& file, Key& root, bool locked) {
   return kSuccess;
 }
 
-// Temporary files of writes that were interrupted before their rename. Every
-// writer holds the lock while its temporary file exists, so under the lock
-// any that are found are left over.
-void removeLeftoverTemporaries(const std::filesystem::path& file) {
-  const std::string prefix = file.filename().string() + ".tmp-";
-  std::error_code error;
-  std::filesystem::directory_iterator entry(file.parent_path(), error);
-  for (; !error && entry != std::filesystem::directory_iterator(); entry.increment(error)) {
-    const std::string name = entry->path().filename().string();
-    std::error_code ignored;
-    if (name.size() == prefix.size() + 6 && name.starts_with(prefix)) std::filesystem::remove(entry->path(), ignored);
-  }
-}
-
 bool writeAll(int fd, const std::string& text) {
   std::size_t done = 0;
   while (done < text.size()) {
@@ -158,16 +145,11 @@ bool writeAll(int fd, const std::string& text) {
 // Writes the whole tree to a temporary file beside the store, flushes it to
 // disk and renames it over the store.
 long replace(const std::filesystem::path& file, const Key& root) {
-  std::string temporary = file.string() + ".tmp-XXXXXX";
-  Descriptor fd(::mkostemp(temporary.data(), O_CLOEXEC));
-  if (!fd.valid()) return resultOf(errno);
-  const bool written = writeAll(fd.get(), serializeStore(root)) && ::fsync(fd.get()) == 0;
-  const int error = errno;
-  if (!written || ::rename(temporary.c_str(), file.c_str()) != 0) {
-    const int failure = written ? errno : error;
-    ::unlink(temporary.c_str());
-    return resultOf(failure);
-  }
+  files::TemporaryFile temporary(file, 0600);
+  if (temporary.error()) return resultOf(temporary.error().value());
+  if (!writeAll(temporary.fd(), serializeStore(root)) || ::fsync(temporary.fd()) != 0) return resultOf(errno);
+  if (const std::error_code error = temporary.close()) return resultOf(error.value());
+  if (const std::error_code error = temporary.putInPlace()) return resultOf(error.value());
   Descriptor folder(::open(file.parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (folder.valid()) ::fsync(folder.get());
   return kSuccess;
@@ -196,7 +178,7 @@ long StoreFile::modify(const std::function<long(Key& root, bool& changed)>& chan
   if (error) return resultOf(error.value());
   Lock lock(file_);
   if (lock.error() != 0) return resultOf(lock.error());
-  removeLeftoverTemporaries(file_);
+  files::removeAbandonedTemporaries(file_);
   Key root;
   if (const long result = load(file_, root, true); result != kSuccess) return result;
   bool changed = false;

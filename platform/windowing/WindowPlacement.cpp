@@ -13,21 +13,6 @@
 namespace velvara::windowing {
 namespace {
 
-// The window system's frame around a window: its title bar and borders.
-struct FrameMargins {
-  int left = 0;
-  int top = 0;
-  int right = 0;
-  int bottom = 0;
-};
-
-FrameMargins frameOf(const QWidget& window) {
-  const QRect frame = window.frameGeometry();
-  const QRect inner = window.geometry();
-  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-          frame.bottom() - inner.bottom()};
-}
-
 // Brings the window to the size its layouts give it now. Showing a window
 // changes the size some of its parts ask for, and each layout passes such a
 // change on to the one above it only in a posted event, one level at a
@@ -43,6 +28,27 @@ void settleLayouts(QWidget& window) {
 int spanKeptInside(int start, int length, int areaStart, int areaLength) {
   if (length >= areaLength) return areaStart;
   return std::clamp(start, areaStart, areaStart + areaLength - length);
+}
+
+// How far a point lies outside an area, as the square of the distance.
+qint64 squaredDistance(const QPoint& point, const QRect& area) {
+  const qint64 dx = std::max({area.left() - point.x(), 0, point.x() - area.right()});
+  const qint64 dy = std::max({area.top() - point.y(), 0, point.y() - area.bottom()});
+  return dx * dx + dy * dy;
+}
+
+QScreen* screenNearest(const QPoint& point) {
+  QScreen* nearest = QGuiApplication::primaryScreen();
+  if (!nearest) return nullptr;
+  qint64 nearestDistance = squaredDistance(point, nearest->geometry());
+  for (QScreen* screen : QGuiApplication::screens()) {
+    const qint64 distance = squaredDistance(point, screen->geometry());
+    if (distance < nearestDistance) {
+      nearest = screen;
+      nearestDistance = distance;
+    }
+  }
+  return nearest;
 }
 
 class Placement : public QObject {
@@ -73,11 +79,9 @@ class Placement : public QObject {
     QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     // A window not yet framed by the window system gets its owner's frame.
-    FrameMargins margins = frameOf(window_);
-    if (owner && margins.left == 0 && margins.top == 0) margins = frameOf(*owner);
-    const QSize frameSize(window_.width() + margins.left + margins.right,
-                          window_.height() + margins.top + margins.bottom);
-    QRect frame(window_.pos(), frameSize);
+    QMargins margins = windowing::frameMargins(window_);
+    if (owner && margins.left() == 0 && margins.top() == 0) margins = windowing::frameMargins(*owner);
+    QRect frame(window_.pos(), window_.size().grownBy(margins));
     if (!keepPlace) {
       const QPoint centre = owner ? owner->frameGeometry().center() : screen->availableGeometry().center();
       frame.moveCenter(centre);
@@ -94,10 +98,24 @@ class Placement : public QObject {
 
 void openOnOwnersScreen(QWidget& window, QWidget* owner) { new Placement(window, owner); }
 
+QMargins frameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect inner = window.geometry();
+  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+          frame.bottom() - inner.bottom()};
+}
+
 QRect keptInside(const QRect& frame, const QRect& available) {
   return {spanKeptInside(frame.left(), frame.width(), available.left(), available.width()),
           spanKeptInside(frame.top(), frame.height(), available.top(), available.height()), frame.width(),
           frame.height()};
+}
+
+QRect keptOnScreen(const QRect& frame) {
+  const QScreen* screen = screenNearest(frame.topLeft());
+  if (!screen) return frame;
+  const QRect available = screen->availableGeometry();
+  return keptInside(QRect(frame.topLeft(), frame.size().boundedTo(available.size())), available);
 }
 
 }  // namespace velvara::windowing

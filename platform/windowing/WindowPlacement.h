@@ -4,6 +4,7 @@
 // and moved inside the screen's available area where it does not; a window
 // that its code placed itself before showing it (the colour dialog at the
 // button that opened it) keeps that place as far as the screen allows.
+#include <QMargins>
 #include <QRect>
 
 class QWidget;
@@ -15,8 +16,18 @@ namespace velvara::windowing {
 // is shown, else none (then the primary screen holds it).
 void openOnOwnersScreen(QWidget& window, QWidget* owner = nullptr);
 
+// The window system's frame around a window: its title bar and borders;
+// none before the window system has framed it.
+QMargins frameMargins(const QWidget& window);
+
 // The frame rectangle moved as little as possible to lie inside available;
 // one larger than available keeps its top-left corner at available's.
 QRect keptInside(const QRect& frame, const QRect& available);
+
+// The frame rectangle made no larger than the available area of the screen
+// that holds its top-left corner (else of the screen nearest to it) and kept
+// inside that area: a window placed for a larger screen or for screens since
+// taken away comes back wholly on a screen.
+QRect keptOnScreen(const QRect& frame);
 
 }  // namespace velvara::windowing

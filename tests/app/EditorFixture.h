@@ -81,14 +81,16 @@ struct EditorWindow {
   }
 
   FakeHost host;
+  // As in the main window, whose other commands are not here.
+  widgets::CommandGate commands{host};
   core::Project project;
   core::ImageLibrary library;
   core::KeyedCollection<std::string> urlHistory;
   QWidget window;
   QSpinBox picInRowBox;
   app::StripControls controls = makeControls(window);
-  app::ThumbnailStrip strip{controls, project, library, host, host.stringService};
-  app::EditPanel panel{project, urlHistory, host.stringService, host};
+  app::ThumbnailStrip strip{controls, project, library, host, host.stringService, commands};
+  app::EditPanel panel{project, urlHistory, host.stringService, host, commands};
 };
 
 }  // namespace velvara::testing

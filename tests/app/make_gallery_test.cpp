@@ -39,20 +39,45 @@ TEST_F(MakeGalleryTest, TheButtonWritesTheGalleryOfTheOpenProjectAndOpensItsFirs
   }
 }
 
-// A project kept in its own gallery folder would be among the files a Yes to
-// the question deletes: the build is refused before it asks, naming the file.
-TEST_F(MakeGalleryTest, AProjectKeptInItsGalleryFolderIsRefusedAndKept) {
-  fs::create_directories(galleryFolder());
-  const std::string project = writeProject("gallery/trip.vlr", 2);
-  Form1& window = start({project});
-  QTest::mouseClick(window.controls().cmdMakeGallery, Qt::LeftButton);
-  ASSERT_EQ(prompts_.messages.size(), 1u);
-  EXPECT_EQ(prompts_.messages[0].text.find("'" + project + "', the file of the open project, lies in '" +
-                                           galleryFolder() + "'"),
-            0u);
-  EXPECT_TRUE(fs::is_regular_file(project));
-  EXPECT_TRUE(opened_.urls.empty());
-  EXPECT_TRUE(window.isEnabled());
+// A file kept in its own gallery folder would be among the files a Yes to
+// the question deletes, also when the window reaches it through a link (the
+// project opened as a link to its file, a photo added as a link to it): the
+// build is refused before it asks, naming the file itself.
+TEST_F(MakeGalleryTest, AFileKeptInItsGalleryFolderIsRefusedAndKept) {
+  enum Kept { Project, ProjectOpenedThroughLink, PhotoAddedThroughLink };
+  const fs::path gallery = galleryFolder();
+  const std::string photoLink = dir_.file("photo1.jpg");
+  const std::string projectLink = dir_.file("alias.vlr");
+  for (const Kept kept : {Project, ProjectOpenedThroughLink, PhotoAddedThroughLink}) {
+    SCOPED_TRACE(kept);
+    fs::remove_all(gallery);
+    fs::create_directories(gallery);
+    fs::remove(photoLink);
+    fs::remove(projectLink);
+    std::string project = writeProject(kept == PhotoAddedThroughLink ? "trip.vlr" : "gallery/trip.vlr", 2);
+    fs::path file = project;
+    if (kept == ProjectOpenedThroughLink) {
+      fs::create_symlink(project, projectLink);
+      project = projectLink;
+    }
+    if (kept == PhotoAddedThroughLink) {
+      file = gallery / "photo1.jpg";
+      fs::rename(photoLink, file);
+      fs::create_symlink(file, photoLink);
+    }
+    prompts_.messages.clear();
+    Form1& window = start({project});
+    QTest::mouseClick(window.controls().cmdMakeGallery, Qt::LeftButton);
+    ASSERT_EQ(prompts_.messages.size(), 1u);
+    const std::string named =
+        kept == PhotoAddedThroughLink ? "' lies in '" : "', the file of the open project, lies in '";
+    EXPECT_EQ(prompts_.messages[0].text.find("'" + file.string() + named + galleryFolder() + "'"), 0u)
+        << prompts_.messages[0].text;
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file)));
+    EXPECT_TRUE(opened_.urls.empty());
+    EXPECT_TRUE(window.isEnabled());
+    window.close();
+  }
 }
 
 // Answers the question about a destination folder that holds files while
@@ -93,7 +118,7 @@ TEST_F(MakeGalleryTest, WhileAGalleryIsMadeTheWindowRefusesToCloseOrToStartAnoth
   const QWidget* client = window_->centralWidget();
   EXPECT_LE((prompts.busyPanel.center() - QRect(QPoint(0, 0), client->size()).center()).manhattanLength(), 2);
   EXPECT_FALSE(window_->controls().pbLoading->isVisible());
-  EXPECT_FALSE(window_->makingGallery());
+  EXPECT_FALSE(window_->commandRunning());
   EXPECT_TRUE(fs::exists(fs::path(galleryFolder()) / "old.html"));
   window_->close();
   EXPECT_FALSE(window_->isVisible());

@@ -1,5 +1,5 @@
-// Saving a project from the main window's File menu: a name typed without an
-// extension gets the one the dialog lists, and when a text is too long for
+// Saving a project from the main window's File menu: a name typed without the
+// extension the dialog lists gets it, and when a text is too long for
 // the file format (its texts carry 2-byte lengths) the user is told which
 // image and which field to shorten, and the project file on disk stays
 // exactly as it was.
@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "tests/app/MainWindowFixture.h"
 
@@ -69,10 +72,10 @@ TEST_F(ProjectSaveTest, AFieldTooLongForTheFileNamesImageAndFieldAndLeavesTheFil
 }
 
 // The Open dialog lists only "*.vlr" files and the desktop opens only those
-// with the program, so a name typed without an extension gets the dialog's
-// one, as in the platform's save dialogs; a name with an extension is kept as
-// typed. The export's list gets ".txt" the same way.
-TEST_F(ProjectSaveTest, ANameTypedWithoutExtensionGetsTheOneTheDialogLists) {
+// with the program, so a name that does not end in ".vlr" gets it, also when
+// it holds a dot of its own (a date, "my.trip"); a name ending in ".vlr" in
+// any case is kept as typed. The export's list gets ".txt" the same way.
+TEST_F(ProjectSaveTest, ANameTypedWithoutTheExtensionGetsTheOneTheDialogLists) {
   Form1& window = start({writeProject("trip.vlr", 2)});
   prompts_.fileNames = {dir_.file("holiday")};
   window.menus().mnuSaveAs->trigger();
@@ -80,14 +83,30 @@ TEST_F(ProjectSaveTest, ANameTypedWithoutExtensionGetsTheOneTheDialogLists) {
   EXPECT_FALSE(std::filesystem::exists(dir_.file("holiday")));
   EXPECT_EQ(window.windowTitle(), "Velvara  v.1.1.1.  ( holiday.vlr )");
 
-  prompts_.fileNames = {dir_.file("holiday.2024")};
-  window.menus().mnuSaveAs->trigger();
-  EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file("holiday.2024")));
-  EXPECT_FALSE(std::filesystem::exists(dir_.file("holiday.2024.vlr")));
+  const std::vector<std::pair<std::string, std::string>> typedAndWritten = {{"Rom 2024.05", "Rom 2024.05.vlr"},
+                                                                            {"my.trip", "my.trip.vlr"},
+                                                                            {"reise.", "reise.vlr"},
+                                                                            {"Paris.VLR", "Paris.VLR"},
+                                                                            {"old.vlr.bak", "old.vlr.bak.vlr"}};
+  for (const auto& [typed, written] : typedAndWritten) {
+    prompts_.fileNames = {dir_.file(typed)};
+    window.menus().mnuSaveAs->trigger();
+    EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file(written))) << typed;
+    if (typed != written) {
+      EXPECT_FALSE(std::filesystem::exists(dir_.file(typed))) << typed;
+    }
+  }
 
   prompts_.fileNames = {dir_.file("list")};
   window.menus().mnuExport->trigger();
   EXPECT_EQ(fileText(dir_.file("list.txt")).substr(0, 8), "{\r\npath=");
+  prompts_.fileNames = {dir_.file("list 2024.05")};
+  window.menus().mnuExport->trigger();
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file("list 2024.05.txt")));
+  prompts_.fileNames = {dir_.file("names.TXT")};
+  window.menus().mnuExport->trigger();
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file("names.TXT")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.file("names.TXT.txt")));
   EXPECT_TRUE(prompts_.messages.empty());
 
   // The dialog asked about the name as typed; the file the extension names
@@ -110,7 +129,7 @@ TEST_F(ProjectSaveTest, ANameTypedWithoutExtensionGetsTheOneTheDialogLists) {
   ASSERT_EQ(prompts_.messages.size(), 2u);
   EXPECT_EQ(prompts_.messages[1].text,
             "'" + dir_.file("holiday.vlr") + "' ist bereits vorhanden. Möchten Sie die Datei ersetzen?");
-  EXPECT_EQ(fileText(dir_.file("holiday.vlr")), fileText(dir_.file("holiday.2024")));
+  EXPECT_EQ(fileText(dir_.file("holiday.vlr")), fileText(dir_.file("Rom 2024.05.vlr")));
 }
 
 }  // namespace

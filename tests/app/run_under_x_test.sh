@@ -3,9 +3,9 @@
 # command line, answers the language dialog, waits for the main window to
 # show the project, closes it as its close box would, and checks what the
 # close wrote.
-#   run_under_x_test.sh VELVARA MAKE_TEST_PROJECT CLOSE_WINDOW_PY
+#   run_under_x_test.sh VELVARA MAKE_TEST_PROJECT CLOSE_WINDOW_PY WITH_X_SERVER
 set -euo pipefail
-velvara=$1 make_project=$2 close_window=$3
+velvara=$1 make_project=$2 close_window=$3 with_x_server=$4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -36,7 +36,7 @@ wait "$pid" || status=$?
 exit "$status"
 SESSION
 VELVARA=$velvara WORK=$work CLOSE_WINDOW=$close_window \
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/session.sh" || { cat "$work/velvara.log"; exit 1; }
+  bash "$with_x_server" 1280x1024x24 bash "$work/session.sh" || { cat "$work/velvara.log"; exit 1; }
 
 fail() { echo "$1"; exit 1; }
 [ -f "$HOME/Documents/VLR/default.vlm" ] || fail "the close did not write the default settings file"

@@ -1,6 +1,7 @@
 // The main window's Settings command: the settings dialog over the
 // program's record, loaded hidden when the start shows the default
-// settings, and its Language button relabelling both windows at once.
+// settings, and its Language button relabelling both windows at once; a
+// default page title follows every change of the language.
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,7 +19,9 @@
 #include "app/Form1.h"
 #include "app/MainHost.h"
 #include "core/files/SettingsFileFormat.h"
+#include "i18n/dialog/LanguageSelect.h"
 #include "i18n/qt/QtTranslations.h"
+#include "platform/shell/Folders.h"
 #include "settings/controls/FontSample.h"
 #include "tests/app/MainWindowFixture.h"
 #include "widgets/numericbox/usNumericBox.h"
@@ -211,6 +214,45 @@ TEST_F(SettingsCommandTest, TheLanguageButtonSwitchesBothWindowsAndKeepsATypedTi
   EXPECT_EQ(scrollersBefore, (QStringList{"Scroll Left", "Scroll Right"}));
   EXPECT_EQ(scrollersGerman, (QStringList{"Nach links scrollen", "Nach rechts scrollen"}));
   EXPECT_EQ(scrollersEnglish, scrollersBefore);
+}
+
+// The language dialog at start announces its choice before the main window
+// loads the default settings, which the last run wrote in its own language:
+// their default title follows the new language, at start and at New alike,
+// and a title the user typed stays.
+TEST_F(SettingsCommandTest, ADefaultTitleFollowsTheLanguageChosenAtStart) {
+  start();
+  window_->close();
+  const std::string defaultFile = dataFolder() + "/default.vlm";
+  const std::string written = fileText(defaultFile);
+  const auto english = core::parseSettingsFile(std::vector<std::uint8_t>(written.begin(), written.end()));
+  ASSERT_TRUE(english.has_value());
+  ASSERT_EQ(english->webTitle, "My Image Gallery");
+  whenUp("LanguageSelect", [](QWidget& languages) {
+    languages.findChild<QListWidget*>("LanguageList")->setCurrentRow(1);
+    QTest::mouseClick(languages.findChild<QPushButton*>("OkButton"), Qt::LeftButton);
+  });
+  i18n::LanguageSelect(strings_, shell::programName()).showDialog(true);
+
+  Form1& window = start();
+  const std::string atStart = data_.project.settings.webTitle;
+  window.menus().mnuNewProject->trigger();
+  const std::string atNew = data_.project.settings.webTitle;
+  std::string shown;
+  whenUp("frmSettings", [&](QWidget& dialog) {
+    shown = dialog.findChild<QLineEdit*>("txtWebTitle")->text().toStdString();
+    dialog.close();
+  });
+  window.menus().mnuSettings->trigger();
+  core::GallerySettings typed = data_.project.settings;
+  typed.webTitle = "Unser Sommer";
+  std::ofstream(defaultFile, std::ios::binary | std::ios::trunc) << core::serializeSettingsFile(typed);
+  window.menus().mnuNewProject->trigger();
+  strings_.setCurrentLanguage(i18n::kEnglishUk);
+  EXPECT_EQ(atStart, "Meine Bildergalerie");
+  EXPECT_EQ(atNew, "Meine Bildergalerie");
+  EXPECT_EQ(shown, "Meine Bildergalerie");
+  EXPECT_EQ(data_.project.settings.webTitle, "Unser Sommer");
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 # MIME database built from the installed type recognising projects by name and
 # by header, and the installed program, started through its desktop entry with
 # a project path that holds blanks, opening that project.
-#   install_test.sh BUILD_DIR MAKE_TEST_PROJECT CLOSE_WINDOW_PY
+#   install_test.sh BUILD_DIR MAKE_TEST_PROJECT CLOSE_WINDOW_PY WITH_X_SERVER
 set -euo pipefail
-build=$1 make_project=$2 close_window=$3
+build=$1 make_project=$2 close_window=$3 with_x_server=$4
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -79,7 +79,7 @@ timeout 30 tail --pid="$pid" -f /dev/null || { echo "velvara did not end after i
 wait "$pid"
 SESSION
 PATH="$prefix/bin:$PATH" HOME=$work/home XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb PROJECT=$project \
-  WORK=$work CLOSE_WINDOW=$close_window xvfb-run -a -s "-screen 0 1280x1024x24" bash "$work/session.sh" ||
+  WORK=$work CLOSE_WINDOW=$close_window bash "$with_x_server" 1280x1024x24 bash "$work/session.sh" ||
   { cat "$work/velvara.log"; exit 1; }
 grep -qF "$project" "$work/config/velvara/registry" || fail "the project opened from the desktop entry is not recent"
 echo "installed: every file in place and valid, projects recognised, the desktop entry opens a project"

@@ -137,6 +137,8 @@ TEST(StringTables, GermanTextsGivenForTheWindows) {
       {74, "Als Standard speichern"},
       {107, "Verknüpfungs-Text"},
       {133, "-"},
+      // The title of both the settings file's load and save dialog.
+      {172, "Einstellungsdatei wählen"},
       {196, "Gültige Werte:"},
       {217, "Bilder/Reihe"},
       {257, "Schließen"},

@@ -370,6 +370,23 @@ TEST_F(ClosingTest, TheProgramsEndUnloadsAHiddenDialogWithItsValues) {
   EXPECT_TRUE(std::filesystem::exists(dataFolder.file("default.vlm")));
 }
 
+// The close reports that the default settings are too long for the file;
+// asked meanwhile to show the window or to unload it, the editor leaves it to
+// the close, which ends as it would.
+TEST_F(ClosingTest, AShowOrUnloadWhileTheCloseReportsLeavesTheWindowToTheClose) {
+  record.webTitle = std::string(70000, 'T');
+  host.duringMessage = [this] {
+    editor.show();
+    editor.unload();
+  };
+  whenShown([this] { QTest::mouseClick(&control<QPushButton>("cmdExit"), Qt::LeftButton); });
+  editor.show();
+  EXPECT_FALSE(editor.isLoaded());
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_NE(host.messages[0].text.find("too long for the file"), std::string::npos);
+  EXPECT_EQ(record.webTitle.size(), 70000u);
+}
+
 TEST_F(ClosingTest, TheLanguageButtonRelabelsTheDialogAndShowsItAgain) {
   bool hiddenDuringChoice = false;
   onSelectLanguage = [&] {

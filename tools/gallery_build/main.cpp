@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "core/files/OpenProject.h"
+#include "core/folders/DataFolder.h"
 #include "core/gallery/MakeGallery.h"
 #include "core/helpers/KeyedCollection.h"
 #include "core/imaging/ImageLibrary.h"
@@ -107,7 +108,9 @@ int run(const Options& options) {
     const auto opened = core::openProject(host, project, urlHistory, dataFolder.path(), options.projectPath, false);
     if (opened.loaded) {
       cachePreviews(library, project);
-      built = core::makeGallery(host, project, library, dataFolder.path(), options.htmlOnly);
+      // The build keeps the user's own data folder whole, as the window's
+      // does, though this run keeps its addresses elsewhere.
+      built = core::makeGallery(host, project, library, core::findDataFolder(), options.htmlOnly);
     }
   }
   core::gflExit(library);

@@ -69,10 +69,11 @@ class EditPanelTest : public ::testing::Test {
   QLineEdit* field(int i) { return child<QLineEdit>(("txtPhotos_" + std::to_string(i)).c_str()); }
 
   testing::FakeHost host;
+  widgets::CommandGate commands{host};
   core::Project project;
   core::KeyedCollection<std::string> urlHistory;
   FakeSelection selection;
-  EditPanel panel{project, urlHistory, host.stringService, host};
+  EditPanel panel{project, urlHistory, host.stringService, host, commands};
 };
 
 TEST_F(EditPanelTest, SeveralSelectedShowOnlyTheCountAndStoreNothing) {

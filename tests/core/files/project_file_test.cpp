@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -11,6 +12,7 @@
 #include "core/files/SaveProject.h"
 #include "core/files/SettingsFile.h"
 #include "core/files/SettingsFileFormat.h"
+#include "core/files/TextExchange.h"
 #include "tests/support/FakeHost.h"
 #include "tests/support/SampleFiles.h"
 #include "tests/support/TempDir.h"
@@ -305,6 +307,51 @@ TEST_F(ProjectFileTest, AFailedReplaceLeavesNoTemporaryFileBehind) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
   ASSERT_EQ(host.messages.size(), 1u);
   EXPECT_EQ(host.messages[0].title, path);
+}
+
+// 255 bytes is the longest name a folder holds; the files of that length are
+// written as those of shorter names.
+TEST_F(ProjectFileTest, TheLongestNamesAFolderHoldsAreSavedAndExported) {
+  for (const std::size_t length : {240u, 250u, 255u}) {
+    const std::string name(length - 4, 'p');
+    project.projectFile = dir.file(name + ".vlr");
+    project.images.append(testing::sampleImages()[0], {});
+    EXPECT_TRUE(saveProject(host, project, "", false).saved) << length;
+    EXPECT_TRUE(saveSettingsFile(host, project.settings, dir.file(name + ".vls"))) << length;
+    EXPECT_TRUE(exportText(host, project.images, dir.file(name + ".txt"))) << length;
+    EXPECT_TRUE(std::filesystem::exists(project.projectFile));
+  }
+  EXPECT_TRUE(host.messages.empty()) << host.messages.at(0).text;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 9);
+}
+
+// A save cut off (the program killed, the machine off) leaves its temporary
+// file beside the project. The next save or opening of the project removes
+// what earlier runs left, and nothing else.
+TEST_F(ProjectFileTest, SavingOrOpeningRemovesTemporaryFilesOfEarlierSaves) {
+  project.projectFile = dir.file("gross.vlr");
+  ASSERT_TRUE(saveProject(host, project, "", false).saved);
+  const std::vector<std::string> kept = {"gross.vlr.tmp-other", "other.vlr.tmp-a1B2c3", "gross.vlr.tmp8561-1.txt",
+                                         "gross.vlr.tmp-a1B2c3d"};
+  for (const auto& name : kept) writeFile(dir.file(name), "not a temporary file of the project");
+  writeFile(dir.file("gross.vlr.tmp8561-1"), "left by an earlier version");
+  writeFile(dir.file("gross.vlr.tmp-a1B2c3"), "left by a save that was cut off");
+  ASSERT_TRUE(saveProject(host, project, "", false).saved);
+  auto names = [this] {
+    std::vector<std::string> found;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+      found.push_back(entry.path().filename().string());
+    std::sort(found.begin(), found.end());
+    return found;
+  };
+  std::vector<std::string> expected = kept;
+  expected.push_back("gross.vlr");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(names(), expected);
+
+  writeFile(dir.file("gross.vlr.tmp-Z9y8X7"), "left by another save that was cut off");
+  ASSERT_TRUE(openProject(host, project, urlHistory, "", project.projectFile, false).loaded);
+  EXPECT_EQ(names(), expected);
 }
 
 TEST_F(ProjectFileTest, AFailedSaveAsKeepsTheProjectFileName) {

@@ -93,8 +93,12 @@ TEST_F(DataFolderTest, DataFolderIsVlrInTheDocumentsAndIsMadeOnce) {
   writeUserDirs("XDG_DOCUMENTS_DIR=\"$HOME/Docs\"");
   fs::create_directories(home_.path() / "Docs");
   const std::string expected = home_.file("Docs") + "/VLR";
+  // Looking for it makes nothing; until it is made it holds nothing.
+  EXPECT_EQ(findDataFolder(), shell::programFolder());
+  EXPECT_FALSE(fs::exists(expected));
   EXPECT_EQ(getDataFolder(), expected);
   EXPECT_TRUE(fs::is_directory(expected));
+  EXPECT_EQ(findDataFolder(), expected);
 
   std::ofstream(expected + "/urls.txt") << "http://kept\n";
   EXPECT_EQ(getDataFolder(), expected);
@@ -113,6 +117,7 @@ TEST_F(DataFolderTest, AFileInTheWayGivesNoDataFolderAndTheProgramFolderIsUsed) 
   std::ofstream(home_.path() / "Documents" / "VLR") << "not a folder";
   EXPECT_EQ(getDataFolder(), "");
   EXPECT_EQ(chooseDataFolder(), shell::programFolder());
+  EXPECT_EQ(findDataFolder(), shell::programFolder());
   EXPECT_TRUE(fs::is_regular_file(home_.path() / "Documents" / "VLR"));
 }
 

@@ -24,9 +24,11 @@ struct RunResult {
   std::string err;
 };
 
+// Runs the driver in a home folder of the test's own, beside errFile.
 RunResult runDriver(const std::string& arguments, const fs::path& errFile) {
-  const std::string command =
-      std::string(VELVARA_BINARY_DIR) + "/bin/velvara-gallery-build " + arguments + " 2>'" + errFile.string() + "'";
+  const std::string home = (errFile.parent_path() / "home").string();
+  const std::string command = "HOME='" + home + "' XDG_CONFIG_HOME='" + home + "/.config' " + VELVARA_BINARY_DIR +
+                              "/bin/velvara-gallery-build " + arguments + " 2>'" + errFile.string() + "'";
   RunResult result;
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   if (!pipe) return result;
@@ -123,6 +125,53 @@ TEST_F(GalleryBuildDriver, AnswersTheFolderQuestionAsTold) {
   EXPECT_EQ(result.err.find("[question]"), std::string::npos) << result.err;
   EXPECT_TRUE(fs::exists(inside));
   EXPECT_TRUE(fs::exists(dest / "vlr.html"));
+}
+
+// The user's own files in a gallery folder are never among the files a Yes
+// deletes, however the build reaches them: the project opened through a link
+// to its file, the user's data folder (the window's, not this run's) with its
+// default settings and remembered addresses, a photo through a link to it.
+// The build stops before it asks.
+TEST_F(GalleryBuildDriver, KeepsTheUsersFilesInTheGalleryFolder) {
+  enum Kept { ProjectOpenedThroughLink, DataFolder, PhotoThroughLink };
+  const fs::path dataFolder = dir.path() / "home" / "Documents" / "VLR";
+  for (const Kept kept : {ProjectOpenedThroughLink, DataFolder, PhotoThroughLink}) {
+    SCOPED_TRACE(kept);
+    fs::remove_all(dest);
+    fs::create_directories(dest);
+    fs::remove(dir.file("gallery project.vlr"));
+    std::vector<fs::path> files;
+    std::string project = writeProject();
+    std::string refusal;
+    switch (kept) {
+      case ProjectOpenedThroughLink:
+        files = {dest / "trip.vlr"};
+        fs::rename(dir.file("gallery project.vlr"), files[0]);
+        fs::create_symlink(files[0], dir.file("gallery project.vlr"));
+        refusal = "'" + files[0].string() + "', the file of the open project, lies in '" + dest.string() + "'";
+        break;
+      case DataFolder:
+        fs::create_directories(dataFolder);
+        files = {dataFolder / "default.vlm", dataFolder / "urls.txt"};
+        for (const auto& file : files) std::ofstream(file) << "mine";
+        settings.destFolder = dataFolder.string();
+        project = writeProject();
+        settings.destFolder = dest.string();
+        refusal = "'" + dataFolder.string() + "' is the program's data folder";
+        break;
+      case PhotoThroughLink:
+        files = {dest / "photo1.jpg"};
+        fs::rename(images[0].sourcePath, files[0]);
+        fs::create_symlink(files[0], images[0].sourcePath);
+        refusal = "'" + files[0].string() + "' lies in '" + dest.string() + "'";
+        break;
+    }
+    const RunResult result = runDriver(project + " --answer yes", dir.path() / "err.txt");
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.err.find(refusal), std::string::npos) << result.err;
+    EXPECT_EQ(result.err.find("[question]"), std::string::npos) << result.err;
+    for (const auto& file : files) EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(file))) << file;
+  }
 }
 
 TEST_F(GalleryBuildDriver, RefusesBadArgumentsAndMissingProjects) {

@@ -445,99 +445,173 @@ TEST_F(MakeGallery, OutputFilesReplaceLinksInsteadOfWritingThroughThem) {
 // A file the build reads or links to, the open project's own file, or the
 // data folder's files (default settings, remembered addresses) lying directly
 // in a folder whose files the build deletes stop the build before anything is
-// asked or deleted; in a subfolder, which stays, they do not.
+// asked or deleted; in a subfolder, which stays, they do not. What counts is
+// the file itself, however the build reaches it: through a link to it, a
+// chain of links, a folder that is a link, or a destination that is a link;
+// a link lying in such a folder is deleted too, wherever it points. A link to
+// nothing, or a loop of links, keeps nothing there.
 TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
   enum Kind { Source, PageBack, CellBack, LinkedFile, ProjectFile, DataFolderFile };
+  enum Via { Direct, Link, Chain, LinkedFolder, LinkInFolder, LinkedDestination, Dangling, Loop };
   const struct {
     std::int16_t style;
     bool htmlOnly;
     const char* folder;
     Kind kind;
+    Via via;
     bool refused;
   } cases[] = {
-      {0, false, "photos", Source, true},
-      {0, false, "thumbs", PageBack, true},
-      {0, false, "images", CellBack, true},
-      {0, false, "", Source, true},
-      {1, true, "", Source, true},
-      {1, false, "gallery", LinkedFile, true},
-      {0, false, "photos/kept", Source, false},
-      {0, true, "photos", Source, false},
-      {2, false, "thumbs", LinkedFile, true},
-      {0, false, "", ProjectFile, true},
-      {1, true, "", ProjectFile, true},
-      {0, false, "images", ProjectFile, true},
-      {1, false, "gallery", ProjectFile, true},
-      {0, true, "", ProjectFile, false},
-      {0, false, "photos/kept", ProjectFile, false},
-      {0, false, "", DataFolderFile, true},
-      {1, true, "", DataFolderFile, true},
-      {0, false, "thumbs", DataFolderFile, true},
-      {0, true, "", DataFolderFile, false},
+      {0, false, "photos", Source, Direct, true},
+      {0, false, "thumbs", PageBack, Direct, true},
+      {0, false, "images", CellBack, Direct, true},
+      {0, false, "", Source, Direct, true},
+      {1, true, "", Source, Direct, true},
+      {1, false, "gallery", LinkedFile, Direct, true},
+      {0, false, "photos/kept", Source, Direct, false},
+      {0, true, "photos", Source, Direct, false},
+      {2, false, "thumbs", LinkedFile, Direct, true},
+      {0, false, "", ProjectFile, Direct, true},
+      {1, true, "", ProjectFile, Direct, true},
+      {0, false, "images", ProjectFile, Direct, true},
+      {1, false, "gallery", ProjectFile, Direct, true},
+      {0, true, "", ProjectFile, Direct, false},
+      {0, false, "photos/kept", ProjectFile, Direct, false},
+      {0, false, "", DataFolderFile, Direct, true},
+      {1, true, "", DataFolderFile, Direct, true},
+      {0, false, "thumbs", DataFolderFile, Direct, true},
+      {0, true, "", DataFolderFile, Direct, false},
+      {0, false, "photos", Source, Link, true},
+      {0, false, "", Source, Chain, true},
+      {1, false, "gallery", LinkedFile, Link, true},
+      {0, false, "", PageBack, LinkedFolder, true},
+      {0, false, "images", CellBack, Chain, true},
+      {0, false, "", ProjectFile, Link, true},
+      {1, true, "", ProjectFile, LinkedFolder, true},
+      {0, false, "photos", Source, LinkInFolder, true},
+      {0, false, "", ProjectFile, LinkInFolder, true},
+      {0, false, "", DataFolderFile, Link, true},
+      {0, false, "thumbs", ProjectFile, LinkedDestination, true},
+      {0, false, "", Source, LinkedDestination, true},
+      {0, false, "photos/kept", Source, Link, false},
+      {0, true, "photos", Source, Chain, false},
+      {0, false, "photos", Source, Dangling, false},
+      {0, false, "", ProjectFile, Dangling, false},
+      {0, false, "photos", Source, Loop, false},
   };
+  const fs::path links = dir.path() / "links";
+  const fs::path linkedDest = dir.path() / "web link";
   for (const auto& c : cases) {
-    SCOPED_TRACE(::testing::Message() << "style " << c.style << ", " << c.folder << ", kind " << c.kind);
+    SCOPED_TRACE(::testing::Message() << "style " << c.style << ", " << c.folder << ", kind " << c.kind << ", via "
+                                      << c.via);
     fs::remove_all(dest);
+    fs::remove_all(links);
+    fs::remove(linkedDest);
     items.clear();
     addImages(1);
     project.settings.galleryStyle = c.style;
     project.settings.addImageLinks = 1;
     project.settings.pageBackImage.clear();
     project.settings.cellBackImage.clear();
+    project.settings.destFolder = dest.string();
     project.projectFile.clear();
     dataFolder = (dir.path() / "data").string();
     const fs::path folder = *c.folder ? dest / c.folder : dest;
     fs::create_directories(folder);
-    const std::string file = (folder / (c.kind == ProjectFile      ? "trip.vlr"
-                                        : c.kind == DataFolderFile ? "default.vlm"
-                                                                   : "mine.jpg"))
-                                 .string();
+    fs::create_directories(links / "deep" / "er");
+    const std::string name = c.kind == ProjectFile ? "trip.vlr" : c.kind == DataFolderFile ? "default.vlm" : "mine.jpg";
+    // The file the user would lose, and the path the build knows it by.
+    const std::string file = (c.via == LinkInFolder ? links / name : folder / name).string();
+    std::string known = file;
     writeText(file, "mine");
     writeText(folder / "other.txt", "other");
+    switch (c.via) {
+      case Direct:
+        break;
+      case Link:
+      case Dangling:
+        known = (links / name).string();
+        fs::create_symlink(file, known);
+        if (c.via == Dangling) fs::remove(file);
+        break;
+      case Chain:
+        fs::create_symlink(file, links / "last");
+        known = (links / name).string();
+        fs::create_symlink("last", known);
+        break;
+      case LinkedFolder:
+        // A relative link in a folder reached through a link of another
+        // depth: only the real folder makes sense of the link's "..".
+        fs::create_symlink(fs::relative(file, links / "deep" / "er"), links / "deep" / "er" / name);
+        fs::create_directory_symlink(links / "deep" / "er", links / "folder");
+        known = (links / "folder" / name).string();
+        break;
+      case LinkInFolder:
+        known = (folder / ("link to " + name)).string();
+        fs::create_symlink(file, known);
+        break;
+      case LinkedDestination:
+        fs::create_directory_symlink(dest, linkedDest);
+        project.settings.destFolder = linkedDest.string();
+        break;
+      case Loop:
+        fs::remove(file);
+        known = (links / name).string();
+        fs::create_symlink(links / "loop", known);
+        fs::create_symlink(known, links / "loop");
+        break;
+    }
+    // The folder as the build names it, and the file it names in it.
+    const std::string shownFolder =
+        (c.via == LinkedDestination ? (*c.folder ? linkedDest / c.folder : linkedDest) : folder).string();
+    const std::string shownFile = c.via == LinkInFolder ? known : file;
     switch (c.kind) {
       case Source:
-        items[0].sourcePath = file;
+        items[0].sourcePath = known;
         break;
       case PageBack:
-        project.settings.pageBackImage = file;
+        project.settings.pageBackImage = known;
         break;
       case CellBack:
-        project.settings.cellBackImage = file;
+        project.settings.cellBackImage = known;
         break;
       case LinkedFile:
-        items[0].linkUrl = file;
+        items[0].linkUrl = known;
         break;
       case ProjectFile:
-        project.projectFile = file;
+        project.projectFile = known;
         break;
       case DataFolderFile:
-        dataFolder = folder.string();
+        dataFolder = c.via == Direct ? folder.string() : (links / "data").string();
+        if (c.via != Direct) fs::create_directory_symlink(folder, dataFolder);
         break;
     }
     project.images.replaceAfterLoad(items);
     host.messages.clear();
 
     EXPECT_EQ(build(c.htmlOnly), !c.refused);
-    EXPECT_EQ(readFile(file), "mine");
+    if (c.via != Dangling && c.via != Loop) {
+      EXPECT_EQ(readFile(file), "mine");
+    }
     if (!c.refused) continue;
     EXPECT_EQ(readFile(folder / "other.txt"), "other");
+    EXPECT_TRUE(fs::exists(fs::symlink_status(known)));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].icon, MessageIcon::Exclamation);
     const std::string& text = host.messages[0].text;
     switch (c.kind) {
       case ProjectFile:
-        EXPECT_EQ(text, "'" + file + "', the file of the open project, lies in '" + folder.string() +
+        EXPECT_EQ(text, "'" + shownFile + "', the file of the open project, lies in '" + shownFolder +
                             "', whose files the gallery build deletes before it writes its own. Save the project in "
                             "another folder or choose another destination folder.");
         break;
       case DataFolderFile:
-        EXPECT_EQ(text, "'" + folder.string() +
+        EXPECT_EQ(text, "'" + shownFolder +
                             "' is the program's data folder, which holds its default settings (default.vlm) and the "
                             "remembered web addresses (urls.txt). The gallery build deletes the files in it before it "
                             "writes its own: choose another destination folder.");
         break;
       default:
-        EXPECT_EQ(text.find("'" + file + "' lies in '" + folder.string() + "'"), 0u);
+        EXPECT_EQ(text.find("'" + shownFile + "' lies in '" + shownFolder + "'"), 0u) << text;
     }
   }
 }

@@ -269,6 +269,22 @@ TEST_F(ImageProductionTest, MakeJpegReportsAMissingSourceAsAFailedSave) {
   EXPECT_FALSE(fs::exists(dir.file("out/x.jpg")));
 }
 
+// 255 bytes is the longest name a folder holds: the photo named so, its JPEGs
+// of 255 bytes and the copy of a linked file of 255 bytes are all written.
+TEST_F(ImageProductionTest, TheLongestNamesAFolderHoldsAreProduced) {
+  project.settings.galleryStyle = static_cast<std::int16_t>(GalleryStyle::Shadowbox);
+  const std::string base(251, 'n');
+  addPicture(base, {40, 30});
+  const std::string linked = dir.file(std::string(251, 'l') + ".mp4");
+  std::ofstream(linked) << "movie";
+  project.images.item(0).linkUrl = linked;
+  ASSERT_TRUE(makeGalleryImages(host, project, library)) << host.messages.at(0).text;
+  EXPECT_EQ(output("thumbs", base).width, 40);
+  EXPECT_EQ(output("photos", base).width, 40);
+  EXPECT_TRUE(fs::exists(dir.file("out/gallery/" + fs::path(linked).filename().string())));
+  EXPECT_EQ(filesBelow(dir.file("out")).size(), 3u);
+}
+
 TEST_F(ImageProductionTest, ShadowboxCopiesLinkedLocalFilesOnly) {
   project.settings.galleryStyle = static_cast<std::int16_t>(GalleryStyle::Shadowbox);
   fs::create_directories(dir.file("docs"));
