@@ -126,6 +126,7 @@ void Form1::bulkEdit(BulkEdit edit, const QAction* item) {
     text = *answer;
   }
   applyBulkEdit(data_.project.images, selectedImages(), edit, text);
+  strip_->titlesChanged();
   showImageDetails(strip_->firstSelected());
 }
 

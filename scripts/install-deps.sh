@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   clang clang-format libclang-rt-dev llvm
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  # Qt's own switch for its accessibility, which the tests turn on to hear what a screen reader is told.
+  qt6-base-private-dev
   libvips-dev libvips-tools
   libgtest-dev libgmock-dev googletest
   libjs-prototype libjs-scriptaculous

@@ -119,6 +119,7 @@ void EditPanel::commitImageDetails() {
   image.linkText = ss(txtPhotos_[3]->text());
   image.linkUrl = core::normalizeUrl(ss(comboURL_->currentText()));
   rememberUrl(image.linkUrl);
+  selection_->titlesChanged();
 }
 
 void EditPanel::rememberUrl(const std::string& url) {

@@ -1,12 +1,11 @@
 #include "app/strip/CellPool.h"
 
-#include <QApplication>
 #include <QWidget>
 #include <algorithm>
 
+#include "app/strip/StripFocus.h"
 #include "app/strip/StripSelection.h"
 #include "core/helpers/Paths.h"
-#include "widgets/slide/SlideAccessible.h"
 #include "widgets/slide/usSlide.h"
 
 namespace velvara::app {
@@ -20,7 +19,7 @@ constexpr std::uint32_t kNewPictureBoxColor = 0xFFFFFF;
 }  // namespace
 
 CellPool::CellPool(QWidget& canvas, i18n::StringService& strings, const StripGrid& grid, const StripCells& cells,
-                   const core::ImageList& images, const StripSelection& selection,
+                   const core::ImageList& images, const StripSelection& selection, StripFocus& focus,
                    std::function<void(widgets::usSlide&)> setUp)
     : canvas_(canvas),
       strings_(strings),
@@ -28,6 +27,7 @@ CellPool::CellPool(QWidget& canvas, i18n::StringService& strings, const StripGri
       cells_(cells),
       images_(images),
       selection_(selection),
+      focus_(focus),
       setUp_(std::move(setUp)) {}
 
 CellPool::~CellPool() = default;
@@ -71,9 +71,10 @@ void CellPool::showOnly(const std::vector<std::int32_t>& indexes) {
   }
   next.insert(next.end(), keptAt, kept.end());
   bound_ = std::move(next);
+  // The focus leaves a widget that goes before it goes.
+  followCurrent();
   for (widgets::usSlide* widget : spare) retire(widget);
   if (rebound) orderForReading();
-  announceCurrent();
 }
 
 void CellPool::orderForReading() {
@@ -83,15 +84,11 @@ void CellPool::orderForReading() {
   for (const Bound& bound : bound_) bound.widget->raise();
 }
 
-void CellPool::announceCurrent() {
-  const std::int32_t current = selection_.firstSelected();
-  if (current == announced_) return;
-  if (current < 0) {
-    announced_ = -1;
-  } else if (widgets::usSlide* widget = widgetFor(current)) {
-    widgets::announceCurrent(*widget);
-    announced_ = current;
-  }
+void CellPool::followCurrent() {
+  std::vector<QWidget*> widgets;
+  widgets.reserve(bound_.size());
+  for (const Bound& bound : bound_) widgets.push_back(bound.widget);
+  focus_.restOn(widgetFor(selection_.firstSelected()), widgets);
 }
 
 QString CellPool::cellName(std::int32_t index) const {
@@ -103,10 +100,6 @@ QString CellPool::cellName(std::int32_t index) const {
 }
 
 void CellPool::retire(widgets::usSlide* widget) {
-  // The keys go on to the strip's canvas rather than to whatever control
-  // comes next.
-  if (QWidget* focus = QApplication::focusWidget(); focus && (focus == widget || widget->isAncestorOf(focus)))
-    canvas_.setFocus();
   widget->hide();
   // It may be the widget whose event is being handled.
   widget->deleteLater();
@@ -132,7 +125,6 @@ void CellPool::show(widgets::usSlide& widget, std::int32_t index) {
   widget.setTooltip(look.tooltip);
   widget.setCellName(cellName(index));
   widget.setSlideSelected(index < selection_.cellCount() && selection_.isSelected(index));
-  widget.setCurrent(index == selection_.firstSelected());
   widget.move(look.position.left, look.position.top);
   widget.show();
 }
@@ -150,9 +142,12 @@ void CellPool::syncFrames() {
   for (const Bound& bound : bound_) {
     const bool selected = bound.index < selection_.cellCount() && selection_.isSelected(bound.index);
     if (bound.widget->slideSelected() != selected) bound.widget->setSlideSelected(selected);
-    bound.widget->setCurrent(bound.index == selection_.firstSelected());
   }
-  announceCurrent();
+  followCurrent();
+}
+
+void CellPool::nameAll() {
+  for (const Bound& bound : bound_) bound.widget->setCellName(cellName(bound.index));
 }
 
 widgets::usSlide* CellPool::widgetFor(std::int32_t index) const {

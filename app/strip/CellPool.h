@@ -21,13 +21,14 @@ class usSlide;
 
 namespace velvara::app {
 
+class StripFocus;
 class StripSelection;
 
 class CellPool {
  public:
   // setUp runs once for every widget made, before it is first shown.
   CellPool(QWidget& canvas, i18n::StringService& strings, const StripGrid& grid, const StripCells& cells,
-           const core::ImageList& images, const StripSelection& selection,
+           const core::ImageList& images, const StripSelection& selection, StripFocus& focus,
            std::function<void(widgets::usSlide&)> setUp);
   ~CellPool();
   CellPool(const CellPool&) = delete;
@@ -39,8 +40,10 @@ class CellPool {
   // The widget of cell index shows its record again, when it has one.
   void refresh(std::int32_t index);
   void refreshAll();
-  // Every widget's frame and current flag follow the selection.
+  // Every widget's frame, and the keyboard focus, follow the selection.
   void syncFrames();
+  // Every widget is named by its image again: a title may have changed.
+  void nameAll();
 
   // The cell under a pressed mouse button keeps its widget (which holds the
   // mouse) until the button is released, wherever the strip scrolls.
@@ -60,8 +63,8 @@ class CellPool {
   void retire(widgets::usSlide* widget);
   // The widgets in reading order among the canvas's children.
   void orderForReading();
-  // A screen reader learns of a new current cell once it has a widget.
-  void announceCurrent();
+  // The keyboard focus rests on the current cell's widget, when it has one.
+  void followCurrent();
   // What a screen reader names the cell of index by.
   QString cellName(std::int32_t index) const;
 
@@ -71,11 +74,11 @@ class CellPool {
   const StripCells& cells_;
   const core::ImageList& images_;
   const StripSelection& selection_;
+  StripFocus& focus_;
   std::function<void(widgets::usSlide&)> setUp_;
   // Ordered by index.
   std::vector<Bound> bound_;
   std::int32_t held_ = -1;
-  std::int32_t announced_ = -1;
 };
 
 }  // namespace velvara::app

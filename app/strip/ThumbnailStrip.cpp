@@ -34,12 +34,12 @@ ThumbnailStrip::ThumbnailStrip(const StripControls& controls, core::Project& pro
       host_(host),
       strings_(strings),
       commands_(commands),
-      pool_(*controls.pbInner, strings, grid_, cells_, project.images, selection_,
+      focus_(*controls.pbOuter, *controls.pbInner),
+      pool_(*controls.pbInner, strings, grid_, cells_, project.images, selection_, focus_,
             [this](widgets::usSlide& cell) { setUpCellWidget(cell); }) {
   setPicInRowValue_ = [this](std::int32_t n) { picInRowChanged(n); };
   for (QWidget* window : {controls_.pbOuter, controls_.pbInner}) {
     window->setMouseTracking(true);
-    window->setFocusPolicy(Qt::ClickFocus);
     window->setAcceptDrops(true);
     window->installEventFilter(this);
   }
@@ -62,8 +62,8 @@ bool ThumbnailStrip::ensureCell(std::int32_t index) {
 }
 
 void ThumbnailStrip::setUpCellWidget(widgets::usSlide& cell) {
-  // Keys, the wheel and double-clicks reach the strip from the cell and
-  // from its picture box, which takes the cell's focus.
+  // Keys reach the strip from the cell, the wheel and double-clicks also
+  // from its picture box.
   cell.installEventFilter(this);
   cell.pictureBox().installEventFilter(this);
   // The widget shows one cell after another: each event goes to the cell it
@@ -258,10 +258,14 @@ void ThumbnailStrip::moveSelection(std::int32_t, std::int32_t to) {
   selection_.setSelected(to, true);
   // Counted first: the frames and the current cell follow the counters.
   countSelection();
-  syncFrames();
   showDetails(firstSelected());
+  // In view first, so that the keyboard focus goes straight to the new
+  // current cell, not by way of the canvas.
   scrollSlideIntoView(firstSelected());
+  syncFrames();
 }
+
+void ThumbnailStrip::titlesChanged() { pool_.nameAll(); }
 
 void ThumbnailStrip::scrollSlideIntoView(std::int32_t index) {
   if (index < 0 || index > project_.images.count() - 1 || index >= cellCount()) return;

@@ -22,6 +22,7 @@
 #include "app/strip/ImageDetails.h"
 #include "app/strip/SelectionSource.h"
 #include "app/strip/StripCells.h"
+#include "app/strip/StripFocus.h"
 #include "app/strip/StripLayout.h"
 #include "app/strip/StripSelection.h"
 #include "core/host/Host.h"
@@ -109,6 +110,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
   std::int32_t lastSelected() const { return selection_.lastSelected(); }
   std::vector<std::int32_t> selectedImages() const { return selection_.selectedImages(project_.images.count()); }
   void moveSelection(std::int32_t from, std::int32_t to) override;
+  void titlesChanged() override;
   void unselectAllSlides();
   void countSelection();
   // Stores the panel, unselects all and empties the panel.
@@ -173,6 +175,7 @@ class ThumbnailStrip : public QObject, public SelectionSource {
 
   StripCells cells_{grid_};
   StripSelection selection_;
+  StripFocus focus_;
   CellPool pool_;
   std::int32_t picInRow_ = 4;
   bool dragging_ = false;

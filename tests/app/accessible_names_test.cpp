@@ -1,13 +1,16 @@
 // What a screen reader reads in the program's windows, in English and in
 // German after the language is switched: every control it reaches has a name
 // (never a control's code name), no two text fields of a window share one,
-// and the frames and bars that show no caption are named in the current
-// language. Each window is opened the way the user opens it.
+// the frames and bars that show no caption are named in the current
+// language, and every description is the one the window gives in that
+// language when the program starts in it. Each window is opened the way the
+// user opens it.
 #include <QAccessible>
 #include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <map>
 
 #include "app/MainHost.h"
 #include "i18n/StringService.h"
@@ -77,6 +80,42 @@ std::vector<std::string> namingProblems(QWidget& window) {
   return problems;
 }
 
+// Every description a screen reader reads in window, by the place of its
+// control: the code names, roles and child numbers on the way down to it.
+std::map<std::string, std::string> descriptions(QWidget& window) {
+  std::map<std::string, std::string> found;
+  std::function<void(QAccessibleInterface*, const QString&)> walk = [&](QAccessibleInterface* node,
+                                                                        const QString& place) {
+    const QString description = node->text(QAccessible::Description);
+    if (!description.isEmpty()) found[place.toStdString()] = description.toStdString();
+    for (int i = 0; i < node->childCount(); ++i) {
+      QAccessibleInterface* child = node->child(i);
+      if (child == nullptr) continue;
+      const QObject* object = child->object();
+      walk(child, QStringLiteral("%1/%2 %3 %4")
+                      .arg(place, object ? object->objectName() : QString())
+                      .arg(static_cast<int>(child->role()))
+                      .arg(i));
+    }
+  };
+  walk(QAccessible::queryAccessibleInterface(&window), window.objectName());
+  return found;
+}
+
+// Where two readings of the same windows differ: place, one, other.
+std::vector<std::string> differences(const std::map<std::string, std::map<std::string, std::string>>& one,
+                                     const std::map<std::string, std::map<std::string, std::string>>& other) {
+  std::map<std::string, std::pair<std::string, std::string>> both;
+  for (const auto& [window, reads] : one)
+    for (const auto& [place, text] : reads) both[place].first = text;
+  for (const auto& [window, reads] : other)
+    for (const auto& [place, text] : reads) both[place].second = text;
+  std::vector<std::string> differing;
+  for (const auto& [place, texts] : both)
+    if (texts.first != texts.second) differing.push_back(place + ": \"" + texts.first + "\", \"" + texts.second + "\"");
+  return differing;
+}
+
 std::string nameOf(const QWidget* widget) { return widget->accessibleName().toStdString(); }
 
 template <typename W>
@@ -87,17 +126,25 @@ W& child(QWidget& parent, const char* name) {
 }
 
 TEST_F(AccessibleNamesTest, EveryControlHasAPersonsNameInTheCurrentLanguage) {
-  Form1& window = start({writeProject("trip.vlr", 2, true)});
-  data_.project.images.item(0).linkUrl = "http://127.0.0.1/page.html";
-  window.setLinkChecker([this] {
-    linkcheck::frmVerifyLinks checker(data_.project, data_.urlHistory, strings_, "http://127.0.0.1:9/", nullptr,
-                                      window_.get());
-    checker.doModal();
-  });
+  const auto startWindow = [this] {
+    Form1& window = start({writeProject("trip.vlr", 2, true)});
+    data_.project.images.item(0).linkUrl = "http://127.0.0.1/page.html";
+    window.setLinkChecker([this] {
+      linkcheck::frmVerifyLinks checker(data_.project, data_.urlHistory, strings_, "http://127.0.0.1:9/", nullptr,
+                                        window_.get());
+      checker.doModal();
+    });
+    return &window;
+  };
+  Form1* window = startWindow();
   std::vector<std::string> problems;
-  const auto check = [&problems](QWidget& shown) {
+  // The descriptions of each window, by language, as the windows read them.
+  using Descriptions = std::map<std::string, std::map<std::string, std::string>>;
+  Descriptions* described = nullptr;
+  const auto check = [&problems, &described](QWidget& shown) {
     const auto found = namingProblems(shown);
     problems.insert(problems.end(), found.begin(), found.end());
+    (*described)[shown.objectName().toStdString()] = descriptions(shown);
   };
   // Opens a modal window by trigger, checks it and closes it by its button.
   const auto checkModal = [&](const char* name, const std::function<void()>& trigger, const char* closeButton,
@@ -117,15 +164,12 @@ TEST_F(AccessibleNamesTest, EveryControlHasAPersonsNameInTheCurrentLanguage) {
   mlruntime::LanguageSupport announcer;
   std::map<int, std::string> stripNames;
   std::map<int, std::string> cellHeightNames;
-
-  for (const int language : {i18n::kEnglishUk, i18n::kGermanDe}) {
-    SCOPED_TRACE(language);
-    announcer.raiseLanguageChanged(language, i18n::StringService::languageDisplayName(language));
-    check(window);
-    stripNames[language] = nameOf(window.controls().pbOuter);
-
+  // Every window, each opened as the user opens it.
+  const auto checkEveryWindow = [&](int language) {
+    check(*window);
+    stripNames[language] = nameOf(window->controls().pbOuter);
     checkModal(
-        "frmSettings", [&] { window.menus().mnuSettings->trigger(); }, "cmdExit",
+        "frmSettings", [&] { window->menus().mnuSettings->trigger(); }, "cmdExit",
         [&](QWidget& settings) {
           cellHeightNames[language] = nameOf(settings.findChild<QWidget*>("usSlideSize_1"));
           // A colour button opens the colour dialog, whose HTML button opens
@@ -142,10 +186,10 @@ TEST_F(AccessibleNamesTest, EveryControlHasAPersonsNameInTheCurrentLanguage) {
               });
         });
     checkModal(
-        "frmAbout", [&] { window.menus().mnuAbout->trigger(); }, "cmdOK");
+        "frmAbout", [&] { window->menus().mnuAbout->trigger(); }, "cmdOK");
     // The link checker edits a page's address in the URL dialog.
     checkModal(
-        "frmVerifyLinks", [&] { window.menus().mnuLink_verify->trigger(); }, "cmdExit",
+        "frmVerifyLinks", [&] { window->menus().mnuLink_verify->trigger(); }, "cmdExit",
         [&](QWidget& checker) {
           auto& list = child<QTreeWidget>(checker, "ListView1");
           const auto rows = list.findItems("page.html", Qt::MatchEndsWith, 1);
@@ -155,12 +199,34 @@ TEST_F(AccessibleNamesTest, EveryControlHasAPersonsNameInTheCurrentLanguage) {
               "frmGetString", [&] { QTest::mouseClick(&child<QPushButton>(checker, "cmdEdit"), Qt::LeftButton); },
               "cmdCancel");
         });
+  };
+
+  // Started in English, then switched to German and back.
+  std::map<int, Descriptions> switched;
+  for (const int language : {i18n::kEnglishUk, i18n::kGermanDe, i18n::kEnglishUk}) {
+    SCOPED_TRACE(language);
+    announcer.raiseLanguageChanged(language, i18n::StringService::languageDisplayName(language));
+    Descriptions before = switched[language];
+    described = &switched[language];
+    checkEveryWindow(language);
+    if (!before.empty()) {
+      EXPECT_EQ(differences(switched[language], before), std::vector<std::string>{}) << "back in English";
+    }
   }
   EXPECT_EQ(problems, std::vector<std::string>{});
   EXPECT_EQ(stripNames[i18n::kEnglishUk], "Thumbnail strip");
   EXPECT_EQ(stripNames[i18n::kGermanDe], "Bildleiste");
   EXPECT_EQ(cellHeightNames[i18n::kEnglishUk], "Cell height");
   EXPECT_EQ(cellHeightNames[i18n::kGermanDe], "Zellenhöhe");
+
+  // Started in German: every description reads as after the switch.
+  window_.reset();
+  strings_.setCurrentLanguage(i18n::kGermanDe);
+  window = startWindow();
+  Descriptions startedInGerman;
+  described = &startedInGerman;
+  checkEveryWindow(i18n::kGermanDe);
+  EXPECT_EQ(differences(switched[i18n::kGermanDe], startedInGerman), std::vector<std::string>{});
 }
 
 }  // namespace

@@ -5,8 +5,11 @@
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
+#include <functional>
 
 #include "app/strip/ThumbnailStrip.h"
 #include "tests/app/MainWindowFixture.h"
@@ -60,7 +63,10 @@ TEST_F(PicturesPerRowTest, AClickElsewhereWhileTheNumberIsRefusedNeverReachesIts
 // The strip takes the focus when the pointer passes over it, and a thumbnail
 // when pressed; while the number is refused the pointer passing by takes
 // nothing, silently, and a click reaches a thumbnail no more than any other
-// control: nothing is selected and the edit panel stays as it was.
+// control: nothing is selected and the edit panel stays as it was. A double
+// click, a press dragged to another thumbnail and a right click are each one
+// refused click: one beep, and the focus stays in the box. The wheel takes no
+// focus: it scrolls the strip and leaves the number as typed.
 TEST_F(PicturesPerRowTest, AThumbnailWhileTheNumberIsRefusedTakesNeitherFocusNorClick) {
   Form1& window = start({writeProject("trip.vlr", 3)});
   QApplication::setActiveWindow(&window);
@@ -76,17 +82,45 @@ TEST_F(PicturesPerRowTest, AThumbnailWhileTheNumberIsRefusedTakesNeitherFocusNor
   EXPECT_EQ(prompts_.beeps, 0);
   EXPECT_TRUE(field(window).hasFocus());
 
-  QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
+  const std::vector<std::pair<const char*, std::function<void()>>> gestures{
+      {"click", [&] { QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center()); }},
+      {"double click", [&] { QTest::mouseDClick(cell, Qt::LeftButton, {}, cell->rect().center()); }},
+      {"press dragged to another thumbnail",
+       [&] {
+         QTest::mousePress(cell, Qt::LeftButton, {}, cell->rect().center());
+         QTest::mouseMove(cell, cell->rect().center() + QPoint(30, 0));
+         QTest::mouseMove(other, other->rect().center());
+         QTest::mouseRelease(other, Qt::LeftButton, {}, other->rect().center());
+       }},
+      {"right click", [&] { QTest::mouseClick(cell, Qt::RightButton, {}, cell->rect().center()); }},
+  };
+  for (const auto& [name, gesture] : gestures) {
+    SCOPED_TRACE(name);
+    type(window, "0");
+    const int beepsBefore = prompts_.beeps;
+    gesture();
+    QApplication::processEvents();
+    EXPECT_EQ(prompts_.beeps, beepsBefore + 1);
+    EXPECT_EQ(window.strip().selectedCount(), 0);
+    EXPECT_FALSE(window.strip().dragging());
+    EXPECT_FALSE(window.menus().mnuPopUp_images->isVisible());
+    EXPECT_EQ(window.controls().txtPhotos[1]->text(), panelBefore);
+    EXPECT_TRUE(field(window).hasFocus());
+    EXPECT_EQ(field(window).text(), "4");
+  }
+
+  type(window, "0");
+  const QPoint overCell = cell->mapToGlobal(cell->rect().center());
+  QWheelEvent wheel(window.mapFromGlobal(overCell), overCell, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(window.windowHandle(), &wheel);
   QApplication::processEvents();
-  EXPECT_EQ(prompts_.beeps, 1);
-  EXPECT_EQ(window.strip().selectedCount(), 0);
-  EXPECT_EQ(window.controls().txtPhotos[1]->text(), panelBefore);
   EXPECT_TRUE(field(window).hasFocus());
-  EXPECT_EQ(field(window).text(), "4");
+  EXPECT_EQ(field(window).text(), "0");
 
   type(window, "2");
   QTest::mouseClick(cell, Qt::LeftButton, {}, cell->rect().center());
-  EXPECT_EQ(prompts_.beeps, 1);
+  EXPECT_EQ(prompts_.beeps, 4);
   EXPECT_TRUE(window.strip().cellSelected(1));
   EXPECT_EQ(window.controls().txtPhotos[1]->text(), "photo2");
   EXPECT_EQ(window.state().picInRow, 2);

@@ -9,6 +9,7 @@
 
 #include "app/strip/ThumbnailStrip.h"
 #include "tests/app/MainWindowFixture.h"
+#include "tests/support/qt/AccessibleEvents.h"
 #include "widgets/slide/usSlide.h"
 
 namespace velvara::app::testing {
@@ -26,6 +27,25 @@ class RemoveAndEditTest : public MainWindowFixture {
     for (const auto& image : data_.project.images.items()) result.push_back(image.title);
     return result;
   }
+  // What a screen reader reads for each cell.
+  std::vector<std::string> cellNames() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < data_.project.images.count(); ++i)
+      names.push_back(window_->strip().cell(i)->accessibleName().toStdString());
+    return names;
+  }
+  // The cells whose new names a screen reader was told since the last look.
+  std::vector<std::string> renamedCells() {
+    std::vector<std::string> cells;
+    for (const auto& event : heard_.take(QAccessible::NameChanged)) {
+      const auto* widget = qobject_cast<QWidget*>(event.object);
+      if (widget && window_->controls().pbInner->isAncestorOf(widget))
+        cells.push_back(widget->objectName().toStdString() + " " + event.name.toStdString());
+    }
+    return cells;
+  }
+
+  velvara::testing::AccessibleEvents heard_;
 };
 
 TEST_F(RemoveAndEditTest, RemovingImagesTwoAndFourOfSixKeepsTheOthersWithTheirPreviews) {
@@ -39,7 +59,10 @@ TEST_F(RemoveAndEditTest, RemovingImagesTwoAndFourOfSixKeepsTheOthersWithTheirPr
   click(1);
   click(3, Qt::ControlModifier);
   ASSERT_EQ(window.strip().selectedImages(), (std::vector<std::int32_t>{1, 3}));
+  renamedCells();
   window.menus().mnuRemoveSelected->trigger();
+  // Told once of each cell that now shows another image, of no other.
+  EXPECT_EQ(renamedCells(), (std::vector<std::string>{"usSlide1_1 photo3", "usSlide1_2 photo5", "usSlide1_3 photo6"}));
 
   EXPECT_EQ(titles(), (std::vector<std::string>{"photo1", "photo3", "photo5", "photo6"}));
   EXPECT_EQ(window.strip().cellCount(), 4);
@@ -75,8 +98,10 @@ TEST_F(RemoveAndEditTest, EditsActOnTheSelectedImagesExactlyAsAnswered) {
   click(0);
   click(2, Qt::ControlModifier);
   prompts_.texts = {std::string("2010 ")};
+  renamedCells();
   window.menus().mnuCaptionPrefix->trigger();
   EXPECT_EQ(titles(), (std::vector<std::string>{"2010 photo1", "photo2", "2010 photo3"}));
+  EXPECT_EQ(renamedCells(), (std::vector<std::string>{"usSlide1_0 2010 photo1", "usSlide1_2 2010 photo3"}));
 
   prompts_.answers = {core::MessageAnswer::Yes};
   window.menus().mnuTooltipEquCaption->trigger();
@@ -89,6 +114,7 @@ TEST_F(RemoveAndEditTest, EditsActOnTheSelectedImagesExactlyAsAnswered) {
   prompts_.answers = {core::MessageAnswer::Yes};
   window.menus().mnuClearImageTitles->trigger();
   EXPECT_EQ(titles(), (std::vector<std::string>{"", "photo2", ""}));
+  EXPECT_EQ(cellNames(), (std::vector<std::string>{"photo1.jpg", "photo2", "photo3.jpg"}));
 }
 
 TEST_F(RemoveAndEditTest, FilesDroppedOnTheStripAreAddedToTheProject) {

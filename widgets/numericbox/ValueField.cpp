@@ -42,18 +42,29 @@ bool ValueField::eventFilter(QObject* watched, QEvent* event) {
   // Presses reach the window first, before the application moves the focus
   // to the control under the mouse.
   if (watched != static_cast<QObject*>(window()->windowHandle())) return false;
-  if (event->type() == QEvent::MouseButtonRelease && refusedPress_) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::MouseButtonRelease && refusedPress_) {
     refusedPress_ = false;
     return true;
   }
-  if ((event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) || !hasFocus()) {
-    return false;
+  if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  // The second press of a double click belongs to the click that began it:
+  // after a refused click the field shows an accepted number again, which
+  // would let the second press through.
+  const bool secondPress =
+      type == QEvent::MouseButtonDblClick || mouse->flags().testFlag(Qt::MouseEventCreatedDoubleClick);
+  if (secondPress && refusedClick_) {
+    refusedPress_ = true;
+    return true;
   }
-  const QPoint position = static_cast<QMouseEvent*>(event)->position().toPoint();
-  QWidget* pressed = window()->childAt(position);
+  refusedClick_ = false;
+  if (!hasFocus()) return false;
+  QWidget* pressed = window()->childAt(mouse->position().toPoint());
   QWidget* target = clickFocusTarget(pressed != nullptr ? pressed : window());
   if (target == nullptr || target == this || box_.validateBeforeLeaving()) return false;
   refusedPress_ = true;
+  refusedClick_ = true;
   return true;
 }
 

@@ -36,7 +36,8 @@ class ValueField : public QLineEdit, public FocusHolder {
   // While the field has the focus: a mouse press on another control of its
   // window that would take the focus is validated first, and when the number
   // is refused the press, and the release that ends it, never reach that
-  // control, so the focus stays here and the control does nothing.
+  // control, so the focus stays here and the control does nothing. A double
+  // click is refused as one click.
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void keyReleaseEvent(QKeyEvent* event) override;
@@ -53,6 +54,8 @@ class ValueField : public QLineEdit, public FocusHolder {
   bool leavingValidated_ = false;
   // A press was refused: the release that ends it is swallowed too.
   bool refusedPress_ = false;
+  // The latest click was refused: a double click it begins is refused whole.
+  bool refusedClick_ = false;
 };
 
 }  // namespace velvara::widgets

@@ -70,8 +70,11 @@ usNumericBox::usNumericBox(i18n::StringService& strings, core::Prompts& prompts,
       strings_(strings),
       prompts_(prompts),
       languageSupport_([this](int langId, const std::string& langName) {
-        // The box has no captions of its own to reload: the containers set them.
+        // The box has no captions of its own to reload: the containers set
+        // them. Its tooltip takes the new language at its next refresh; what
+        // a screen reader reads of the valid values takes it at once.
         strings_.setCurrentLanguage(langId, langName);
+        refreshAccessibleNames();
       }),
       lblCaption_(new QLabel(this)),
       picValue_(new QFrame(this)),
@@ -561,9 +564,12 @@ void usNumericBox::step() {
 void usNumericBox::showValue() { txtValue_->setText(QString::fromStdString(formatted(value_))); }
 
 void usNumericBox::refreshTooltip() {
-  txtValue_->setToolTip(
-      QString::fromStdString(strings_.loadMlString(kStrValidValues) + formatted(min_) + "-" + formatted(max_)));
+  txtValue_->setToolTip(validValues());
   refreshAccessibleNames();
+}
+
+QString usNumericBox::validValues() const {
+  return QString::fromStdString(strings_.loadMlString(kStrValidValues) + formatted(min_) + "-" + formatted(max_));
 }
 
 void usNumericBox::refreshReadOnlyDisplay() {
@@ -625,12 +631,11 @@ void usNumericBox::setAccessibleLabel(const QString& name) {
 
 void usNumericBox::refreshAccessibleNames() {
   const QString caption = lblCaption_->text().trimmed();
-  const QString name =
-      !accessibleLabel_.isEmpty() ? accessibleLabel_ : (caption.isEmpty() ? txtValue_->toolTip() : caption);
+  const QString name = !accessibleLabel_.isEmpty() ? accessibleLabel_ : (caption.isEmpty() ? validValues() : caption);
   lblCaption_->setAccessibleName(lblCaption_->text());
   lblAfter_->setAccessibleName(lblAfter_->text());
   txtValue_->setAccessibleName(name);
-  txtValue_->setAccessibleDescription(txtValue_->toolTip());
+  txtValue_->setAccessibleDescription(validValues());
   upDown1_->setAccessibleName(name);
   picValue_->setAccessibleName(name);
   setAccessibleName(name);

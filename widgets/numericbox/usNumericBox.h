@@ -182,6 +182,8 @@ class usNumericBox : public QWidget {
 
   void showValue();
   void refreshTooltip();
+  // The tooltip's text in the current language: string 196, Min and Max.
+  QString validValues() const;
   void refreshReadOnlyDisplay();
   void applyEnabled();
   void applyBackColor();

@@ -8,15 +8,6 @@
 namespace velvara::widgets {
 namespace {
 
-// The cells lie on a canvas inside the window that shows it: the keyboard is
-// in their list while either has the focus or a cell has.
-bool keyboardInList(const usSlide& cell) {
-  const QWidget* canvas = cell.parentWidget();
-  const QWidget* focus = QApplication::focusWidget();
-  if (!canvas || !focus) return false;
-  return focus == canvas || focus == canvas->parentWidget() || canvas->isAncestorOf(focus);
-}
-
 class AccessibleSlide : public QAccessibleWidget {
  public:
   explicit AccessibleSlide(usSlide* cell) : QAccessibleWidget(cell, QAccessible::ListItem) {}
@@ -27,9 +18,9 @@ class AccessibleSlide : public QAccessibleWidget {
     state.selectable = true;
     state.selected = cell.slideSelected();
     state.focusable = true;
-    // The picture box takes the keys while the pointer is over the cell, but
-    // the keys act on the current cell.
-    state.focused = cell.current() && keyboardInList(cell);
+    // Not hasFocus(), which is also true of a cell whose focus goes on to
+    // the one that holds it.
+    state.focused = QApplication::focusWidget() == &cell;
     return state;
   }
 
@@ -51,12 +42,6 @@ void installSlideAccessibility() {
     return true;
   }();
   (void)installed;
-}
-
-void announceCurrent(usSlide& cell) {
-  if (!keyboardInList(cell)) return;
-  QAccessibleEvent event(&cell, QAccessible::Focus);
-  QAccessible::updateAccessibility(&event);
 }
 
 }  // namespace velvara::widgets

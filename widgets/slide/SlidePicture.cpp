@@ -8,10 +8,7 @@
 
 namespace velvara::widgets {
 
-SlidePicture::SlidePicture(QWidget* parent) : QWidget(parent) {
-  setObjectName("Picture1");
-  setFocusPolicy(Qt::StrongFocus);
-}
+SlidePicture::SlidePicture(QWidget* parent) : QWidget(parent) { setObjectName("Picture1"); }
 
 void SlidePicture::setBackColor(std::uint32_t color) {
   backColor_ = color;

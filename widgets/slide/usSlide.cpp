@@ -58,7 +58,10 @@ usSlide::usSlide(i18n::StringService& strings, QWidget* parent)
   picture1_->setAcceptDrops(true);
   picture1_->setMouseTracking(true);
   picture1_->installEventFilter(this);
-  setFocusProxy(picture1_);
+  // The cell is one control to a screen reader, its picture part of its
+  // drawing: the keyboard focus is the cell's own, so that the focus is
+  // reported for the control a screen reader knows.
+  setFocusPolicy(Qt::StrongFocus);
   installSlideAccessibility();
   applyBackColor();
   layOut();
@@ -92,7 +95,7 @@ void usSlide::readProperties(const PropertyBag& bag) {
   shape1_->setBorderColor(static_cast<std::uint32_t>(bag.readLong("SlideBorderColor", asLong(0xFFFFFF))));
   picHeightPercentOfWidth_ = bag.readDouble("PicHeightPercentOfWidth", 1.0);
   picture1_->setToolTip(QString::fromStdString(bag.readText("Tooltip", "")));
-  setCellName(picture1_->toolTip());
+  if (!namedByOwner_) nameCell(picture1_->toolTip());
 }
 
 void usSlide::writeProperties(PropertyBag& bag) const {
@@ -199,22 +202,25 @@ void usSlide::clearPicture() {
   placePicture(placeholderRect(slideWidth_, slideHeight_));
   picture1_->setPicture(placeholder());
   picture1_->setToolTip(QString());
-  setCellName(QString());
+  if (!namedByOwner_) nameCell(QString());
 }
 
 std::string usSlide::tooltip() const { return picture1_->toolTip().toStdString(); }
 
 void usSlide::setTooltip(const std::string& newTooltip) {
   picture1_->setToolTip(QString::fromStdString(newTooltip));
-  setCellName(picture1_->toolTip());
+  if (!namedByOwner_) nameCell(picture1_->toolTip());
   emit propertyChanged("Tooltip");
 }
 
 void usSlide::setCellName(const QString& name) {
+  namedByOwner_ = true;
+  nameCell(name);
+}
+
+void usSlide::nameCell(const QString& name) {
   // Each new name is news to a screen reader; the same one again is not.
-  if (name == accessibleName()) return;
-  setAccessibleName(name);
-  picture1_->setAccessibleName(name);
+  if (name != accessibleName()) setAccessibleName(name);
 }
 
 const QImage& usSlide::placeholder() {
@@ -232,15 +238,6 @@ bool usSlide::eventFilter(QObject* watched, QEvent* event) {
   if (watched != picture1_) return QWidget::eventFilter(watched, event);
   const QPointF offset = picture1_->pos();
   switch (event->type()) {
-    case QEvent::KeyPress: {
-      auto& key = static_cast<QKeyEvent&>(*event);
-      int keyCode = virtualKeyCode(key);
-      int shift = shiftMask(key.modifiers());
-      emit keyDown(keyCode, shift);
-      int character = keyAscii(key);
-      if (character != 0) emit keyPress(character);
-      return false;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
@@ -263,6 +260,14 @@ bool usSlide::eventFilter(QObject* watched, QEvent* event) {
 void usSlide::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   layOut();
+}
+
+void usSlide::keyPressEvent(QKeyEvent* event) {
+  int keyCode = virtualKeyCode(*event);
+  int shift = shiftMask(event->modifiers());
+  emit keyDown(keyCode, shift);
+  int character = keyAscii(*event);
+  if (character != 0) emit keyPress(character);
 }
 
 void usSlide::mousePressEvent(QMouseEvent* event) { raiseMouse(event->type(), *event, {}); }

@@ -14,7 +14,9 @@
 // and for a picture that cannot be shown: cell->clearPicture().
 //
 // Mouse events from the picture arrive in the cell's own coordinates; drops
-// on either part arrive with the coordinates of the part they fell on.
+// on either part arrive with the coordinates of the part they fell on. The
+// cell takes the keyboard focus itself (its picture is part of its drawing)
+// and raises keyDown and keyPress for the keys it gets.
 //
 // Stored properties (widgets/design/PropertyBag.h), read and written in this
 // order; name, type, default: "ForeColor" long 0, "Font" font (the parent's),
@@ -103,16 +105,12 @@ class usSlide : public QWidget {
   // no tooltip; the next layout puts the box back in its place.
   void clearPicture();
   std::string tooltip() const;
-  // Also names the cell for a screen reader.
+  // Also names the cell for a screen reader, until its owner names it.
   void setTooltip(const std::string& newTooltip);
 
-  // The name a screen reader reads for the cell and for its picture box,
-  // which holds the cell's keyboard focus.
+  // The name a screen reader reads for the cell, from now on whatever its
+  // tooltip.
   void setCellName(const QString& name);
-  // The cell the keys act on, as a list's current item
-  // (widgets/slide/SlideAccessible.h).
-  bool current() const { return current_; }
-  void setCurrent(bool current) { current_ = current; }
 
   // The picture box's place as the layout computed it, fractions kept; the
   // widget itself sits at the whole pixels below it.
@@ -136,6 +134,7 @@ class usSlide : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
@@ -149,6 +148,7 @@ class usSlide : public QWidget {
   void applyBackColor();
   void raiseDrop(QDropEvent& event);
   void raiseMouse(QEvent::Type type, const QMouseEvent& event, QPointF offset);
+  void nameCell(const QString& name);
 
   i18n::StringService& strings_;
   mlruntime::LanguageSupport languageSupport_;
@@ -163,7 +163,7 @@ class usSlide : public QWidget {
   bool picAutoSize_ = false;
   std::uint32_t backColor_ = 0xFFFFFF;
   bool slideSelected_ = false;
-  bool current_ = false;
+  bool namedByOwner_ = false;
   double picHeightPercentOfWidth_ = 1.0;
   PixelRect pictureRect_;
   PixelRect frameRect_;

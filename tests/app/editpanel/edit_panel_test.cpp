@@ -30,6 +30,7 @@ struct FakeSelection : SelectionSource {
     selected = {to};
     panel->showImageDetails(to);
   }
+  void titlesChanged() override {}
 };
 
 class EditPanelTest : public ::testing::Test {

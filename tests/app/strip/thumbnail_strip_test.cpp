@@ -11,6 +11,7 @@
 #include "tests/app/EditorFixture.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/TestImages.h"
+#include "tests/support/qt/AccessibleEvents.h"
 #include "tests/support/qt/Screenshots.h"
 
 namespace velvara::app {
@@ -283,6 +284,7 @@ class LargeStripTest : public StripTest {
       core::ImageItem image;
       const int index = ui.project.images.count();
       image.title = "img" + std::to_string(index);
+      image.sourcePath = "/photos/img" + std::to_string(index) + ".jpg";
       imagelib::Bitmap preview = tinyPreview(120, 90);
       std::fill(preview.pixels.begin(), preview.pixels.end(), static_cast<std::uint8_t>(index % 250));
       ui.project.images.append(image, std::move(preview));
@@ -480,6 +482,122 @@ TEST_F(LargeStripTest, AScreenReaderReadsTheCellsInViewInOrderWithTheirStates) {
   QTest::mouseMove(ui.cell(95), ui.cellCentre());
   click(95, Qt::ControlModifier);
   states({93, 95}, 93);
+}
+
+// A screen reader hears the focus reach only the current cell, where the
+// keys act: not a cell under the pointer, not a cell's picture, and not the
+// canvas while the current cell is in view.
+TEST_F(LargeStripTest, OnlyTheCurrentCellTakesAndAnnouncesTheFocus) {
+  addShadedImages(40);
+  QLineEdit* title = ui.panel.findChild<QLineEdit*>("txtPhotos_1");
+  velvara::testing::AccessibleEvents heard;
+  const auto focusedCells = [&heard] {
+    std::vector<std::string> names;
+    for (const auto& event : heard.take(QAccessible::Focus)) names.push_back(event.name.toStdString());
+    return names;
+  };
+  // Every control of the window that a screen reader reads as focused.
+  const auto reportedFocused = [this] {
+    std::vector<std::string> focused;
+    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&ui.window)};
+    while (!pending.empty()) {
+      QAccessibleInterface* node = pending.back();
+      pending.pop_back();
+      if (node->state().focused) focused.push_back(node->object()->objectName().toStdString());
+      for (int i = 0; i < node->childCount(); ++i) pending.push_back(node->child(i));
+    }
+    return focused;
+  };
+  click(6);
+  EXPECT_EQ(focusedCells(), std::vector<std::string>{"img6"});
+  QTest::mouseClick(title, Qt::LeftButton);
+  heard.take(QAccessible::Focus);
+
+  // The pointer over another cell brings the keys back to the current one.
+  QTest::mouseMove(ui.cell(8), ui.cellCentre());
+  EXPECT_EQ(QApplication::focusWidget(), ui.cell(6));
+  EXPECT_EQ(focusedCells(), std::vector<std::string>{"img6"});
+  EXPECT_EQ(reportedFocused(), std::vector<std::string>{"usSlide1_6"});
+  click(8, Qt::ShiftModifier);
+  EXPECT_EQ(framed(), (std::vector<std::int32_t>{6, 7, 8}));
+  EXPECT_TRUE(focusedCells().empty());
+  EXPECT_EQ(reportedFocused(), std::vector<std::string>{"usSlide1_6"});
+  click(9);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+  EXPECT_EQ(focusedCells(), (std::vector<std::string>{"img9", "img13"}));
+  EXPECT_EQ(reportedFocused(), std::vector<std::string>{"usSlide1_13"});
+
+  // Tab from the edit panel comes round to the strip, at the current cell.
+  QTest::mouseClick(title, Qt::LeftButton);
+  heard.take(QAccessible::Focus);
+  for (int tabs = 0; tabs < 30 && !ui.controls.pbOuter->isAncestorOf(QApplication::focusWidget()); ++tabs)
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), ui.cell(13));
+  const std::vector<std::string> onTheWay = focusedCells();
+  ASSERT_FALSE(onTheWay.empty());
+  EXPECT_EQ(onTheWay.back(), "img13");
+  EXPECT_EQ(std::count(onTheWay.begin(), onTheWay.end(), "img13"), 1);
+
+  // With nothing current (a double click beside the cells unselects all)
+  // the strip itself holds the keys.
+  QTest::mouseDClick(ui.controls.pbOuter, Qt::LeftButton, {}, QPoint(ui.controls.pbInner->width() + 5, 10));
+  ASSERT_EQ(ui.strip.selectedCount(), 0);
+  EXPECT_EQ(QApplication::focusWidget(), ui.controls.pbInner);
+  EXPECT_EQ(reportedFocused(), std::vector<std::string>{"pbInner"});
+}
+
+// A cell is named by its image's title, or by its file while the title is
+// empty, from the moment the title is stored; its name changes only when
+// that text does, not with every repaint or new arrangement.
+TEST_F(LargeStripTest, ACellIsNamedByItsTitleAtOnceAndOnlyWhenItChanges) {
+  addShadedImages(30);
+  velvara::testing::AccessibleEvents heard;
+  std::map<QObject*, QString> names;
+  const auto lookAtNames = [&] {
+    for (widgets::usSlide* cell : ui.controls.pbInner->findChildren<widgets::usSlide*>())
+      names[cell] = cell->accessibleName();
+  };
+  // The objects on the canvas renamed since the last look, each once and to
+  // a new name.
+  const auto renamed = [&] {
+    std::map<QObject*, std::vector<QString>> changes;
+    for (const auto& event : heard.take(QAccessible::NameChanged)) {
+      auto* widget = qobject_cast<QWidget*>(event.object);
+      if (widget && ui.controls.pbInner->isAncestorOf(widget)) changes[widget].push_back(event.name);
+    }
+    std::vector<std::string> objects;
+    for (const auto& [object, newNames] : changes) {
+      const std::string named = object->objectName().toStdString() + " " + newNames.back().toStdString();
+      EXPECT_EQ(newNames.size(), 1u) << named;
+      EXPECT_NE(newNames.back(), names[object]) << named;
+      objects.push_back(named);
+    }
+    lookAtNames();
+    return objects;
+  };
+  lookAtNames();
+  QLineEdit* title = ui.panel.findChild<QLineEdit*>("txtPhotos_1");
+  const auto retitle = [&](int index, const QString& text) {
+    click(index);
+    QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(title, Qt::Key_Delete);
+    QTest::keyClicks(title, text);
+    click(index + 1);
+  };
+  retitle(1, "EDITED");
+  EXPECT_EQ(renamed(), std::vector<std::string>{"usSlide1_1 EDITED"});
+  EXPECT_EQ(ui.cell(1)->tooltip(), "img1");  // the tooltip follows at the next paint
+  retitle(1, "");
+  EXPECT_EQ(renamed(), std::vector<std::string>{"usSlide1_1 img1.jpg"});
+
+  // Painted again and arranged again, the cells keep their names.
+  ui.strip.repaintSlides();
+  ui.strip.arrangeSlides();
+  EXPECT_TRUE(renamed().empty());
+  for (widgets::usSlide* cell : ui.controls.pbInner->findChildren<widgets::usSlide*>()) {
+    const int index = cell->objectName().section('_', 1).toInt();
+    EXPECT_EQ(cell->accessibleName().toStdString(), index == 1 ? "img1.jpg" : "img" + std::to_string(index));
+  }
 }
 
 TEST_F(StripTest, Screenshots) {

@@ -157,13 +157,13 @@ TEST_F(SlideTest, MouseEventsOfThePictureArriveInTheCellsCoordinatesAndOnlyTheSu
   EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(SlideTest, KeysAndDropsOnThePictureReachTheContainer) {
+TEST_F(SlideTest, KeysOnTheCellAndDropsOnThePictureReachTheContainer) {
   std::vector<int> keyCodes;
   std::vector<int> characters;
   QObject::connect(&cell, &usSlide::keyDown, [&](int& keyCode, int&) { keyCodes.push_back(keyCode); });
   QObject::connect(&cell, &usSlide::keyPress, [&](int& keyAscii) { characters.push_back(keyAscii); });
-  QTest::keyClick(&cell.pictureBox(), Qt::Key_Down);
-  QTest::keyClick(&cell.pictureBox(), Qt::Key_A);
+  QTest::keyClick(&cell, Qt::Key_Down);
+  QTest::keyClick(&cell, Qt::Key_A);
   EXPECT_EQ(keyCodes, (std::vector<int>{40, 'A'}));
   EXPECT_EQ(characters, std::vector<int>{'a'});
 
