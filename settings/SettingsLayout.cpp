@@ -346,20 +346,20 @@ QWidget* frmSettings::buildLightboxTab() {
 }
 
 void frmSettings::connectHandlers() {
-  connect(cmdBackground_color, &QPushButton::clicked, this, [this] { pickColor(*cmdBackground_color); });
-  connect(cmdWebTitle_font_color, &QPushButton::clicked, this, [this] { pickColor(*cmdWebTitle_font_color); });
-  connect(cmdImg_border_color, &QPushButton::clicked, this, [this] { pickColor(*cmdImg_border_color); });
-  connect(cmdImg_title_color, &QPushButton::clicked, this, [this] { pickColor(*cmdImg_title_color); });
-  connect(cmdSlide_padding_color, &QPushButton::clicked, this, [this] { pickColor(*cmdSlide_padding_color); });
+  commands_.connect(cmdBackground_color, this, [this] { pickColor(*cmdBackground_color); });
+  commands_.connect(cmdWebTitle_font_color, this, [this] { pickColor(*cmdWebTitle_font_color); });
+  commands_.connect(cmdImg_border_color, this, [this] { pickColor(*cmdImg_border_color); });
+  commands_.connect(cmdImg_title_color, this, [this] { pickColor(*cmdImg_title_color); });
+  commands_.connect(cmdSlide_padding_color, this, [this] { pickColor(*cmdSlide_padding_color); });
   for (auto* border : cmdSlide_border_color) {
-    connect(border, &QPushButton::clicked, this, [this, border] { pickColor(*border); });
+    commands_.connect(border, this, [this, border] { pickColor(*border); });
   }
   for (int index = 0; index < 4; ++index) {
-    connect(cmdLightbox_color[index], &QPushButton::clicked, this, [this, index] { cmdLightbox_color_Click(index); });
+    commands_.connect(cmdLightbox_color[index], this, [this, index] { cmdLightbox_color_Click(index); });
   }
-  connect(cmdWebTitleFont, &QPushButton::clicked, this, [this] { cmdWebTitleFont_Click(); });
-  connect(cmdImg_choose_font, &QPushButton::clicked, this, [this] { cmdImg_choose_font_Click(); });
-  connect(cmdIimageDataContainer_font, &QPushButton::clicked, this, [this] { cmdIimageDataContainer_font_Click(); });
+  commands_.connect(cmdWebTitleFont, this, [this] { cmdWebTitleFont_Click(); });
+  commands_.connect(cmdImg_choose_font, this, [this] { cmdImg_choose_font_Click(); });
+  commands_.connect(cmdIimageDataContainer_font, this, [this] { cmdIimageDataContainer_font_Click(); });
 
   connect(usWebTitle_font_size, &NumericBox::change, this, [this](double& v) { usWebTitle_font_size_Change(v); });
   connect(usImg_font_size, &NumericBox::change, this, [this](double& v) { usImg_font_size_Change(v); });
@@ -376,13 +376,13 @@ void frmSettings::connectHandlers() {
     });
   }
   for (int index = 0; index < 2; ++index) {
-    connect(cmdBackgroundImage[index], &QPushButton::clicked, this, [this, index] { cmdBackgroundImage_Click(index); });
-    connect(cmdSettings[index], &QPushButton::clicked, this, [this, index] { cmdSettings_Click(index); });
+    commands_.connect(cmdBackgroundImage[index], this, [this, index] { cmdBackgroundImage_Click(index); });
+    commands_.connect(cmdSettings[index], this, [this, index] { cmdSettings_Click(index); });
   }
-  connect(cmdChooseFolder, &QPushButton::clicked, this, [this] { cmdChooseFolder_Click(); });
-  connect(cmdRestoreDefaults, &QPushButton::clicked, this, [this] { cmdRestoreDefaults_Click(); });
-  connect(cmdLang, &QPushButton::clicked, this, [this] { cmdLang_Click(); });
-  connect(cmdExit, &QPushButton::clicked, this, [this] { cmdExit_Click(); });
+  commands_.connect(cmdChooseFolder, this, [this] { cmdChooseFolder_Click(); });
+  commands_.connect(cmdRestoreDefaults, this, [this] { cmdRestoreDefaults_Click(); });
+  commands_.connect(cmdLang, this, [this] { cmdLang_Click(); });
+  commands_.connect(cmdExit, this, [this] { cmdExit_Click(); });
   connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
     const int previous = currentTab_;
     currentTab_ = index;

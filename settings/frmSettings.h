@@ -7,9 +7,11 @@
 #include <array>
 #include <cstdint>
 
+#include "core/host/Host.h"
 #include "platform/mlruntime/LanguageSupport.h"
 #include "settings/SettingsServices.h"
 #include "widgets/colors/frmHexaColor.h"
+#include "widgets/commands/CommandGate.h"
 
 class QCheckBox;
 class QComboBox;
@@ -123,6 +125,10 @@ class frmSettings : public QDialog {
   // The colour dialog, with the web palette it opens: loaded with this window
   // and unloaded with it, keeping its working colour between picks.
   widgets::frmHexaColor frmHexaColor;
+  // The buttons' commands, one at a time: a screen reader can press one while
+  // another's message or dialog is up, such as Exit's report that the default
+  // settings could not be written.
+  widgets::CommandGate commands_{services_.host};
   bool closed_ = false;
   bool reshow_ = false;
   int currentTab_ = 0;

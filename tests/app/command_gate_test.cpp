@@ -7,6 +7,7 @@
 // disabled: the tests press the real items that way.
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -109,21 +110,30 @@ struct Interruption {
 
 TEST_F(CommandGateTest, ACommandArrivingWhileAnotherWaitsIsRefusedAndTheRunningOneEndsAsItWould) {
   static const std::vector<std::string> threePhotos = {"photo1", "photo2", "photo3"};
+  const auto settingsExitReportingTooLong = [this](Form1& window) {
+    data_.project.settings.webTitle = std::string(70000, 'T');
+    window.host().settingsSetValues();
+    velvara::testing::whenModalOpens(
+        [](QWidget& dialog) { QTest::mouseClick(dialog.findChild<QPushButton*>("cmdExit"), Qt::LeftButton); });
+    window.menus().mnuSettings->trigger();
+  };
+  const auto tooLongReportedAndTitleKept = [this](Form1&) {
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].text.find("too long for the file"), std::string::npos);
+    EXPECT_EQ(data_.project.settings.webTitle.size(), 70000u);
+  };
   const Interruption interruptions[] = {
-      {"the settings window's Exit reporting a page title too long for the file",
-       [this](Form1& window) {
-         data_.project.settings.webTitle = std::string(70000, 'T');
-         window.host().settingsSetValues();
-         velvara::testing::whenModalOpens(
-             [](QWidget& dialog) { QTest::mouseClick(dialog.findChild<QPushButton*>("cmdExit"), Qt::LeftButton); });
-         window.menus().mnuSettings->trigger();
+      {"the settings window's Exit reporting a page title too long for the file", settingsExitReportingTooLong,
+       [](Form1& window) { return window.menus().mnuSettings; }, tooLongReportedAndTitleKept},
+      // The settings window's own buttons wait for the command of one of them.
+      {"the settings window's Exit, and its own Restore defaults", settingsExitReportingTooLong,
+       [](Form1&) -> QObject* {
+         for (QWidget* window : QApplication::topLevelWidgets()) {
+           if (window->objectName() == "frmSettings") return window->findChild<QPushButton*>("cmdRestoreDefaults");
+         }
+         return nullptr;
        },
-       [](Form1& window) { return window.menus().mnuSettings; },
-       [this](Form1&) {
-         ASSERT_EQ(prompts.messages.size(), 1u);
-         EXPECT_NE(prompts.messages[0].text.find("too long for the file"), std::string::npos);
-         EXPECT_EQ(data_.project.settings.webTitle.size(), 70000u);
-       }},
+       tooLongReportedAndTitleKept},
       // The window is disabled while the pictures are made, and still Qt
       // carries out a menu item's accessible action.
       {"Make web gallery reporting a picture it cannot read",
