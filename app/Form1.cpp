@@ -25,6 +25,7 @@
 #include "core/model/ProductInfo.h"
 #include "i18n/AddedStrings.h"
 #include "platform/shell/Folders.h"
+#include "platform/windowing/WindowPlacement.h"
 
 namespace velvara::app {
 
@@ -402,7 +403,7 @@ void Form1::keepSmallestOuterSize() {
   // it (one without a window manager) may still make the window smaller: the
   // window then takes the smallest size itself, unless it fills a screen that
   // is smaller.
-  const QSize minimum = smallestOuterSize() - (frameGeometry().size() - size());
+  const QSize minimum = smallestOuterSize().shrunkBy(windowing::frameMargins(*this));
   setMinimumSize(minimum);
   const bool fillsScreen = isMaximized() || isFullScreen();
   if (!fillsScreen && (width() < minimum.width() || height() < minimum.height())) resize(size().expandedTo(minimum));

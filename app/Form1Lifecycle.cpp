@@ -129,7 +129,7 @@ QRect Form1::openingFrame(const QPoint& placed) const {
 
 void Form1::applyFramedPlacement() {
   keepSmallestOuterSize();
-  setGeometry(openingFrame(frameGeometry().topLeft()).marginsRemoved(windowing::frameMargins(*this)));
+  setGeometry(openingFrame(windowing::frameGeometry(*this).topLeft()).marginsRemoved(windowing::frameMargins(*this)));
 }
 
 void Form1::restorePicturesPerRow() {
@@ -169,7 +169,7 @@ void Form1::formQueryUnload() {
   saveSettingsValue("source_folder", data_.sourceFolder);
   saveSettingsValue("picinrow", std::to_string(state_.picInRow));
   if (!isMinimized()) {
-    const QRect frame = frameGeometry();
+    const QRect frame = windowing::frameGeometry(*this);
     saveSettingsValue("width", std::to_string(frame.width() * kTwipsPerPixel));
     saveSettingsValue("height", std::to_string(frame.height() * kTwipsPerPixel));
     saveSettingsValue("left", std::to_string(frame.left() * kTwipsPerPixel));

@@ -83,7 +83,7 @@ class Placement : public QObject {
     if (owner && margins.left() == 0 && margins.top() == 0) margins = windowing::frameMargins(*owner);
     QRect frame(window_.pos(), window_.size().grownBy(margins));
     if (!keepPlace) {
-      const QPoint centre = owner ? owner->frameGeometry().center() : screen->availableGeometry().center();
+      const QPoint centre = owner ? windowing::frameGeometry(*owner).center() : screen->availableGeometry().center();
       frame.moveCenter(centre);
     }
     if (QWindow* handle = window_.windowHandle()) handle->setScreen(screen);
@@ -99,11 +99,16 @@ class Placement : public QObject {
 void openOnOwnersScreen(QWidget& window, QWidget* owner) { new Placement(window, owner); }
 
 QMargins frameMargins(const QWidget& window) {
-  const QRect frame = window.frameGeometry();
-  const QRect inner = window.geometry();
-  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-          frame.bottom() - inner.bottom()};
+  // Not the widget's own frame geometry: that keeps the frame the window had
+  // when it last moved or changed its size. A window manager changes the
+  // frame alone when the user takes the title bar off, and may tell a
+  // maximised window's new frame only after its new size: the widget then
+  // gives the old frame around the window.
+  const QWindow* handle = window.windowHandle();
+  return handle ? handle->frameMargins() : QMargins();
 }
+
+QRect frameGeometry(const QWidget& window) { return window.geometry().marginsAdded(frameMargins(window)); }
 
 QRect keptInside(const QRect& frame, const QRect& available) {
   return {spanKeptInside(frame.left(), frame.width(), available.left(), available.width()),

@@ -16,9 +16,12 @@ namespace velvara::windowing {
 // is shown, else none (then the primary screen holds it).
 void openOnOwnersScreen(QWidget& window, QWidget* owner = nullptr);
 
-// The window system's frame around a window: its title bar and borders;
-// none before the window system has framed it.
+// The window system's frame around a window: its title bar and borders as the
+// window system last told them; none before it has framed the window.
 QMargins frameMargins(const QWidget& window);
+
+// The window's outer rectangle: the window within that frame.
+QRect frameGeometry(const QWidget& window);
 
 // The frame rectangle moved as little as possible to lie inside available;
 // one larger than available keeps its top-left corner at available's.

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Starts and closes the real program again and again under a virtual X
-# display with a window manager, which frames the window: the outer size and
-# place a close stores give back the same window at the next start, whether
-# the window manager placed it, or the user sized and moved it; the smallest
-# size is an outer size; and a window stored on a large screen comes back
-# wholly on a smaller one.
+# display with a window manager, which frames the window: a close stores the
+# outer size and place of the frame the window has, also after the user took
+# its title bar off or maximised it, and these give back the same window at
+# the next start, whether the window manager placed it or the user sized and
+# moved it; the smallest size is an outer size; and a window stored on a large
+# screen comes back wholly on a smaller one.
 #   placement_under_window_manager_test.sh VELVARA CLOSE_WINDOW_PY WITH_X_SERVER
 set -euo pipefail
 velvara=$1 close_window=$2 with_x_server=$3
@@ -72,6 +73,29 @@ on_screen() {
 # goes while it looks through them all: it is simply asked again.
 find_shown() { found=$(xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1) && [ -n "$found" ]; }
 
+# How many windows are shown at the top of the window tree: the window
+# manager's frames and menus.
+top_windows() { xdotool search --onlyvisible --maxdepth 1 --name '' 2> /dev/null | wc -l; }
+more_top_windows_than() { [ "$(top_windows)" -gt "$1" ]; }
+frame_extents() { xprop -id "$window" _NET_FRAME_EXTENTS; }
+extents_other_than() { [ "$(frame_extents)" != "$1" ]; }
+
+# Takes the title bar and borders off the window as the user does, with
+# "Un/Decorate" of the window manager's window menu (a right click on the title
+# bar). The window manager draws the new frame around the window where it is:
+# the window itself neither moves nor changes its size.
+undecorate() {
+  local windows extents left top
+  windows=$(top_windows)
+  extents=$(frame_extents)
+  read -r _ _ left top <<< "$(outer)"
+  xdotool mousemove $((left / 15 + 300)) $((top / 15 + 8)) click 3
+  # A key goes to the window until the menu shows.
+  await more_top_windows_than "$windows" || fail "the window menu did not show"
+  xdotool key d
+  await extents_other_than "$extents" || fail "the window kept its title bar and borders: $(frame_extents)"
+}
+
 # Starts the program, closes the language dialog as its close box does, and
 # sets $window to the main window once it shows.
 start() {
@@ -113,9 +137,12 @@ on_the_large_screen() {
   [ "$(stored_placement)" = "$placed" ] || fail "the first close stored $(stored_placement), the window was $placed"
   expect_kept "a window the window manager placed"
 
-  # The user sizes and moves the window.
+  # The user sizes and moves the window, and takes its title bar and borders
+  # off: the frame it then has is stored, and the window comes back, with a
+  # title bar and borders again, at that outer size and place.
   start
   xdotool windowsize --sync "$window" 900 700 windowmove --sync "$window" 200 150
+  undecorate
   placed=$(outer)
   close
   [ "$(stored_placement)" = "$placed" ] || fail "the user's window $placed was stored as $(stored_placement)"
@@ -147,6 +174,7 @@ on_the_large_screen() {
   xdotool mousemove $((left / 15 + 300)) $((top / 15 + 8)) click --repeat 2 --delay 80 1
   await framed_as "24000 18000 0 0" || fail "the window was not maximised: $(outer)"
   close
+  [ "$(stored_placement)" = "24000 18000 0 0" ] || fail "the maximised window was stored as $(stored_placement)"
   cp "$registry" "$WORK/maximised"
 }
 
@@ -187,7 +215,8 @@ on_the_small_screen() {
   close
 }
 
-openbox > "$WORK/openbox.log" 2>&1 &
+# Its menus in English, whose keys the test presses.
+LC_ALL=C openbox > "$WORK/openbox.log" 2>&1 &
 # The window manager is up once it names itself on the root window.
 wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 await wm_running || fail "openbox did not start"
