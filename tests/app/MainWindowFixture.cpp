@@ -55,6 +55,12 @@ void MainWindowFixture::store(const char* key, const std::string& value) const {
   registry::AppSettings().saveSetting(shell::programFolder(), "settings", key, value);
 }
 
+std::vector<std::string> MainWindowFixture::titles() const {
+  std::vector<std::string> result;
+  for (const auto& image : data_.project.images.items()) result.push_back(image.title);
+  return result;
+}
+
 std::string MainWindowFixture::writeProject(const std::string& name, int count, bool links) {
   core::GallerySettings settings;
   core::setDefaultSettings(settings, "Test gallery", "");

@@ -60,6 +60,8 @@ class MainWindowFixture : public ::testing::Test {
   std::string writeProjectOfMissingPictures(const std::string& name, int count);
   std::string dataFolder() const { return dir_.file("home/Documents/VLR"); }
   std::string galleryFolder() const { return dir_.file("gallery"); }
+  // The titles of the project's images, in order.
+  std::vector<std::string> titles() const;
 
   velvara::testing::TempDir dir_;
   velvara::testing::FakeHost prompts_;

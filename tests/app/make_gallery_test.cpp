@@ -46,27 +46,26 @@ TEST_F(MakeGalleryTest, TheButtonWritesTheGalleryOfTheOpenProjectAndOpensItsFirs
 TEST_F(MakeGalleryTest, AFileKeptInItsGalleryFolderIsRefusedAndKept) {
   enum Kept { Project, ProjectOpenedThroughLink, PhotoAddedThroughLink };
   const fs::path gallery = galleryFolder();
-  const std::string photoLink = dir_.file("photo1.jpg");
-  const std::string projectLink = dir_.file("alias.vlr");
   for (const Kept kept : {Project, ProjectOpenedThroughLink, PhotoAddedThroughLink}) {
     SCOPED_TRACE(kept);
     fs::remove_all(gallery);
     fs::create_directories(gallery);
-    fs::remove(photoLink);
-    fs::remove(projectLink);
-    std::string project = writeProject(kept == PhotoAddedThroughLink ? "trip.vlr" : "gallery/trip.vlr", 2);
+    fs::remove(dir_.file("alias.vlr"));
+    const std::string project = writeProject(kept == PhotoAddedThroughLink ? "trip.vlr" : "gallery/trip.vlr", 2);
+    // The file the build would delete, and the project file as opened.
     fs::path file = project;
+    std::string opened = project;
     if (kept == ProjectOpenedThroughLink) {
-      fs::create_symlink(project, projectLink);
-      project = projectLink;
+      opened = dir_.file("alias.vlr");
+      fs::create_symlink(file, opened);
     }
     if (kept == PhotoAddedThroughLink) {
       file = gallery / "photo1.jpg";
-      fs::rename(photoLink, file);
-      fs::create_symlink(file, photoLink);
+      fs::rename(dir_.file("photo1.jpg"), file);
+      fs::create_symlink(file, dir_.file("photo1.jpg"));
     }
     prompts_.messages.clear();
-    Form1& window = start({project});
+    Form1& window = start({opened});
     QTest::mouseClick(window.controls().cmdMakeGallery, Qt::LeftButton);
     ASSERT_EQ(prompts_.messages.size(), 1u);
     const std::string named =

@@ -8,7 +8,6 @@
 #include <fstream>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "tests/app/MainWindowFixture.h"
@@ -83,30 +82,28 @@ TEST_F(ProjectSaveTest, ANameTypedWithoutTheExtensionGetsTheOneTheDialogLists) {
   EXPECT_FALSE(std::filesystem::exists(dir_.file("holiday")));
   EXPECT_EQ(window.windowTitle(), "Velvara  v.1.1.1.  ( holiday.vlr )");
 
-  const std::vector<std::pair<std::string, std::string>> typedAndWritten = {{"Rom 2024.05", "Rom 2024.05.vlr"},
-                                                                            {"my.trip", "my.trip.vlr"},
-                                                                            {"reise.", "reise.vlr"},
-                                                                            {"Paris.VLR", "Paris.VLR"},
-                                                                            {"old.vlr.bak", "old.vlr.bak.vlr"}};
-  for (const auto& [typed, written] : typedAndWritten) {
+  // Typed in the dialog of Save As or of Export, and the file written.
+  const struct {
+    QAction* command;
+    std::string typed;
+    std::string written;
+  } names[] = {
+      {window.menus().mnuSaveAs, "Rom 2024.05", "Rom 2024.05.vlr"},
+      {window.menus().mnuSaveAs, "my.trip", "my.trip.vlr"},
+      {window.menus().mnuSaveAs, "reise.", "reise.vlr"},
+      {window.menus().mnuSaveAs, "Paris.VLR", "Paris.VLR"},
+      {window.menus().mnuSaveAs, "old.vlr.bak", "old.vlr.bak.vlr"},
+      {window.menus().mnuExport, "list", "list.txt"},
+      {window.menus().mnuExport, "list 2024.05", "list 2024.05.txt"},
+      {window.menus().mnuExport, "names.TXT", "names.TXT"},
+  };
+  for (const auto& [command, typed, written] : names) {
     prompts_.fileNames = {dir_.file(typed)};
-    window.menus().mnuSaveAs->trigger();
+    command->trigger();
     EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file(written))) << typed;
-    if (typed != written) {
-      EXPECT_FALSE(std::filesystem::exists(dir_.file(typed))) << typed;
-    }
+    EXPECT_EQ(std::filesystem::exists(dir_.file(typed)), typed == written) << typed;
   }
-
-  prompts_.fileNames = {dir_.file("list")};
-  window.menus().mnuExport->trigger();
   EXPECT_EQ(fileText(dir_.file("list.txt")).substr(0, 8), "{\r\npath=");
-  prompts_.fileNames = {dir_.file("list 2024.05")};
-  window.menus().mnuExport->trigger();
-  EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file("list 2024.05.txt")));
-  prompts_.fileNames = {dir_.file("names.TXT")};
-  window.menus().mnuExport->trigger();
-  EXPECT_TRUE(std::filesystem::is_regular_file(dir_.file("names.TXT")));
-  EXPECT_FALSE(std::filesystem::exists(dir_.file("names.TXT.txt")));
   EXPECT_TRUE(prompts_.messages.empty());
 
   // The dialog asked about the name as typed; the file the extension names

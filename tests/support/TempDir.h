@@ -2,6 +2,7 @@
 // A folder of its own for one test, removed with everything in it afterwards.
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace velvara::testing {
 
@@ -15,6 +16,8 @@ class TempDir {
   const std::filesystem::path& path() const { return path_; }
   // The path of name inside the folder, as text.
   std::string file(const std::string& name) const { return (path_ / name).string(); }
+  // The names of the files and folders directly in the folder, sorted.
+  std::vector<std::string> names() const;
 
  private:
   std::filesystem::path path_;

@@ -322,20 +322,23 @@ class LargeStripTest : public StripTest {
                      QPoint(0, 120 * notches), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(ui.controls.pbOuter, &turn);
   }
+  // Everything a screen reader meets in the window.
+  std::vector<QAccessibleInterface*> accessibleTree() {
+    std::vector<QAccessibleInterface*> nodes{QAccessible::queryAccessibleInterface(&ui.window)};
+    for (std::size_t n = 0; n < nodes.size(); ++n)
+      for (int i = 0; i < nodes[n]->childCount(); ++i) nodes.push_back(nodes[n]->child(i));
+    return nodes;
+  }
   // The cells a screen reader meets in the window, once the event loop has
   // deleted the widgets that left.
   std::vector<QString> accessibleCells() {
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     std::vector<QString> cells;
-    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&ui.window)};
-    while (!pending.empty()) {
-      QAccessibleInterface* node = pending.back();
-      pending.pop_back();
+    for (QAccessibleInterface* node : accessibleTree()) {
       if (node->object() && node->object()->objectName().startsWith("usSlide1_")) {
         EXPECT_FALSE(node->state().invisible) << node->object()->objectName().toStdString();
         cells.push_back(node->text(QAccessible::Name));
       }
-      for (int i = 0; i < node->childCount(); ++i) pending.push_back(node->child(i));
     }
     std::sort(cells.begin(), cells.end());
     return cells;
@@ -499,13 +502,8 @@ TEST_F(LargeStripTest, OnlyTheCurrentCellTakesAndAnnouncesTheFocus) {
   // Every control of the window that a screen reader reads as focused.
   const auto reportedFocused = [this] {
     std::vector<std::string> focused;
-    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(&ui.window)};
-    while (!pending.empty()) {
-      QAccessibleInterface* node = pending.back();
-      pending.pop_back();
+    for (QAccessibleInterface* node : accessibleTree())
       if (node->state().focused) focused.push_back(node->object()->objectName().toStdString());
-      for (int i = 0; i < node->childCount(); ++i) pending.push_back(node->child(i));
-    }
     return focused;
   };
   click(6);
@@ -552,30 +550,8 @@ TEST_F(LargeStripTest, OnlyTheCurrentCellTakesAndAnnouncesTheFocus) {
 TEST_F(LargeStripTest, ACellIsNamedByItsTitleAtOnceAndOnlyWhenItChanges) {
   addShadedImages(30);
   velvara::testing::AccessibleEvents heard;
-  std::map<QObject*, QString> names;
-  const auto lookAtNames = [&] {
-    for (widgets::usSlide* cell : ui.controls.pbInner->findChildren<widgets::usSlide*>())
-      names[cell] = cell->accessibleName();
-  };
-  // The objects on the canvas renamed since the last look, each once and to
-  // a new name.
-  const auto renamed = [&] {
-    std::map<QObject*, std::vector<QString>> changes;
-    for (const auto& event : heard.take(QAccessible::NameChanged)) {
-      auto* widget = qobject_cast<QWidget*>(event.object);
-      if (widget && ui.controls.pbInner->isAncestorOf(widget)) changes[widget].push_back(event.name);
-    }
-    std::vector<std::string> objects;
-    for (const auto& [object, newNames] : changes) {
-      const std::string named = object->objectName().toStdString() + " " + newNames.back().toStdString();
-      EXPECT_EQ(newNames.size(), 1u) << named;
-      EXPECT_NE(newNames.back(), names[object]) << named;
-      objects.push_back(named);
-    }
-    lookAtNames();
-    return objects;
-  };
-  lookAtNames();
+  // Every name change on the canvas since the last look, each with its name.
+  const auto renamed = [&] { return heard.takeRenamedWithin(*ui.controls.pbInner); };
   QLineEdit* title = ui.panel.findChild<QLineEdit*>("txtPhotos_1");
   const auto retitle = [&](int index, const QString& text) {
     click(index);

@@ -135,38 +135,32 @@ TEST_F(GalleryBuildDriver, AnswersTheFolderQuestionAsTold) {
 TEST_F(GalleryBuildDriver, KeepsTheUsersFilesInTheGalleryFolder) {
   enum Kept { ProjectOpenedThroughLink, DataFolder, PhotoThroughLink };
   const fs::path dataFolder = dir.path() / "home" / "Documents" / "VLR";
+  const fs::path project = dir.file("gallery project.vlr");
   for (const Kept kept : {ProjectOpenedThroughLink, DataFolder, PhotoThroughLink}) {
     SCOPED_TRACE(kept);
     fs::remove_all(dest);
     fs::create_directories(dest);
-    fs::remove(dir.file("gallery project.vlr"));
+    fs::remove(project);
+    settings.destFolder = (kept == DataFolder ? dataFolder : dest).string();
+    writeProject();
+    settings.destFolder = dest.string();
     std::vector<fs::path> files;
-    std::string project = writeProject();
     std::string refusal;
-    switch (kept) {
-      case ProjectOpenedThroughLink:
-        files = {dest / "trip.vlr"};
-        fs::rename(dir.file("gallery project.vlr"), files[0]);
-        fs::create_symlink(files[0], dir.file("gallery project.vlr"));
-        refusal = "'" + files[0].string() + "', the file of the open project, lies in '" + dest.string() + "'";
-        break;
-      case DataFolder:
-        fs::create_directories(dataFolder);
-        files = {dataFolder / "default.vlm", dataFolder / "urls.txt"};
-        for (const auto& file : files) std::ofstream(file) << "mine";
-        settings.destFolder = dataFolder.string();
-        project = writeProject();
-        settings.destFolder = dest.string();
-        refusal = "'" + dataFolder.string() + "' is the program's data folder";
-        break;
-      case PhotoThroughLink:
-        files = {dest / "photo1.jpg"};
-        fs::rename(images[0].sourcePath, files[0]);
-        fs::create_symlink(files[0], images[0].sourcePath);
-        refusal = "'" + files[0].string() + "' lies in '" + dest.string() + "'";
-        break;
+    if (kept == DataFolder) {
+      fs::create_directories(dataFolder);
+      files = {dataFolder / "default.vlm", dataFolder / "urls.txt"};
+      for (const auto& file : files) std::ofstream(file) << "mine";
+      refusal = "'" + dataFolder.string() + "' is the program's data folder";
+    } else {
+      // The file moves into the gallery folder; the build knows it by a link.
+      const fs::path link = kept == PhotoThroughLink ? fs::path(images[0].sourcePath) : project;
+      files = {dest / (kept == PhotoThroughLink ? "photo1.jpg" : "trip.vlr")};
+      fs::rename(link, files[0]);
+      fs::create_symlink(files[0], link);
+      refusal = "'" + files[0].string() + (kept == PhotoThroughLink ? "'" : "', the file of the open project,") +
+                " lies in '" + dest.string() + "'";
     }
-    const RunResult result = runDriver(project + " --answer yes", dir.path() / "err.txt");
+    const RunResult result = runDriver("'" + project.string() + "' --answer yes", dir.path() / "err.txt");
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.err.find(refusal), std::string::npos) << result.err;
     EXPECT_EQ(result.err.find("[question]"), std::string::npos) << result.err;

@@ -589,9 +589,8 @@ TEST_F(MakeGallery, AFileTheBuildNeedsInAFolderItEmptiesStopsTheBuild) {
     host.messages.clear();
 
     EXPECT_EQ(build(c.htmlOnly), !c.refused);
-    if (c.via != Dangling && c.via != Loop) {
-      EXPECT_EQ(readFile(file), "mine");
-    }
+    if (c.via == Dangling || c.via == Loop) continue;  // nothing to keep
+    EXPECT_EQ(readFile(file), "mine");
     if (!c.refused) continue;
     EXPECT_EQ(readFile(folder / "other.txt"), "other");
     EXPECT_TRUE(fs::exists(fs::symlink_status(known)));

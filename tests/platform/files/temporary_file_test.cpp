@@ -6,7 +6,6 @@
 
 #include <csignal>
 #include <fstream>
-#include <sstream>
 
 #include "platform/files/TemporaryNames.h"
 #include "tests/support/TempDir.h"
@@ -16,32 +15,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> namesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::string repeated(std::string_view piece, std::size_t times) {
-  std::string text;
-  for (std::size_t i = 0; i < times; ++i) text += piece;
-  return text;
-}
-
 TEST(TemporaryNames, FitWhereverTheNameFitsAndBelongToTheirFileAlone) {
-  struct Case {
-    std::string name;
-    std::size_t longest;
-  };
-  const std::vector<Case> cases = {
+  std::string accents;  // "é" is two bytes
+  for (int i = 0; i < 127; ++i) accents += "\xC3\xA9";
+  // A name, and the longest name its folder holds.
+  const std::vector<std::pair<std::string, std::size_t>> cases = {
       {"a.vlr", 255},
       {std::string(244, 'p'), 255},  // the longest kept whole
       {std::string(245, 'p'), 255},
       {std::string(251, 'p') + ".jpg", 255},
-      // "é" is two bytes; the cut falls inside one of them either way.
-      {repeated("\xC3\xA9", 127) + "x", 255},
-      {"x" + repeated("\xC3\xA9", 127), 255},
+      // The cut falls inside an "é" either way.
+      {accents + "x", 255},
+      {"x" + accents, 255},
       {std::string(140, 'p'), 143},  // a file system of shorter names
   };
   for (const auto& [name, longest] : cases) {
@@ -88,34 +73,33 @@ TEST(TemporaryFile, OnlyTemporariesThatNoWriterHoldsAreRemoved) {
   ASSERT_EQ(made, 'y');
   ::close(ready[0]);
   ::close(ready[1]);
-  ASSERT_EQ(namesIn(dir.path()).size(), 2u);
+  ASSERT_EQ(dir.names().size(), 2u);
 
   {
     TemporaryFile ours(target);
     ASSERT_FALSE(ours.error());
     removeAbandonedTemporaries(target);
-    EXPECT_EQ(namesIn(dir.path()).size(), 2u) << "the other process's and ours stay";
+    EXPECT_EQ(dir.names().size(), 2u) << "the other process's and ours stay";
     EXPECT_FALSE(fs::exists(dir.path() / "gross.vlr.tmp-Left00"));
   }
-  EXPECT_EQ(namesIn(dir.path()).size(), 1u) << "ours is removed with it";
+  EXPECT_EQ(dir.names().size(), 1u) << "ours is removed with it";
 
   ::kill(writer, SIGKILL);
   int status = 0;
   ASSERT_EQ(::waitpid(writer, &status, 0), writer);
-  EXPECT_EQ(namesIn(dir.path()).size(), 1u) << "what the killed writer wrote stays...";
+  EXPECT_EQ(dir.names().size(), 1u) << "what the killed writer wrote stays...";
   removeAbandonedTemporaries(target);
-  EXPECT_TRUE(namesIn(dir.path()).empty()) << "...until it is taken for abandoned";
+  EXPECT_TRUE(dir.names().empty()) << "...until it is taken for abandoned";
 
   TemporaryFile placed(target);
   ASSERT_EQ(::write(placed.fd(), "whole", 5), 5);
   ASSERT_FALSE(placed.close());
   ASSERT_FALSE(placed.putInPlace());
   removeAbandonedTemporaries(target);
-  EXPECT_EQ(namesIn(dir.path()), std::vector<std::string>{"gross.vlr"});
-  std::ifstream in(target);
-  std::stringstream text;
-  text << in.rdbuf();
-  EXPECT_EQ(text.str(), "whole");
+  EXPECT_EQ(dir.names(), std::vector<std::string>{"gross.vlr"});
+  std::string text;
+  std::ifstream(target) >> text;
+  EXPECT_EQ(text, "whole");
 }
 
 }  // namespace

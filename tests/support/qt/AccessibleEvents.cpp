@@ -4,6 +4,8 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 
+#include <QWidget>
+
 namespace velvara::testing {
 namespace {
 
@@ -38,6 +40,16 @@ std::vector<AccessibleEvents::Event> AccessibleEvents::take(QAccessible::Event t
     if (event.type == type) taken.push_back(event);
   events_.clear();
   return taken;
+}
+
+std::vector<std::string> AccessibleEvents::takeRenamedWithin(const QWidget& area) {
+  std::vector<std::string> renamed;
+  for (const Event& event : take(QAccessible::NameChanged)) {
+    const auto* widget = qobject_cast<QWidget*>(event.object);
+    if (widget && area.isAncestorOf(widget))
+      renamed.push_back(widget->objectName().toStdString() + " " + event.name.toStdString());
+  }
+  return renamed;
 }
 
 }  // namespace velvara::testing

@@ -5,7 +5,10 @@
 #include <QAccessible>
 #include <QPointer>
 #include <QString>
+#include <string>
 #include <vector>
+
+class QWidget;
 
 namespace velvara::testing {
 
@@ -25,6 +28,9 @@ class AccessibleEvents {
   // The events of type recorded since the last take, which forgets every
   // event recorded so far.
   std::vector<Event> take(QAccessible::Event type);
+  // take of the name changes, of the widgets inside area alone, each as the
+  // widget's object name and its new name: "usSlide1_3 photo5".
+  std::vector<std::string> takeRenamedWithin(const QWidget& area);
 
  private:
   static void record(QAccessibleEvent* event);
