@@ -1,6 +1,7 @@
 #include "core/model/ImageList.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace velvara::core {
 
@@ -86,13 +87,30 @@ void ImageList::remove(const std::vector<std::int32_t>& indexes) {
   }
 }
 
+namespace {
+
+// A base name becomes the names of two JPEGs, base name & ".jpg", and a folder
+// holds names of at most 255 bytes: a numbered name of a photo whose own name
+// is near that length gives up the end of the name for its number, cut before
+// a character, so that its JPEGs can be written.
+constexpr std::size_t kLongestBaseName = 255 - std::string_view(".jpg").size();
+
+std::string numberedName(const std::string& name, const std::string& number) {
+  if (name.size() + number.size() <= kLongestBaseName) return name + number;
+  std::size_t cut = kLongestBaseName - number.size();
+  while (cut > 0 && (static_cast<unsigned char>(name[cut]) & 0xC0) == 0x80) --cut;
+  return name.substr(0, cut) + number;
+}
+
+}  // namespace
+
 std::string uniqueImageName(const ImageList& list, const std::string& name) {
   auto taken = [&list](const std::string& candidate) {
     return std::any_of(list.items().begin(), list.items().end(),
                        [&candidate](const ImageItem& item) { return item.outputBaseName == candidate; });
   };
   std::string candidate = name;
-  for (int n = 1; taken(candidate); ++n) candidate = name + "_" + std::to_string(n);
+  for (int n = 1; taken(candidate); ++n) candidate = numberedName(name, "_" + std::to_string(n));
   return candidate;
 }
 

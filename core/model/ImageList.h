@@ -76,7 +76,8 @@ class ImageList {
 };
 
 // A base name that no image of the list has as outputBaseName: name, else
-// name_1, name_2, ... (compared case-sensitively).
+// name_1, name_2, ... (compared case-sensitively), the end of name cut off
+// where a numbered name would not fit a file name with ".jpg".
 std::string uniqueImageName(const ImageList& list, const std::string& name);
 
 // The text after the last point of the whole path, in the path's letter case;

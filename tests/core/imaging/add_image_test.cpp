@@ -16,6 +16,12 @@ namespace {
 
 using testing::TestColor;
 
+std::string repeated(const std::string& piece, int times) {
+  std::string text;
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
 class AddImageTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -71,6 +77,25 @@ TEST_F(AddImageTest, TheNewRecordTakesItsNamesFromTheFile) {
   EXPECT_EQ(item.outputBaseName, "photo");
   EXPECT_EQ(project.images.item(1).outputBaseName, "photo_1");
   EXPECT_EQ(project.images.item(2).outputBaseName, "photo_2");
+}
+
+// A folder holds names of at most 255 bytes: the second and third photo of a
+// name that long get numbered names their JPEGs can be written under, cut
+// before a character.
+TEST_F(AddImageTest, PhotosOfTheSameLongestNameGetNamesTheirJpegsCanTake) {
+  const std::pair<std::string, std::string> cases[] = {
+      {std::string(251, 'n'), std::string(249, 'n')},
+      {repeated("\u00e9", 125), repeated("\u00e9", 124)},
+  };
+  for (const auto& [base, cut] : cases) {
+    project.images.clear();
+    for (const char* folder : {"one/", "two/", "three/"}) ASSERT_TRUE(add(write(folder + base + ".jpg", {40, 30})));
+    EXPECT_EQ(project.images.item(0).outputBaseName, base);
+    EXPECT_EQ(project.images.item(1).outputBaseName, cut + "_1");
+    EXPECT_EQ(project.images.item(2).outputBaseName, cut + "_2");
+    for (const ImageItem& item : project.images.items())
+      EXPECT_TRUE(std::ofstream(dir.file(item.outputBaseName + ".jpg")).good()) << item.outputBaseName;
+  }
 }
 
 TEST_F(AddImageTest, NewImageLeavesTheListAloneAndTheFlagClear) {
