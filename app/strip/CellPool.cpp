@@ -100,6 +100,10 @@ QString CellPool::cellName(std::int32_t index) const {
 }
 
 void CellPool::retire(widgets::usSlide* widget) {
+  // A widget whose focus goes on to the canvas counts as holding the focus
+  // the canvas holds, and the deletion of a widget holding the focus clears
+  // it: the keys would act nowhere.
+  widget->setFocusProxy(nullptr);
   widget->hide();
   // It may be the widget whose event is being handled.
   widget->deleteLater();

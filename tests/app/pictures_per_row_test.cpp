@@ -126,6 +126,32 @@ TEST_F(PicturesPerRowTest, AThumbnailWhileTheNumberIsRefusedTakesNeitherFocusNor
   EXPECT_EQ(window.state().picInRow, 2);
 }
 
+// The pointer passing over a thumbnail takes the focus out of the box, which
+// stores the number typed into it; the strip's new rows leave cells out of
+// view, and the keys stay with the strip when their widgets go.
+TEST_F(PicturesPerRowTest, TheKeysStayWithTheStripWhoseRowsTheNumberChanged) {
+  Form1& window = start({writeProject("trip.vlr", 24)});
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  const auto cellInView = [&window] {
+    for (int i = 0; i < window.strip().cellCount(); ++i)
+      if (widgets::usSlide* cell = window.strip().cell(i)) return cell;
+    return static_cast<widgets::usSlide*>(nullptr);
+  };
+  for (const char* number : {"1", "12"}) {
+    SCOPED_TRACE(number);
+    type(window, number);
+    widgets::usSlide* cell = cellInView();
+    ASSERT_NE(cell, nullptr);
+    QTest::mouseMove(cell, cell->rect().center());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window.state().picInRow, std::stoi(number));
+    EXPECT_EQ(QApplication::focusWidget(), window.controls().pbInner);
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(window.strip().selectedCount(), 24);
+}
+
 // The widest row the strip allows, 228 cells, shows all three digits beside
 // the spinner, in English and in German.
 TEST_F(PicturesPerRowTest, ThreeDigitsShowBesideTheSpinner) {
