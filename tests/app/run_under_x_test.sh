@@ -22,12 +22,13 @@ for n in 1 2 3; do convert -size 160x120 "plasma:" "$work/photo$n.jpg"; done
 
 cat > "$work/session.sh" <<'SESSION'
 set -euo pipefail
+. "$SHOWN_WINDOW"
 "$VELVARA" "$WORK/trip.vlr" > "$WORK/velvara.log" 2>&1 &
 pid=$!
-dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Select Language$' | head -1) ||
+dialog=$(shown_window '^Select Language$') ||
   { echo "the language dialog did not show"; exit 1; }
 xdotool windowfocus --sync "$dialog" key Return
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Velvara  v\.1\.1\.1\.  \( trip\.vlr \)$' | head -1) ||
+window=$(shown_window '^Velvara  v\.1\.1\.1\.  \( trip\.vlr \)$') ||
   { echo "the main window did not show the project"; exit 1; }
 python3 "$CLOSE_WINDOW" "$window"
 status=0
@@ -35,7 +36,7 @@ timeout 30 tail --pid="$pid" -f /dev/null || { echo "velvara did not end after i
 wait "$pid" || status=$?
 exit "$status"
 SESSION
-VELVARA=$velvara WORK=$work CLOSE_WINDOW=$close_window \
+VELVARA=$velvara WORK=$work CLOSE_WINDOW=$close_window SHOWN_WINDOW=$(dirname "$with_x_server")/shown_window.sh \
   bash "$with_x_server" 1280x1024x24 bash "$work/session.sh" || { cat "$work/velvara.log"; exit 1; }
 
 fail() { echo "$1"; exit 1; }

@@ -66,20 +66,22 @@ exec_line=$(sed -n 's/^Exec=//p' "$share/applications/velvara.desktop")
 [ "$exec_line" = "velvara %f" ] || fail "the desktop entry runs '$exec_line'"
 cat > "$work/session.sh" <<'SESSION'
 set -euo pipefail
+. "$SHOWN_WINDOW"
 mkdir -p "$HOME/Documents" "$XDG_CONFIG_HOME"
 velvara "$PROJECT" > "$WORK/velvara.log" 2>&1 &
 pid=$!
-dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^Select Language$' | head -1) ||
+dialog=$(shown_window '^Select Language$') ||
   { echo "the language dialog did not show"; exit 1; }
 xdotool windowfocus --sync "$dialog" key Return
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '\( My trip\.vlr \)$' | head -1) ||
+window=$(shown_window '\( My trip\.vlr \)$') ||
   { echo "the main window did not show the project"; exit 1; }
 python3 "$CLOSE_WINDOW" "$window"
 timeout 30 tail --pid="$pid" -f /dev/null || { echo "velvara did not end after its window was closed"; kill "$pid"; exit 1; }
 wait "$pid"
 SESSION
 PATH="$prefix/bin:$PATH" HOME=$work/home XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb PROJECT=$project \
-  WORK=$work CLOSE_WINDOW=$close_window bash "$with_x_server" 1280x1024x24 bash "$work/session.sh" ||
+  WORK=$work CLOSE_WINDOW=$close_window SHOWN_WINDOW=$(dirname "$with_x_server")/shown_window.sh \
+  bash "$with_x_server" 1280x1024x24 bash "$work/session.sh" ||
   { cat "$work/velvara.log"; exit 1; }
 grep -qF "$project" "$work/config/velvara/registry" || fail "the project opened from the desktop entry is not recent"
 echo "installed: every file in place and valid, projects recognised, the desktop entry opens a project"
